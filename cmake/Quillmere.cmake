@@ -1,0 +1,23 @@
+# Project-wide settings and the helpers that place what is built.
+add_compile_options(-Wall -Wextra -Wshadow)
+include_directories(${PROJECT_SOURCE_DIR})
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+
+# The folder that holds everything that is installed together on Windows.
+set(QUILLMERE_DIST_DIR ${PROJECT_BINARY_DIR}/dist)
+
+# Tests of each build are named after it, so that one CTest run over all builds keeps them apart.
+set(QUILLMERE_TEST_PREFIX "" CACHE STRING "prefix of this build's test names")
+
+if(WIN32)
+    # Windows programs run under Wine, all in one prefix kept in the build tree.
+    set(QUILLMERE_WINE_STATE ${PROJECT_BINARY_DIR}/wine)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/run ${QUILLMERE_WINE_STATE})
+endif()
+
+# Puts a program that ships into the Windows program folder.
+function(quillmere_ship target)
+    if(WIN32)
+        set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLMERE_DIST_DIR})
+    endif()
+endfunction()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+// A binary file opened by path. Operations report failure by their result and never throw.
+class CFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeCreate = 0x1000,
+        typeBinary = 0x8000,
+    };
+
+    CFile() = default;
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    virtual ~CFile() { Close(); }
+
+    // modeCreate creates or truncates. The file is opened for exclusive access where the
+    // platform has it (Windows); POSIX has no such lock.
+    bool Open(const char* path, unsigned flags);
+    // Returns how many bytes were read: fewer than count at the end of the file, 0 on failure.
+    unsigned Read(void* buffer, unsigned count);
+    // True when all count bytes were written.
+    bool Write(const void* buffer, unsigned count);
+    // Moves to offset bytes from the start of the file.
+    bool Seek(std::uint64_t offset);
+    // The file's length in bytes, 0 when it is not open.
+    std::uint64_t GetLength() const;
+    void Close();
+    bool IsOpen() const { return m_handle != invalidHandle; }
+
+private:
+    static constexpr std::intptr_t invalidHandle = -1;
+    std::intptr_t m_handle = invalidHandle;
+};

@@ -1,0 +1,42 @@
+#include "framework/core/CFile.h"
+
+#include <windows.h>
+
+bool CFile::Open(const char* path, unsigned flags) {
+    Close();
+    DWORD access = (flags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
+    DWORD disposition = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+    HANDLE file = ::CreateFileA(path, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    m_handle = reinterpret_cast<std::intptr_t>(file);
+    return true;
+}
+
+unsigned CFile::Read(void* buffer, unsigned count) {
+    DWORD got = 0;
+    if (!IsOpen() || !::ReadFile(reinterpret_cast<HANDLE>(m_handle), buffer, count, &got, nullptr)) return 0;
+    return got;
+}
+
+bool CFile::Write(const void* buffer, unsigned count) {
+    DWORD put = 0;
+    return IsOpen() && ::WriteFile(reinterpret_cast<HANDLE>(m_handle), buffer, count, &put, nullptr) && put == count;
+}
+
+bool CFile::Seek(std::uint64_t offset) {
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(offset);
+    return IsOpen() && offset <= INT64_MAX &&
+           ::SetFilePointerEx(reinterpret_cast<HANDLE>(m_handle), to, nullptr, FILE_BEGIN);
+}
+
+std::uint64_t CFile::GetLength() const {
+    LARGE_INTEGER size;
+    if (!IsOpen() || !::GetFileSizeEx(reinterpret_cast<HANDLE>(m_handle), &size)) return 0;
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+void CFile::Close() {
+    if (IsOpen()) ::CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+    m_handle = invalidHandle;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "framework/core/CFile.h"
+#include "framework/core/CString.h"
+
+#include <cstdint>
+
+// The current book, a Palm Database file: record 0 holds the title, a "$" and the description,
+// record v the text of verse v. No file stays open between requests and nothing is cached, so
+// every request reads what the file holds at that moment.
+class BookFile : public CFile {
+public:
+    ~BookFile() override;
+
+    // Makes path the current book, even when it cannot be opened; true when it can.
+    bool OpenBook(const CString& path);
+    void CloseBook();
+    // The text of record index up to its first NUL, LF widened to CR LF; empty when the file
+    // cannot be opened, index is out of range or the record has no data.
+    CString GetRecordText(std::int32_t index);
+    // Splits record 0 at its first "$".
+    void GetTitleAndDescription(CString& title, CString& description);
+
+    // These read the open file; a byte beyond its end counts as 0.
+    std::int32_t GetRecordCount();
+    std::int32_t GetRecordOffset(std::int32_t index);
+    // Where record index ends: at the data offset of the next record that has data (a record
+    // with offset 0 has none and takes no room), or at the end of the file.
+    std::uint64_t GetRecordEnd(std::int32_t index, std::int32_t count);
+
+private:
+    bool OpenForReading();
+    unsigned char ReadByteAt(std::uint64_t offset);
+
+    std::int32_t m_recordCount = 0;
+    CString m_path;
+};

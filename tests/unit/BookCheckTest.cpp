@@ -1,0 +1,60 @@
+#include "tools/quillbook/BookCheck.h"
+
+#include "tests/unit/PalmBytes.h"
+#include "tests/unit/TempFolder.h"
+#include "tools/quillbook/PdbWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> SoundRecords() {
+    std::vector<std::string> records(366, std::string("verse\0", 6));
+    records[0] = std::string("T$D\0", 4);
+    return records;
+}
+
+BookReport Check(const std::string& bytes) {
+    TempFolder folder;
+    BookFile book;
+    return CheckBook(book, folder.Write("book.pdb", bytes).c_str());
+}
+
+bool Mentions(const BookReport& report, const std::string& words) {
+    for (const std::string& problem : report.problems)
+        if (problem.find(words) != std::string::npos) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(BookCheck, ASoundBookHasNoProblem) {
+    const BookReport report = Check(WritePalmDatabase("T", SoundRecords(), 0));
+    EXPECT_EQ(report.recordCount, 366);
+    EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+}
+
+TEST(BookCheck, RecordsWithoutDataAreNoProblemOfTheirNeighbours) {
+    const std::uint32_t data = ListEnd(2);
+    const BookReport report = Check(RawBook(2, {data, 0}, std::string("T$D\0", 4)));
+    EXPECT_EQ(report.problems.size(), 1u); // too few records, nothing else
+}
+
+TEST(BookCheck, FindsEachKindOfFault) {
+    std::vector<std::string> records = SoundRecords();
+    records[5] = "unended";
+    records.pop_back();
+    EXPECT_TRUE(Mentions(Check(WritePalmDatabase("T", records, 0)), "record 5: no NUL"));
+    EXPECT_TRUE(Mentions(Check(WritePalmDatabase("T", records, 0)), "only 365 records"));
+
+    const std::uint32_t data = ListEnd(3);
+    const std::string body = std::string("T$D\0v1\0v2\0", 10);
+    EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 7, data + 4}, body)), "record 2: data offset"));
+    EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 4, data + 99}, body)), "beyond the end"));
+    EXPECT_TRUE(Mentions(Check(RawBook(9, {data}, body)), "the record list"));
+}
+
+TEST(BookCheck, AFileThatCannotBeOpenedIsAProblem) {
+    BookFile book;
+    EXPECT_FALSE(CheckBook(book, "/no/such/book.pdb").problems.empty());
+}

@@ -1,0 +1,68 @@
+#include "tools/quillbook/BookSource.h"
+
+#include "reader/book/BookFile.h"
+#include "tests/unit/TempFolder.h"
+#include "tools/quillbook/PdbWriter.h"
+
+#include <gtest/gtest.h>
+
+TEST(BookSource, ReadsTitleDescriptionAndOneVerseABlock) {
+    BookSource book;
+    std::string error;
+    ASSERT_TRUE(ParseBookSource("Title\r\nFirst line\nsecond line\n%%\nday 1\n\nstill day 1\n\n%%\r\nday 2\n%%\n",
+                                book, error));
+    EXPECT_EQ(book.title, "Title");
+    EXPECT_EQ(book.description, "First line\nsecond line");
+    ASSERT_EQ(book.verses.size(), 2u);
+    EXPECT_EQ(book.verses[0], "day 1\n\nstill day 1");
+    EXPECT_EQ(book.verses[1], "day 2");
+}
+
+TEST(BookSource, AnEmptyBlockIsAnEmptyVerse) {
+    BookSource book;
+    std::string error;
+    ASSERT_TRUE(ParseBookSource("T\n%%\n%%\nlast", book, error));
+    EXPECT_EQ(book.description, "");
+    EXPECT_EQ(book.verses, (std::vector<std::string>{"", "last"}));
+}
+
+TEST(BookSource, RefusesWhatTheReaderCouldNotShowAsWritten) {
+    BookSource book;
+    std::string error;
+    EXPECT_FALSE(ParseBookSource("", book, error));
+    EXPECT_FALSE(ParseBookSource("\nno title", book, error));
+    EXPECT_FALSE(ParseBookSource("Price in $\n%%\nv", book, error));
+    EXPECT_FALSE(ParseBookSource(std::string("T\n%%\na\0b", 9), book, error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(BookSource, AWrittenBookReadsBackAsItsSource) {
+    BookSource source;
+    source.title = "Title";
+    source.description = "About $5\nand more";
+    for (int day = 1; day <= 365; ++day) source.verses.push_back("Day " + std::to_string(day) + "\nline two");
+
+    TempFolder folder;
+    const std::string path = folder.Write("book.pdb", WritePalmDatabase(source.title, BookRecords(source), 0));
+    BookFile book;
+    ASSERT_TRUE(book.OpenBook(path.c_str()));
+    CString title, description;
+    book.GetTitleAndDescription(title, description);
+    EXPECT_EQ(std::string(title), "Title");
+    EXPECT_EQ(std::string(description), "About $5\r\nand more");
+    for (int day = 1; day <= 365; ++day)
+        ASSERT_EQ(std::string(book.GetRecordText(day)), "Day " + std::to_string(day) + "\r\nline two");
+    EXPECT_EQ(std::string(book.GetRecordText(366)), "");
+}
+
+TEST(PdbWriter, WritesTheHeaderFieldsBigEndian) {
+    const std::string bytes = WritePalmDatabase(std::string(40, 'n'), {"ab", "c"}, 0x01020304);
+    ASSERT_EQ(bytes.size(), 78u + 2 * 8 + 2 + 3);
+    EXPECT_EQ(bytes.substr(0, 32), std::string(31, 'n') + '\0');
+    EXPECT_EQ(bytes.substr(36, 8), "\x01\x02\x03\x04\x01\x02\x03\x04");
+    EXPECT_EQ(bytes.substr(60, 8), "VRSEQUIL");
+    EXPECT_EQ(bytes.substr(76, 2), std::string("\0\x02", 2));
+    EXPECT_EQ(bytes.substr(78, 4), std::string("\0\0\0\x60", 4));
+    EXPECT_EQ(bytes.substr(86, 4), std::string("\0\0\0\x62", 4));
+    EXPECT_EQ(bytes.substr(96), "abc");
+}

@@ -1,0 +1,76 @@
+#include "reader/book/VerseOfDay.h"
+
+#include "reader/book/BookFile.h"
+#include "tests/unit/TempFolder.h"
+#include "tools/quillbook/PdbWriter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string Text(const CString& text) { return static_cast<const char*>(text); }
+
+// The day of the year counted on a calendar whose February always has 28 days.
+int CommonYearDay(int day, int month) {
+    static const int before[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    return before[month - 1] + day;
+}
+
+bool IsGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+} // namespace
+
+TEST(VerseNumberForDate, GivesTheVerseOfEachDateInTheTable) {
+    struct Case {
+        int day, month, year, verse;
+    } cases[] = {
+        {1, 1, 2023, 1},    {1, 2, 2023, 32},    {28, 2, 2023, 59},  {29, 2, 2024, 1},
+        {1, 3, 2023, 60},   {1, 3, 2024, 60},    {10, 4, 2023, 100}, {31, 12, 2023, 365},
+        {31, 12, 2024, 365}, {29, 2, 2000, 60}, {1, 3, 2000, 60},   {1, 3, 2100, 60},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(VerseNumberForDate(c.day, c.month, c.year), c.verse) << c.day << "." << c.month << "." << c.year;
+}
+
+TEST(VerseNumberForDate, EveryRealDateGetsItsCommonYearDay) {
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int year = 1601; year <= 2500; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= days[month - 1]; ++day)
+                ASSERT_EQ(VerseNumberForDate(day, month, year), CommonYearDay(day, month));
+        }
+        if (IsGregorianLeapYear(year)) {
+            const int expected = year % 100 == 0 ? 60 : 1; // years divisible by 400 have no exception
+            ASSERT_EQ(VerseNumberForDate(29, 2, year), expected) << year;
+        }
+    }
+}
+
+TEST(VerseNumberForDate, AMonthBeyondDecemberNeverReadsPastTheTable) {
+    EXPECT_EQ(VerseNumberForDate(1, 13, 2023), 366);
+    EXPECT_EQ(VerseNumberForDate(1, 40, 2023), 366);
+}
+
+class VerseTextForDateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::vector<std::string> records = {std::string("Title$Description\0", 18)};
+        for (int verse = 1; verse < 100; ++verse)
+            records.push_back("Text of " + std::to_string(verse) + "\nsecond line" + '\0');
+        ASSERT_TRUE(book.OpenBook(folder.Write("book.pdb", WritePalmDatabase("T", records, 0)).c_str()));
+    }
+    TempFolder folder;
+    BookFile book;
+};
+
+TEST_F(VerseTextForDateTest, PutsTheHeadingAndAnEmptyLineAboveTheVerse) {
+    EXPECT_EQ(Text(VerseTextForDate(book, 9, 4, 2023)), "Verse 99:\r\n\r\nText of 99\r\nsecond line");
+    EXPECT_EQ(Text(VerseTextForDate(book, 29, 2, 2024)), "Verse 1:\r\n\r\nText of 1\r\nsecond line");
+}
+
+TEST_F(VerseTextForDateTest, ADayWithoutARecordShowsTheHeadingAlone) {
+    EXPECT_EQ(Text(VerseTextForDate(book, 10, 4, 2023)), "Verse 100:\r\n\r\n");
+    EXPECT_EQ(Text(VerseTextForDate(book, 31, 12, 2024)), "Verse 365:\r\n\r\n");
+    book.OpenBook(folder.Path("missing.pdb").c_str());
+    EXPECT_EQ(Text(VerseTextForDate(book, 1, 1, 2023)), "Verse 1:\r\n\r\n");
+}
