@@ -1,0 +1,22 @@
+// Runs a fuzz target once over every file of the folders it is given, as a regression test.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size);
+
+int main(int argc, char** argv) {
+    int inputs = 0;
+    for (int i = 1; i < argc; ++i) {
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i])) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+            ++inputs;
+        }
+    }
+    std::printf("%d inputs replayed\n", inputs);
+    return inputs > 0 ? 0 : 1;
+}

@@ -1,0 +1,59 @@
+#!/bin/bash
+# The book tool as an author uses it: exit codes, and the default book as the reader will show it.
+#   cli.sh QUILLBOOK DEFAULT_BOOK
+set -euo pipefail
+source "$(dirname "$0")/check.sh"
+quillbook=$1 book=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# usage errors
+expect_status 2 "$quillbook"
+expect_status 2 "$quillbook" frob "$book"
+expect_status 2 "$quillbook" show "$book"
+expect_status 2 "$quillbook" show "$book" 2023-02-29
+expect_status 2 "$quillbook" show "$book" 23-01-01
+expect_status 2 "$quillbook" record "$book" 1x
+expect_status 2 "$quillbook" record "$book" 99999999999
+
+# books that cannot be opened
+for command in "info" "show 2024-01-01" "record 1"; do
+    set -- $command
+    expect_status 1 "$quillbook" "$1" "$work/missing.pdb" ${2-}
+done
+
+# the default book
+"$quillbook" info "$book" >"$work/info" || fail "info finds problems in the default book: $(cat "$work/info")"
+grep -qx 'records: 366' "$work/info" || fail "the default book does not have 366 records"
+grep -qx 'title: The Book of Proverbs' "$work/info" || fail "the default book has another title"
+
+"$quillbook" show "$book" 2026-01-01 >"$work/day1"
+printf 'Verse 1:\r\n\r\nProverbs 1:1\r\nThe proverbs of Solomon' | cmp -s -n 45 - "$work/day1" ||
+    fail "day 1 does not begin with Proverbs 1:1"
+"$quillbook" show "$book" 2024-02-29 >"$work/leap"
+expect_same "$work/day1" "$work/leap" "29 February 2024 shows another text than 1 January"
+
+"$quillbook" record "$book" 365 >"$work/day365"
+[[ $(tail -c 13 "$work/day365") == "in the gates." ]] || fail "day 365 does not end with Proverbs 31:31"
+grep -q $'^Proverbs 31:31\r$' "$work/day365" || fail "day 365 does not hold Proverbs 31:31"
+
+for day in $(seq 1 365); do "$quillbook" record "$book" "$day"; echo; done | tr -d '\r' |
+    grep -E '^Proverbs [0-9]+:[0-9]+$' >"$work/references"
+[[ $(wc -l <"$work/references") == 915 ]] || fail "the book does not hold the 915 verses"
+sort -t: -k1.10n -k2n -c "$work/references" 2>/dev/null || fail "the verses are not in order"
+
+for index in -1 366; do
+    "$quillbook" record "$book" "$index" >"$work/out"
+    [[ ! -s $work/out ]] || fail "record $index is not empty"
+done
+
+# a book of three verses: built with a warning, then found short
+printf 'Three\nA short book.\n%%%%\none\n%%%%\ntwo\n%%%%\nthree\n' >"$work/three.txt"
+"$quillbook" build "$work/three.txt" "$work/three.pdb" 2>"$work/warning" || fail "a book of three verses is not built"
+grep -q 'warning: .* 3 verses' "$work/warning" || fail "no warning for a book of three verses"
+expect_status 1 "$quillbook" info "$work/three.pdb"
+"$quillbook" record "$work/three.pdb" 3 >"$work/out"
+[[ $(cat "$work/out") == three ]] || fail "the third verse reads '$(cat "$work/out")'"
+printf 'Price $1\n%%%%\none\n' >"$work/dollar.txt"
+expect_status 1 "$quillbook" build "$work/dollar.txt" "$work/dollar.pdb"
+echo "quillbook: all checks passed"
