@@ -31,6 +31,10 @@ public:
     void Close();
     bool IsOpen() const { return m_handle != invalidHandle; }
 
+    // Puts the file from in the place of to in one step: to is then either the old or the new file.
+    static bool Rename(const char* from, const char* to);
+    static bool Remove(const char* path);
+
 private:
     static constexpr std::intptr_t invalidHandle = -1;
     std::intptr_t m_handle = invalidHandle;

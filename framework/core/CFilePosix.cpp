@@ -1,5 +1,6 @@
 #include "framework/core/CFile.h"
 
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,3 +55,7 @@ void CFile::Close() {
     if (IsOpen()) ::close(static_cast<int>(m_handle));
     m_handle = invalidHandle;
 }
+
+bool CFile::Rename(const char* from, const char* to) { return std::rename(from, to) == 0; }
+
+bool CFile::Remove(const char* path) { return ::unlink(path) == 0; }

@@ -40,3 +40,9 @@ void CFile::Close() {
     if (IsOpen()) ::CloseHandle(reinterpret_cast<HANDLE>(m_handle));
     m_handle = invalidHandle;
 }
+
+bool CFile::Rename(const char* from, const char* to) {
+    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+bool CFile::Remove(const char* path) { return ::DeleteFileA(path); }

@@ -1,0 +1,132 @@
+#include "framework/win/CDialog.h"
+
+namespace {
+
+// The month calendar and the date-time picker are registered once, before the first dialog.
+void RegisterCommonControls() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
+        return ::InitCommonControlsEx(&classes) != FALSE;
+    }();
+    (void)registered;
+}
+
+// Messages whose result the dialog procedure returns itself instead of through DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message) {
+    switch (message) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+INT_PTR CDialog::DoModal() {
+    RegisterCommonControls();
+    m_modal = true;
+    const HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
+    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+    RegisterCommonControls();
+    m_templateId = templateId;
+    m_parent = parent;
+    m_modal = false;
+    const HWND owner = parent ? parent->m_hWnd : nullptr;
+    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, DialogProc,
+                                reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void CDialog::EndDialog(int result) {
+    if (m_modal)
+        ::EndDialog(m_hWnd, result);
+    else
+        ShowWindow(SW_HIDE);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+    CDataExchange exchange{this, saveAndValidate};
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    UpdateData(TRUE);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+    switch (message) {
+    case WM_INITDIALOG:
+        *result = OnInitDialog();
+        if (m_modal) CenterOnScreen();
+        return true;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED) return false;
+        if (LOWORD(wParam) == IDOK) OnOK();
+        else if (LOWORD(wParam) == IDCANCEL) OnCancel();
+        else return false;
+        *result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A modal dialog whose template gives no position of its own is centred on the work area.
+void CDialog::CenterOnScreen() {
+    if (::GetWindowLongA(m_hWnd, GWL_STYLE) & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) return;
+    RECT window, area;
+    GetWindowRect(&window);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    const int x = area.left + (area.right - area.left - (window.right - window.left)) / 2;
+    const int y = area.top + (area.bottom - area.top - (window.bottom - window.top)) / 2;
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
+        dialog->m_hWnd = window;
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+    }
+    auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!dialog) return FALSE;
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        dialog->m_hWnd = nullptr;
+        return FALSE;
+    }
+
+    // A handler may send messages that come back here before it returns.
+    const bool outerLeftToDefault = dialog->m_leftToDefault;
+    dialog->m_leftToDefault = false;
+    LRESULT result = 0;
+    const bool handled = dialog->OnWndMsg(message, wParam, lParam, &result) && !dialog->m_leftToDefault;
+    dialog->m_leftToDefault = outerLeftToDefault;
+    if (!handled) return FALSE;
+    if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return TRUE;
+}

@@ -1,0 +1,19 @@
+#include "framework/win/Controls.h"
+
+bool CDateTimeCtrl::GetTime(CTime& time) const {
+    SYSTEMTIME local{};
+    if (SendMessage(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&local)) != GDT_VALID) return false;
+    time = CTime(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond);
+    return true;
+}
+
+bool CDateTimeCtrl::SetTime(const CTime& time) {
+    SYSTEMTIME local{};
+    local.wYear = static_cast<WORD>(time.GetYear());
+    local.wMonth = static_cast<WORD>(time.GetMonth());
+    local.wDay = static_cast<WORD>(time.GetDay());
+    local.wHour = static_cast<WORD>(time.GetHour());
+    local.wMinute = static_cast<WORD>(time.GetMinute());
+    local.wSecond = static_cast<WORD>(time.GetSecond());
+    return SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&local)) != 0;
+}

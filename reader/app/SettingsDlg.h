@@ -1,0 +1,41 @@
+#pragma once
+
+#include "framework/win/CDialog.h"
+#include "framework/win/CFont.h"
+#include "framework/win/MessageMap.h"
+#include "reader/res/resource.h"
+
+// The settings panel, a child of the main window, and the reader's settings in memory. It reads
+// settings.dat once at start-up and writes it once at exit.
+class SettingsDlg : public CDialog {
+public:
+    enum { IDD = IDD_SETTINGS };
+
+    SettingsDlg();
+    ~SettingsDlg() override;
+
+    // Reads the settings file in programDirectory into the members and the controls, then stops a
+    // waiting scheduler. True when the file could be opened, however much of it there was.
+    bool LoadSettings(const CString& programDirectory, const CString& fileName);
+    // Reads the controls back, writes settings.dat with the next start time, then arms or stops
+    // the autorun. Always true.
+    bool SaveSettings();
+    void OnAutorunClicked();
+    bool HasFont() const { return m_fontDescription.lfHeight != 0; }
+
+    int m_autorun = 0;
+    int m_chime = 0;
+    CTime m_autorunTime;
+    CString m_bookPath;
+    CString m_programDirectory;
+    CFont m_verseFont;
+    LOGFONTA m_fontDescription{};
+    CString m_settingsPath;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    static const MessageEntry<SettingsDlg> messageMap[];
+};

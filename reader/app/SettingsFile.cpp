@@ -1,0 +1,77 @@
+#include "reader/app/SettingsFile.h"
+
+#include "framework/core/CFile.h"
+#include "framework/core/TimeField.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t autorunOffset = 0;
+constexpr std::size_t timeOffset = 4;
+constexpr std::size_t chimeOffset = 8;
+constexpr std::size_t fontOffset = 12;
+constexpr std::size_t pathLengthOffset = 72;
+
+// The little-endian 32-bit field at offset, if the bytes hold it whole.
+std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset) {
+    if (bytes.size() < offset + 4) return std::nullopt;
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
+    return value;
+}
+
+void PutField(std::string& bytes, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+}
+
+} // namespace
+
+SettingsRecord ParseSettings(const std::string& bytes) {
+    SettingsRecord record;
+    if (auto autorun = Field(bytes, autorunOffset)) record.autorun = *autorun != 0;
+    if (auto time = Field(bytes, timeOffset)) record.nextStartTime = FromTimeField(*time);
+    if (auto chime = Field(bytes, chimeOffset)) record.chime = *chime != 0;
+    if (bytes.size() >= fontOffset + sizeof(FontDescription)) {
+        record.font.emplace();
+        std::memcpy(record.font->data(), bytes.data() + fontOffset, sizeof(FontDescription));
+    }
+    const std::uint32_t length = Field(bytes, pathLengthOffset).value_or(0);
+    if (length > 0 && length <= longestBookPath && bytes.size() >= settingsFixedSize + length) {
+        const std::string path = bytes.substr(settingsFixedSize, length);
+        record.bookPath = path.substr(0, path.find('\0'));
+    }
+    return record;
+}
+
+std::string SettingsBytes(bool autorun, std::int64_t nextStartTime, bool chime, const FontDescription& font,
+                          const std::string& bookPath) {
+    std::string bytes;
+    PutField(bytes, autorun ? 1 : 0);
+    PutField(bytes, ToTimeField(nextStartTime));
+    PutField(bytes, chime ? 1 : 0);
+    bytes.append(reinterpret_cast<const char*>(font.data()), font.size());
+    PutField(bytes, static_cast<std::uint32_t>(bookPath.size()));
+    return bytes + bookPath;
+}
+
+bool ReadSettingsFile(const char* path, SettingsRecord& record) {
+    CFile file;
+    if (!file.Open(path, CFile::typeBinary | CFile::modeRead)) return false;
+    std::string bytes(std::min<std::uint64_t>(file.GetLength(), settingsFixedSize + longestBookPath), '\0');
+    bytes.resize(file.Read(&bytes[0], static_cast<unsigned>(bytes.size())));
+    record = ParseSettings(bytes);
+    return true;
+}
+
+bool WriteSettingsFile(const char* path, const std::string& bytes) {
+    const std::string newPath = std::string(path) + ".new";
+    CFile file;
+    if (!file.Open(newPath.c_str(), CFile::typeBinary | CFile::modeWrite | CFile::modeCreate)) return false;
+    const bool written = file.Write(bytes.data(), static_cast<unsigned>(bytes.size()));
+    file.Close();
+    if (written && CFile::Rename(newPath.c_str(), path)) return true;
+    CFile::Remove(newPath.c_str());
+    return false;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The font description as the file keeps it: a LOGFONTA exactly as it lies in memory.
+using FontDescription = std::array<unsigned char, 60>;
+
+// The fields of settings.dat. A field that the file does not hold whole is empty, and the
+// settings panel takes its default for it.
+struct SettingsRecord {
+    bool autorun = true;
+    std::optional<std::int64_t> nextStartTime;
+    bool chime = true;
+    std::optional<FontDescription> font;
+    std::string bookPath;
+
+    friend bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
+        return a.autorun == b.autorun && a.nextStartTime == b.nextStartTime && a.chime == b.chime &&
+               a.font == b.font && a.bookPath == b.bookPath;
+    }
+};
+
+// The file's fixed fields, and the longest book path it is taken to hold: a longer one is
+// no path Windows can open.
+constexpr std::size_t settingsFixedSize = 76;
+constexpr std::size_t longestBookPath = 32767;
+
+// Reads the fields from the bytes of a settings file, however many there are. Flags other than 0
+// count as on; a path whose length is 0, larger than what follows or longer than longestBookPath
+// is empty; a path ends at its first zero byte.
+SettingsRecord ParseSettings(const std::string& bytes);
+
+// The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian.
+std::string SettingsBytes(bool autorun, std::int64_t nextStartTime, bool chime, const FontDescription& font,
+                          const std::string& bookPath);
+
+// Reads the settings file at path; false when it cannot be opened.
+bool ReadSettingsFile(const char* path, SettingsRecord& record);
+
+// Writes bytes as the settings file at path: into a new file beside it first, which then takes the
+// old one's place in one step, so that a failed write leaves the old file whole. False when the
+// new file could not be written or put in place.
+bool WriteSettingsFile(const char* path, const std::string& bytes);

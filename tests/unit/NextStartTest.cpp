@@ -1,0 +1,51 @@
+#include "reader/app/NextStart.h"
+
+#include <gtest/gtest.h>
+
+// The cases are set in named zones, which only the POSIX C library knows.
+#if !defined(_WIN32)
+#include "tests/unit/TimeZone.h"
+
+namespace {
+
+struct Local {
+    int year, month, day, hour, minute, second;
+    CTime Time() const { return CTime(year, month, day, hour, minute, second); }
+};
+
+struct Case {
+    const char* zone;
+    Local autorunTime, now, expected;
+};
+
+} // namespace
+
+TEST(NextStartTime, IsTheNextMomentAtTheAutorunTimeOfDay) {
+    const Case cases[] = {
+        // before, at and after the autorun time on the same day
+        {"Europe/Berlin", {2026, 6, 1, 8, 0, 0}, {2026, 6, 1, 7, 59, 59}, {2026, 6, 1, 8, 0, 0}},
+        {"Europe/Berlin", {2026, 6, 1, 8, 0, 0}, {2026, 6, 1, 8, 0, 0}, {2026, 6, 1, 8, 0, 0}},
+        {"Europe/Berlin", {2026, 6, 1, 8, 0, 0}, {2026, 6, 1, 8, 0, 1}, {2026, 6, 2, 8, 0, 0}},
+        // started before midnight, left after it: the day after the day of leaving
+        {"America/New_York", {2026, 6, 1, 23, 0, 0}, {2026, 6, 2, 0, 30, 0}, {2026, 6, 3, 23, 0, 0}},
+        // a day of 86,400 seconds across the spring change lands two dates later
+        {"Europe/Berlin", {2026, 3, 28, 23, 30, 0}, {2026, 3, 28, 23, 45, 0}, {2026, 3, 30, 23, 30, 0}},
+        // and across the autumn change on the same date
+        {"Europe/Berlin", {2026, 10, 25, 0, 10, 0}, {2026, 10, 25, 0, 20, 0}, {2026, 10, 25, 0, 10, 0}},
+        {"America/New_York", {2026, 11, 1, 8, 0, 0}, {2026, 11, 1, 9, 0, 0}, {2026, 11, 2, 8, 0, 0}},
+        {"America/New_York", {2026, 3, 7, 23, 30, 0}, {2026, 3, 7, 23, 40, 0}, {2026, 3, 9, 23, 30, 0}},
+    };
+    for (const Case& c : cases) {
+        ScopedTimeZone zone(c.zone);
+        EXPECT_EQ(NextStartTime(c.now.Time(), c.autorunTime.Time()), c.expected.Time())
+            << c.zone << " leaving " << c.now.month << "-" << c.now.day << " " << c.now.hour << ":" << c.now.minute;
+    }
+}
+
+TEST(NextStartTime, KeepsTheTimeOfDayOfAStoredTimeOnALaterDay) {
+    ScopedTimeZone zone("Europe/Berlin");
+    const CTime stored(2026, 1, 15, 21, 30, 15);
+    EXPECT_EQ(DateAtTimeOfDay(CTime(2026, 7, 4, 6, 0, 0), stored), CTime(2026, 7, 4, 21, 30, 15));
+    EXPECT_EQ(DateAt(CTime(2026, 3, 29, 12, 0, 0), 8, 0, 0).GetTime(), 1774764000);
+}
+#endif

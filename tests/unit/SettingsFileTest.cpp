@@ -1,0 +1,120 @@
+#include "reader/app/SettingsFile.h"
+
+#include "framework/core/CFile.h"
+#include "tests/unit/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+FontDescription SomeFont(unsigned char seed) {
+    FontDescription font;
+    for (size_t i = 0; i < font.size(); ++i) font[i] = static_cast<unsigned char>(seed + 7 * i);
+    return font;
+}
+
+std::string LittleEndian(std::uint32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+    return bytes;
+}
+
+} // namespace
+
+TEST(SettingsFile, EverySavedRecordReadsBackWithTheSameFields) {
+    std::mt19937 random(76);
+    for (int round = 0; round < 500; ++round) {
+        SettingsRecord record;
+        record.autorun = random() % 2;
+        record.chime = random() % 2;
+        record.nextStartTime = random();
+        record.font = SomeFont(static_cast<unsigned char>(random()));
+        for (unsigned i = random() % 300; i > 0; --i) record.bookPath += static_cast<char>(1 + random() % 255);
+        const std::string bytes =
+            SettingsBytes(record.autorun, *record.nextStartTime, record.chime, *record.font, record.bookPath);
+        ASSERT_EQ(bytes.size(), 76 + record.bookPath.size());
+        ASSERT_EQ(ParseSettings(bytes), record) << round;
+    }
+}
+
+TEST(SettingsFile, IsLaidOutLittleEndianWithFlagsAsZeroOrOne) {
+    const std::string bytes = SettingsBytes(true, 0x11223344, false, SomeFont(1), "C:\\b.pdb");
+    EXPECT_EQ(bytes.substr(0, 12), LittleEndian(1) + LittleEndian(0x11223344) + LittleEndian(0));
+    EXPECT_EQ(bytes.substr(12, 60), std::string(reinterpret_cast<const char*>(SomeFont(1).data()), 60));
+    EXPECT_EQ(bytes.substr(72), LittleEndian(8) + "C:\\b.pdb");
+}
+
+TEST(SettingsFile, EveryTruncationKeepsWhatIsWholeAndDefaultsTheRest) {
+    const std::string whole = SettingsBytes(false, 1234567, false, SomeFont(9), "D:\\Books\\psalms.pdb");
+    for (size_t length = 0; length <= whole.size(); ++length) {
+        const SettingsRecord record = ParseSettings(whole.substr(0, length));
+        EXPECT_EQ(record.autorun, length < 4) << length;
+        EXPECT_EQ(record.nextStartTime.has_value(), length >= 8) << length;
+        EXPECT_EQ(record.chime, length < 12) << length;
+        EXPECT_EQ(record.font.has_value(), length >= 72) << length;
+        EXPECT_EQ(record.bookPath.empty(), length < whole.size()) << length;
+    }
+}
+
+TEST(SettingsFile, FlagsOtherThanZeroCountAsOn) {
+    std::string bytes = SettingsBytes(false, 0, false, SomeFont(0), "");
+    bytes.replace(0, 4, LittleEndian(7));
+    bytes.replace(8, 4, LittleEndian(0xFFFFFFFF));
+    const SettingsRecord record = ParseSettings(bytes);
+    EXPECT_TRUE(record.autorun);
+    EXPECT_TRUE(record.chime);
+    EXPECT_EQ(SettingsBytes(record.autorun, 0, record.chime, *record.font, "").substr(0, 12),
+              LittleEndian(1) + LittleEndian(0) + LittleEndian(1));
+}
+
+TEST(SettingsFile, APathThatDoesNotFitTheFileIsNoPath) {
+    const std::string fixed = SettingsBytes(true, 0, true, SomeFont(0), "").substr(0, 72);
+    for (std::uint32_t length : {0u, 5u, 32768u, 0x7FFFFFFFu, 0xFFFFFFFFu})
+        EXPECT_EQ(ParseSettings(fixed + LittleEndian(length) + "abcd").bookPath, "") << length;
+    EXPECT_EQ(ParseSettings(fixed + LittleEndian(4) + "abcd").bookPath, "abcd");
+    EXPECT_EQ(ParseSettings(fixed + LittleEndian(3) + "abcd").bookPath, "abc");
+    EXPECT_EQ(ParseSettings(fixed + LittleEndian(4) + std::string("ab\0d", 4)).bookPath, "ab");
+}
+
+TEST(SettingsFile, TimesPast2038AreKeptAsAnUnsignedCount) {
+    const std::int64_t after2038 = 2158999200; // 2038-06-01
+    const SettingsRecord record = ParseSettings(SettingsBytes(true, after2038, true, SomeFont(0), ""));
+    EXPECT_EQ(record.nextStartTime, after2038);
+    EXPECT_EQ(ParseSettings(SettingsBytes(true, 1LL << 40, true, SomeFont(0), "")).nextStartTime, 0xFFFFFFFFLL);
+}
+
+TEST(SettingsFile, ReadsAFileWhateverItsSize) {
+    TempFolder folder;
+    SettingsRecord record;
+    EXPECT_FALSE(ReadSettingsFile(folder.Path("settings.dat").c_str(), record));
+    EXPECT_TRUE(ReadSettingsFile(folder.Write("empty.dat", "").c_str(), record));
+    EXPECT_EQ(record, SettingsRecord());
+
+    std::string huge = SettingsBytes(false, 5, false, SomeFont(3), "").substr(0, 72) + LittleEndian(0xFFFFFFF0);
+    huge.resize(1 << 20, 'p');
+    ASSERT_TRUE(ReadSettingsFile(folder.Write("huge.dat", huge).c_str(), record));
+    EXPECT_FALSE(record.autorun);
+    EXPECT_EQ(record.bookPath, "");
+}
+
+TEST(SettingsFile, SavingReplacesTheOldFileWholeOrNotAtAll) {
+    TempFolder folder;
+    const std::string path = folder.Write("settings.dat", std::string(500, 'o'));
+    const std::string bytes = SettingsBytes(true, 9, true, SomeFont(2), "C:\\x.pdb");
+    ASSERT_TRUE(WriteSettingsFile(path.c_str(), bytes));
+    EXPECT_EQ(TempFolder::Read(path), bytes);
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+
+    EXPECT_FALSE(WriteSettingsFile(folder.Path("missing/settings.dat").c_str(), bytes));
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
+#if defined(_WIN32)
+    CFile reader; // a file held open by another cannot be replaced
+    ASSERT_TRUE(reader.Open(path.c_str(), CFile::typeBinary | CFile::modeRead));
+    EXPECT_FALSE(WriteSettingsFile(path.c_str(), "new"));
+    reader.Close();
+    EXPECT_EQ(TempFolder::Read(path), bytes);
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+#endif
+}
