@@ -84,9 +84,12 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
         return true;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED) return false;
-        if (LOWORD(wParam) == IDOK) OnOK();
-        else if (LOWORD(wParam) == IDCANCEL) OnCancel();
-        else return false;
+        if (LOWORD(wParam) == IDOK)
+            OnOK();
+        else if (LOWORD(wParam) == IDCANCEL)
+            OnCancel();
+        else
+            return false;
         *result = 0;
         return true;
     default:

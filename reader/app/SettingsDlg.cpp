@@ -55,8 +55,8 @@ bool SettingsDlg::SaveSettings() {
     m_autorunTime = NextStartTime(CTime::GetCurrentTime(), m_autorunTime);
     FontDescription font;
     std::memcpy(font.data(), &m_fontDescription, font.size());
-    const std::string bytes =
-        SettingsBytes(m_autorun != 0, m_autorunTime.GetTime(), m_chime != 0, font, static_cast<const char*>(m_bookPath));
+    const std::string bytes = SettingsBytes(m_autorun != 0, m_autorunTime.GetTime(), m_chime != 0, font,
+                                            static_cast<const char*>(m_bookPath));
     if (WriteSettingsFile(m_programDirectory + "settings.dat", bytes))
         ApplyAutorun(m_autorun != 0, m_programDirectory, m_autorunTime);
     return true;

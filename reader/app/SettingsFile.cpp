@@ -18,12 +18,14 @@ constexpr std::size_t pathLengthOffset = 72;
 std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset) {
     if (bytes.size() < offset + 4) return std::nullopt;
     std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
+    for (int i = 3; i >= 0; --i)
+        value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
     return value;
 }
 
 void PutField(std::string& bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(value >> (8 * i) & 0xFF);
 }
 
 } // namespace

@@ -18,8 +18,8 @@ struct SettingsRecord {
     std::string bookPath;
 
     friend bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
-        return a.autorun == b.autorun && a.nextStartTime == b.nextStartTime && a.chime == b.chime &&
-               a.font == b.font && a.bookPath == b.bookPath;
+        return a.autorun == b.autorun && a.nextStartTime == b.nextStartTime && a.chime == b.chime && a.font == b.font &&
+               a.bookPath == b.bookPath;
     }
 };
 

@@ -57,7 +57,8 @@ std::int32_t BookFile::GetRecordCount() {
 std::int32_t BookFile::GetRecordOffset(std::int32_t index) {
     const std::uint64_t entry = recordListOffset + recordEntrySize * static_cast<std::uint64_t>(index);
     std::uint32_t offset = 0;
-    for (std::uint64_t i = 0; i < 4; ++i) offset = offset << 8 | ReadByteAt(entry + i);
+    for (std::uint64_t i = 0; i < 4; ++i)
+        offset = offset << 8 | ReadByteAt(entry + i);
     return static_cast<std::int32_t>(offset);
 }
 

@@ -36,8 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     std::int32_t count = 0;
     if (book.Open(BookPath().c_str(), CFile::typeBinary | CFile::modeRead)) count = book.GetRecordCount();
     book.Close();
-    for (std::int32_t i = -1; i <= std::min(count, 40); ++i) ExpectWithin(book.GetRecordText(i), size);
-    for (std::int32_t i = std::max(count - 3, 41); i <= count; ++i) ExpectWithin(book.GetRecordText(i), size);
+    for (std::int32_t i = -1; i <= std::min(count, 40); ++i)
+        ExpectWithin(book.GetRecordText(i), size);
+    for (std::int32_t i = std::max(count - 3, 41); i <= count; ++i)
+        ExpectWithin(book.GetRecordText(i), size);
 
     ExpectWithin(VerseTextForDate(book, 29, 2, 2024), size);
     ExpectWithin(VerseTextForDate(book, 31, 12, 2023), size);

@@ -32,7 +32,8 @@ protected:
 
 TEST_F(BookFileTest, AnEmptyFileOpensWithoutRecords) {
     Open("");
-    for (int index : {-1, 0, 1, 365}) EXPECT_EQ(Record(index), "") << index;
+    for (int index : {-1, 0, 1, 365})
+        EXPECT_EQ(Record(index), "") << index;
     CString title("x"), description("y");
     book.GetTitleAndDescription(title, description);
     EXPECT_TRUE(title.IsEmpty());
@@ -57,7 +58,8 @@ TEST_F(BookFileTest, ReadsTextUpToItsFirstNulWithEveryLfWidened) {
 
 TEST_F(BookFileTest, IndexesOutsideTheRecordListReadEmpty) {
     Open(Book({std::string("T$D\0", 4), std::string("v\0", 2)}));
-    for (std::int32_t index : {-1, 2, 3, 65535, INT32_MIN, INT32_MAX}) EXPECT_EQ(Record(index), "") << index;
+    for (std::int32_t index : {-1, 2, 3, 65535, INT32_MIN, INT32_MAX})
+        EXPECT_EQ(Record(index), "") << index;
 }
 
 TEST_F(BookFileTest, TheLastRecordRunsToTheEndOfTheFile) {
@@ -119,13 +121,13 @@ TEST_F(BookFileTest, OffsetsThatLeaveTheFileNeverReachBeyondIt) {
         std::vector<std::uint32_t> offsets;
         const char* record0;
     } cases[] = {
-        {{data, 0x7FFFFFFF}, "abcdef"},  // the next offset far beyond the end: read to the end
-        {{data, 0xFFFFFFFF}, "abcdef"},  // the next offset reads as negative
-        {{data + 100, data + 200}, ""},  // at or beyond the end
-        {{0x80000000, data}, ""},        // reads as negative
-        {{data + 4, data + 2}, ""},      // offsets that decrease
-        {{data + 2, data + 2}, ""},      // an empty extent
-        {{data + 6, data + 6}, ""},      // at the very end
+        {{data, 0x7FFFFFFF}, "abcdef"}, // the next offset far beyond the end: read to the end
+        {{data, 0xFFFFFFFF}, "abcdef"}, // the next offset reads as negative
+        {{data + 100, data + 200}, ""}, // at or beyond the end
+        {{0x80000000, data}, ""},       // reads as negative
+        {{data + 4, data + 2}, ""},     // offsets that decrease
+        {{data + 2, data + 2}, ""},     // an empty extent
+        {{data + 6, data + 6}, ""},     // at the very end
     };
     for (const Case& c : cases) {
         Open(RawBook(2, c.offsets, "abcdef"));
@@ -139,7 +141,8 @@ TEST_F(BookFileTest, AFileShorterThanItsHeaderHasNoReadableRecord) {
     EXPECT_EQ(Record(0), "");
     bytes += '\x01'; // the count's second byte is missing and counts as 0: 256 records, no list
     Open(bytes);
-    for (int index : {0, 1, 255}) EXPECT_EQ(Record(index), "") << index;
+    for (int index : {0, 1, 255})
+        EXPECT_EQ(Record(index), "") << index;
 }
 
 TEST_F(BookFileTest, EveryTruncationReadsAtMostWhatWasWritten) {
@@ -148,7 +151,8 @@ TEST_F(BookFileTest, EveryTruncationReadsAtMostWhatWasWritten) {
     const std::string whole = Book(records);
     std::vector<std::string> full;
     Open(whole);
-    for (std::int32_t i = 0; i < 4; ++i) full.push_back(Record(i));
+    for (std::int32_t i = 0; i < 4; ++i)
+        full.push_back(Record(i));
 
     for (size_t length = 0; length <= whole.size(); ++length) {
         Open(whole.substr(0, length));
@@ -167,12 +171,14 @@ TEST_F(BookFileTest, RandomBytesNeverReadMoreThanTheFileHolds) {
     std::mt19937 random(20261207);
     for (int round = 0; round < 300; ++round) {
         std::string bytes(random() % 400, '\0');
-        for (char& byte : bytes) byte = static_cast<char>(random() % 4 == 0 ? random() : random() % 3);
+        for (char& byte : bytes)
+            byte = static_cast<char>(random() % 4 == 0 ? random() : random() % 3);
         if (bytes.size() > 77 && round % 2) bytes[76] = 0, bytes[77] = static_cast<char>(random() % 40);
         Open(bytes);
         CString title, description;
         book.GetTitleAndDescription(title, description);
         ASSERT_LE(title.GetLength() + description.GetLength(), static_cast<int>(2 * bytes.size()));
-        for (std::int32_t i = -1; i < 42; ++i) ASSERT_LE(Record(i).size(), 2 * bytes.size()) << round;
+        for (std::int32_t i = -1; i < 42; ++i)
+            ASSERT_LE(Record(i).size(), 2 * bytes.size()) << round;
     }
 }

@@ -9,8 +9,8 @@
 TEST(BookSource, ReadsTitleDescriptionAndOneVerseABlock) {
     BookSource book;
     std::string error;
-    ASSERT_TRUE(ParseBookSource("Title\r\nFirst line\nsecond line\n%%\nday 1\n\nstill day 1\n\n%%\r\nday 2\n%%\n",
-                                book, error));
+    ASSERT_TRUE(ParseBookSource("Title\r\nFirst line\nsecond line\n%%\nday 1\n\nstill day 1\n\n%%\r\nday 2\n%%\n", book,
+                                error));
     EXPECT_EQ(book.title, "Title");
     EXPECT_EQ(book.description, "First line\nsecond line");
     ASSERT_EQ(book.verses.size(), 2u);
@@ -40,7 +40,8 @@ TEST(BookSource, AWrittenBookReadsBackAsItsSource) {
     BookSource source;
     source.title = "Title";
     source.description = "About $5\nand more";
-    for (int day = 1; day <= 365; ++day) source.verses.push_back("Day " + std::to_string(day) + "\nline two");
+    for (int day = 1; day <= 365; ++day)
+        source.verses.push_back("Day " + std::to_string(day) + "\nline two");
 
     TempFolder folder;
     const std::string path = folder.Write("book.pdb", WritePalmDatabase(source.title, BookRecords(source), 0));

@@ -14,7 +14,8 @@ inline std::string RawBook(std::uint16_t count, const std::vector<std::uint32_t>
     bytes += static_cast<char>(count >> 8);
     bytes += static_cast<char>(count & 0xFF);
     for (std::uint32_t offset : offsets) {
-        for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(offset >> shift & 0xFF);
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += static_cast<char>(offset >> shift & 0xFF);
         bytes.append(4, '\0');
     }
     return bytes + body;

@@ -11,13 +11,15 @@ namespace {
 
 FontDescription SomeFont(unsigned char seed) {
     FontDescription font;
-    for (size_t i = 0; i < font.size(); ++i) font[i] = static_cast<unsigned char>(seed + 7 * i);
+    for (size_t i = 0; i < font.size(); ++i)
+        font[i] = static_cast<unsigned char>(seed + 7 * i);
     return font;
 }
 
 std::string LittleEndian(std::uint32_t value) {
     std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(value >> (8 * i) & 0xFF);
     return bytes;
 }
 
@@ -31,7 +33,8 @@ TEST(SettingsFile, EverySavedRecordReadsBackWithTheSameFields) {
         record.chime = random() % 2;
         record.nextStartTime = random();
         record.font = SomeFont(static_cast<unsigned char>(random()));
-        for (unsigned i = random() % 300; i > 0; --i) record.bookPath += static_cast<char>(1 + random() % 255);
+        for (unsigned i = random() % 300; i > 0; --i)
+            record.bookPath += static_cast<char>(1 + random() % 255);
         const std::string bytes =
             SettingsBytes(record.autorun, *record.nextStartTime, record.chime, *record.font, record.bookPath);
         ASSERT_EQ(bytes.size(), 76 + record.bookPath.size());

@@ -130,6 +130,6 @@ TEST_F(SettingsDlgTest, EachControlIdIsUsedOnce) {
     std::multiset<int> ids;
     for (HWND child = ::GetWindow(panel.m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         ids.insert(static_cast<short>(::GetDlgCtrlID(child)));
-    EXPECT_EQ(ids, (std::multiset<int>{IDC_STATIC, IDOK, IDCANCEL, IDC_BOOK_PATH, IDC_CHIME, IDC_AUTORUN,
-                                       IDC_AUTORUN_TIME}));
+    EXPECT_EQ(
+        ids, (std::multiset<int>{IDC_STATIC, IDOK, IDCANCEL, IDC_BOOK_PATH, IDC_CHIME, IDC_AUTORUN, IDC_AUTORUN_TIME}));
 }

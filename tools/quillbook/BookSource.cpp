@@ -18,9 +18,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 // The lines joined by LF, without the empty lines at the end.
 std::string JoinBlock(std::vector<std::string> lines) {
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
     std::string block;
-    for (size_t i = 0; i < lines.size(); ++i) block += (i ? "\n" : "") + lines[i];
+    for (size_t i = 0; i < lines.size(); ++i)
+        block += (i ? "\n" : "") + lines[i];
     return block;
 }
 
@@ -51,13 +53,15 @@ bool ParseBookSource(const std::string& text, BookSource& book, std::string& err
     }
     if (blocks.size() > 1 && lines.back() == "%%") blocks.pop_back();
     book.description = JoinBlock(blocks[0]);
-    for (size_t i = 1; i < blocks.size(); ++i) book.verses.push_back(JoinBlock(blocks[i]));
+    for (size_t i = 1; i < blocks.size(); ++i)
+        book.verses.push_back(JoinBlock(blocks[i]));
     return true;
 }
 
 std::vector<std::string> BookRecords(const BookSource& book) {
     std::vector<std::string> records;
     records.push_back(book.title + "$" + book.description + '\0');
-    for (const std::string& verse : book.verses) records.push_back(verse + '\0');
+    for (const std::string& verse : book.verses)
+        records.push_back(verse + '\0');
     return records;
 }

@@ -14,7 +14,8 @@ int DaysInMonth(int month, int year) {
 
 int Digits(const char* text, int count) {
     int value = 0;
-    for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
+    for (int i = 0; i < count; ++i)
+        value = value * 10 + (text[i] - '0');
     return value;
 }
 

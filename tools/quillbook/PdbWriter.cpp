@@ -3,7 +3,8 @@
 namespace {
 
 void PutBigEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) out += static_cast<char>(value >> shift & 0xFF);
+    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
+        out += static_cast<char>(value >> shift & 0xFF);
 }
 
 } // namespace
@@ -33,6 +34,7 @@ std::string WritePalmDatabase(const std::string& name, const std::vector<std::st
         offset += static_cast<std::uint32_t>(records[i].size());
     }
     out.append(2, '\0');
-    for (const std::string& record : records) out += record;
+    for (const std::string& record : records)
+        out += record;
     return out;
 }

@@ -70,8 +70,8 @@ int Build(const char* sourcePath, const char* outPath) {
     const std::vector<std::string> records = BookRecords(source);
     if (records.size() > 65535) return Fail("a book holds at most 65534 verses");
     if (source.verses.size() != daysInYear)
-        std::fprintf(stderr, "quillbook: warning: %s holds %zu verses, not one for each of the %zu days\n",
-                     sourcePath, source.verses.size(), daysInYear);
+        std::fprintf(stderr, "quillbook: warning: %s holds %zu verses, not one for each of the %zu days\n", sourcePath,
+                     source.verses.size(), daysInYear);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
     if (!WriteWholeFile(outPath, WritePalmDatabase(source.title, records, palmTime)))
         return Fail(std::string("cannot write ") + outPath);
@@ -86,7 +86,8 @@ int Info(const char* path) {
     const BookReport report = CheckBook(book, path);
     std::printf("title: %s\ndescription: %s\nrecords: %d\n", ForTerminal(title).c_str(),
                 ForTerminal(description).c_str(), static_cast<int>(report.recordCount));
-    for (const std::string& problem : report.problems) std::printf("problem: %s\n", problem.c_str());
+    for (const std::string& problem : report.problems)
+        std::printf("problem: %s\n", problem.c_str());
     return report.problems.empty() ? success : faulty;
 }
 
