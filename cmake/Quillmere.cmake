@@ -9,6 +9,14 @@ set(QUILLMERE_DIST_DIR ${PROJECT_BINARY_DIR}/dist)
 # Tests of each build are named after it, so that one CTest run over all builds keeps them apart.
 set(QUILLMERE_TEST_PREFIX "" CACHE STRING "prefix of this build's test names")
 
+if(CMAKE_CROSSCOMPILING)
+    # The cross build runs tools of the native build: the book tool and the artwork tool.
+    set(QUILLMERE_NATIVE_TOOLS "" CACHE PATH "the bin folder of the native build")
+    if(NOT QUILLMERE_NATIVE_TOOLS)
+        message(FATAL_ERROR "QUILLMERE_NATIVE_TOOLS must name the native build's bin folder; build the native preset first")
+    endif()
+endif()
+
 if(WIN32)
     # Windows programs run under Wine, all in one prefix kept in the build tree.
     set(QUILLMERE_WINE_STATE ${PROJECT_BINARY_DIR}/wine)

@@ -1,5 +1,7 @@
 #include "framework/win/CDialog.h"
 
+#include <cstring>
+
 namespace {
 
 // The month calendar and the date-time picker are registered once, before the first dialog.
@@ -65,8 +67,31 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate) {
 }
 
 BOOL CDialog::OnInitDialog() {
+    ExecuteDialogInit();
     UpdateData(FALSE);
     return TRUE;
+}
+
+// The dialog initialisation data of the template, a resource of type 240 with the template's id:
+// entries of a control id (16 bits), a message (16 bits), a length (32 bits) and that many bytes,
+// which are sent to the control as the message's lParam; a control id of 0 ends the list.
+void CDialog::ExecuteDialogInit() {
+    const HMODULE module = ::GetModuleHandleA(nullptr);
+    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(m_templateId), MAKEINTRESOURCEA(240));
+    if (!found) return;
+    const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
+    const DWORD size = ::SizeofResource(module, found);
+    for (DWORD at = 0; data && at + 8 <= size;) {
+        WORD id, message;
+        DWORD length;
+        std::memcpy(&id, data + at, 2);
+        std::memcpy(&message, data + at + 2, 2);
+        std::memcpy(&length, data + at + 4, 4);
+        at += 8;
+        if (id == 0 || length > size - at) break;
+        ::SendDlgItemMessageA(m_hWnd, id, message, 0, reinterpret_cast<LPARAM>(data + at));
+        at += length;
+    }
 }
 
 void CDialog::OnOK() {

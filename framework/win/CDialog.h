@@ -35,6 +35,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void ExecuteDialogInit();
     void CenterOnScreen();
 
     UINT m_templateId;

@@ -31,3 +31,19 @@ public:
 
     HWND m_hWnd = nullptr;
 };
+
+// The device context of one WM_PAINT, between BeginPaint and EndPaint.
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* window) : m_window(window->m_hWnd), m_hDC(::BeginPaint(m_window, &m_paint)) {}
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+    ~CPaintDC() { ::EndPaint(m_window, &m_paint); }
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
+
+public:
+    HDC m_hDC;
+};

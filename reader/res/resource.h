@@ -3,9 +3,33 @@
 
 #define IDC_STATIC -1
 
+// Program-wide
+#define IDR_MAINFRAME 128
+#define IDB_LOGO 137
+#define IDS_ABOUT 102
+
+// Dialog 102: the main window
+#define IDD_READER 102
+#define IDC_CALENDAR 1000
+#define IDC_VERSE 1001
+#define IDC_SETTINGS 1002
+#define IDC_SMALLER 1003
+#define IDC_LARGER 1004
+#define IDC_FONTS 1005
+#define IDC_ABOUT 1006
+#define IDC_RESIZE_HOLDER 1007
+#define IDC_SELECT_BOOK 1009
+#define IDC_LANGUAGE 1010
+#define IDC_BOOK_TITLE 1014
+#define IDC_SETTINGS_PLACEHOLDER 1016
+
 // Dialog 130: the settings panel
 #define IDD_SETTINGS 130
 #define IDC_BOOK_PATH 1008
 #define IDC_CHIME 1011
 #define IDC_AUTORUN 1012
 #define IDC_AUTORUN_TIME 1013
+
+// The product's addresses, shown in the main window and the book error message.
+#define PRODUCT_URL "https://quillmere.example.org"
+#define PRODUCT_EMAIL "hello@quillmere.example.org"

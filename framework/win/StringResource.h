@@ -1,0 +1,7 @@
+#pragma once
+
+#include "framework/core/CString.h"
+#include "framework/win/Win32.h"
+
+// The text of the program's string resource id; empty when there is none.
+CString LoadStringResource(UINT id);

@@ -1,0 +1,15 @@
+#include "reader/app/ReaderApp.h"
+
+#include "reader/app/ReaderDlg.h"
+
+ReaderApp theApp;
+
+BOOL ReaderApp::InitInstance() {
+    // A window with the main window's caption means the reader is open already: end without a word.
+    if (::FindWindowA(nullptr, "Quillmere 1.5")) return FALSE;
+    ReaderDlg dialog(nullptr);
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

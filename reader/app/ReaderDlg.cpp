@@ -1,0 +1,155 @@
+#include "reader/app/ReaderDlg.h"
+
+#include "framework/win/CFileDialog.h"
+#include "framework/win/CWinApp.h"
+#include "framework/win/StringResource.h"
+#include "reader/book/VerseOfDay.h"
+
+#include <mmsystem.h>
+
+const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
+    OnMessage<&ReaderDlg::OnPaint>(WM_PAINT),
+    OnMessage<&ReaderDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+    OnNotify<&ReaderDlg::OnCalendarSelChange>(MCN_SELCHANGE, IDC_CALENDAR),
+    OnClicked<&ReaderDlg::OnSettings>(IDC_SETTINGS),
+    OnClicked<&ReaderDlg::OnExit>(IDOK),
+    OnClicked<&ReaderDlg::OnSelectBook>(IDC_SELECT_BOOK),
+    OnClicked<&ReaderDlg::OnAbout>(IDC_ABOUT),
+};
+
+namespace {
+
+int Height(const RECT& rect) { return rect.bottom - rect.top; }
+
+} // namespace
+
+ReaderDlg::ReaderDlg(CWnd* parent)
+    : CDialog(IDD, parent), m_bookTitle(""), m_icon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
+
+BOOL ReaderDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+
+    RECT holder, window;
+    ::GetWindowRect(GetDlgItem(IDC_RESIZE_HOLDER), &holder);
+    GetWindowRect(&window);
+    m_fullHeight = Height(window);
+    m_compactHeight = m_fullHeight - Height(holder);
+    const int width = window.right - window.left;
+
+    char modulePath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
+    const CString path(modulePath);
+    m_programDirectory = path.Left(path.ReverseFind('\\') + 1);
+
+    RECT placeholder;
+    ::GetWindowRect(GetDlgItem(IDC_SETTINGS_PLACEHOLDER), &placeholder);
+    ScreenToClient(&placeholder);
+    m_settings.Create(SettingsDlg::IDD, this);
+    m_settings.SetWindowPos(nullptr, placeholder.left, placeholder.top, 0, 0, SWP_NOSIZE);
+    m_settings.ShowWindow(SW_SHOWNORMAL);
+
+    if (!m_settings.LoadSettings(m_programDirectory, "settings.dat"))
+        AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
+    m_settingsShown = false;
+    SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
+
+    if (m_book.OpenBook(m_settings.m_bookPath)) {
+        m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+        if (m_settings.m_chime)
+            ::PlaySoundA(m_programDirectory + "quill.wav", nullptr, SND_FILENAME | SND_ASYNC);
+    } else {
+        ShowBookError(m_settings.m_bookPath);
+        m_bookTitle = "No book selected!";
+    }
+    UpdateData(FALSE);
+    ShowVerse();
+    return TRUE;
+}
+
+void ReaderDlg::ShowVerse() {
+    SYSTEMTIME date{};
+    m_calendar.GetCurSel(&date);
+    m_verseBox.SetWindowText(VerseTextForDate(m_book, date.wDay, date.wMonth, date.wYear));
+    UpdateData(TRUE);
+}
+
+// clang-format off
+void ReaderDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_CALENDAR,   m_calendar);
+    DDX_Control(pDX, IDC_VERSE,      m_verseBox);
+    DDX_Text(pDX,    IDC_BOOK_TITLE, m_bookTitle);
+}
+// clang-format on
+
+bool ReaderDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    return DispatchMessageMap(messageMap, *this, message, wParam, lParam, result) ||
+           CDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+// While minimised the window shows the main icon in the middle of its client area.
+void ReaderDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
+    const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(&client);
+    const int x = (client.right - client.left - cx + 1) / 2;
+    const int y = (client.bottom - client.top - cy + 1) / 2;
+    ::DrawIcon(dc.m_hDC, x, y, m_icon);
+}
+
+HCURSOR ReaderDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_icon); }
+
+void ReaderDlg::OnCalendarSelChange(NMHDR*, LRESULT* result) {
+    *result = 0;
+    ShowVerse();
+}
+
+void ReaderDlg::OnSettings() {
+    RECT window;
+    GetWindowRect(&window);
+    const int width = window.right - window.left;
+    if (!m_settingsShown) m_settings.ShowWindow(SW_SHOWNORMAL);
+    SetWindowPos(nullptr, 0, 0, width, m_settingsShown ? m_compactHeight : m_fullHeight, SWP_NOMOVE);
+    m_settingsShown = !m_settingsShown;
+}
+
+void ReaderDlg::OnExit() {
+    m_settings.SaveSettings();
+    m_settings.EndDialog(0);
+    m_book.CloseBook();
+    EndDialog(0);
+}
+
+void ReaderDlg::OnSelectBook() {
+    CFileDialog dialog(TRUE, "pdb", "*.pdb", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST,
+                       "Books (*.pdb)|*.pdb|", this);
+    if (dialog.DoModal() != IDOK) return;
+    const CString path = dialog.GetPathName();
+    if (m_book.OpenBook(path)) {
+        m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+        UpdateData(FALSE);
+        m_settings.m_bookPath = path;
+        m_settings.UpdateData(FALSE);
+        ShowVerse();
+    } else {
+        ShowBookError(path);
+        // The selection failed as if it had been cancelled: the previous book stays the current one.
+        m_book.OpenBook(m_settings.m_bookPath);
+    }
+}
+
+void ReaderDlg::OnAbout() {
+    m_verseBox.SetWindowText(m_bookDescription + LoadStringResource(IDS_ABOUT));
+    UpdateData(TRUE);
+}
+
+void ReaderDlg::ShowBookError(const CString& path) {
+    MessageBox(CString("Failed to open book \"") + path + "\"\nPlease download from " PRODUCT_URL, "Error!", MB_OK);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "framework/win/CDialog.h"
+#include "framework/win/Controls.h"
+#include "framework/win/MessageMap.h"
+#include "reader/app/SettingsDlg.h"
+#include "reader/book/BookFile.h"
+#include "reader/res/resource.h"
+
+// The main window: the calendar, the verse of the selected day, and below a band that the
+// "Settings" button reveals or cuts off, the display buttons, the settings panel and the book choice.
+class ReaderDlg : public CDialog {
+public:
+    enum { IDD = IDD_READER };
+
+    explicit ReaderDlg(CWnd* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    // Shows the verse of the day selected in the calendar.
+    void ShowVerse();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+private:
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnCalendarSelChange(NMHDR* header, LRESULT* result);
+    void OnSettings();
+    void OnExit();
+    void OnSelectBook();
+    void OnAbout();
+    void ShowBookError(const CString& path);
+
+    static const MessageEntry<ReaderDlg> messageMap[];
+
+    CMonthCalCtrl m_calendar;
+    CEdit m_verseBox;
+    CString m_bookTitle;
+    SettingsDlg m_settings;
+    bool m_settingsShown = false;
+    int m_fullHeight = 0;
+    int m_compactHeight = 0;
+    CString m_bookDescription;
+    BookFile m_book;
+    CString m_programDirectory;
+    HICON m_icon;
+};
