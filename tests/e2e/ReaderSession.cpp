@@ -6,8 +6,8 @@ namespace fs = std::filesystem;
 
 ReaderSession::ReaderSession(bool withBook) {
     static int serial = 0;
-    const fs::path folder = fs::temp_directory_path() /
-                            ("quillmere-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial));
+    const fs::path folder = fs::temp_directory_path() / ("quillmere-e2e-" + std::to_string(::GetCurrentProcessId()) +
+                                                         "-" + std::to_string(++serial));
     fs::remove_all(folder);
     fs::create_directories(folder);
     for (const char* name : {"Quillview.exe", "quill.wav", "quillmere.pdb"}) {

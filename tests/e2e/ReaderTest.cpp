@@ -4,12 +4,14 @@
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
+#include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -187,4 +189,76 @@ TEST_F(ReaderTest, ASecondStartLeavesTheOpenWindowAsItWas) {
     EXPECT_EQ(ReaderSession::ItemText(window, IDC_VERSE), verse);
     EXPECT_TRUE(session.Running());
     Exit(session, window);
+}
+
+namespace {
+
+// A book of its own title whose every verse names its day, beside the program folder's files.
+std::string WriteOtherBook(const ReaderSession& session) {
+    std::vector<std::string> records = {std::string("Other Book$Another book.") + '\0'};
+    for (int day = 1; day <= 365; ++day)
+        records.push_back("Other verse " + std::to_string(day) + '\0');
+    const std::string path = session.FileInFolder("other.pdb");
+    std::ofstream(path, std::ios::binary) << WritePalmDatabase("Other", records, 0);
+    return path;
+}
+
+// Chooses path in the reader's open-file dialog.
+void SelectBook(HWND window, const std::string& path) {
+    ReaderSession::Press(window, IDC_SELECT_BOOK);
+    HWND dialog = ReaderSession::WaitForWindow("Open");
+    ASSERT_TRUE(dialog);
+    constexpr int fileNameBox = 0x47C; // cmb13, the file name box of the Explorer-style dialog
+    ::SendMessageA(::GetDlgItem(dialog, fileNameBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    ReaderSession::Press(dialog, IDOK);
+}
+
+std::string SavedBookPath(const ReaderSession& session) {
+    std::ifstream in(session.FileInFolder("settings.dat"), std::ios::binary);
+    const std::string settings((std::istreambuf_iterator<char>(in)), {});
+    return settings.size() > 76 ? settings.substr(76) : "";
+}
+
+} // namespace
+
+TEST_F(ReaderTest, ASelectedBookShowsAtOnceAndIsSavedOnExit) {
+    ReaderSession session(true);
+    const std::string other = WriteOtherBook(session);
+    HWND window = StartFirstTime(session);
+    ASSERT_TRUE(window);
+    ReaderSession::Press(window, IDC_SETTINGS);
+    SelectBook(window, other);
+    ReaderSession::Settle();
+    EXPECT_EQ(ReaderSession::ItemText(window, IDC_BOOK_TITLE), "Other Book");
+    EXPECT_EQ(ReaderSession::ItemText(window, IDC_VERSE), TodaysVerse(other));
+    Exit(session, window);
+    EXPECT_EQ(SavedBookPath(session).substr(SavedBookPath(session).size() - 10), "\\other.pdb");
+}
+
+TEST_F(ReaderTest, AFailedSelectionKeepsThePreviousBook) {
+    ReaderSession session(true);
+    const std::string other = WriteOtherBook(session);
+    HWND window = StartFirstTime(session);
+    ASSERT_TRUE(window);
+    const std::string verse = ReaderSession::ItemText(window, IDC_VERSE);
+    {
+        CFile holder; // the reader opens books for exclusive access, so this one cannot be opened
+        ASSERT_TRUE(holder.Open(other.c_str(), CFile::typeBinary | CFile::modeRead));
+        SelectBook(window, other);
+        HWND error = ReaderSession::WaitForWindow("Error!");
+        ASSERT_TRUE(error);
+        EXPECT_NE(ReaderSession::MessageText(error).find("other.pdb\""), std::string::npos);
+        ReaderSession::Press(error, IDOK);
+    }
+    EXPECT_EQ(ReaderSession::ItemText(window, IDC_BOOK_TITLE), "The Book of Proverbs");
+    ReaderSession::Press(window, IDC_ABOUT);
+    HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);
+    RECT area;
+    ::GetClientRect(calendar, &area);
+    ReaderSession::ClickAt(calendar, area.right / 3, static_cast<int>(area.bottom * 0.55));
+    const std::string shown = ReaderSession::ItemText(window, IDC_VERSE);
+    EXPECT_EQ(shown.find("Other verse"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("Proverbs "), std::string::npos) << shown;
+    Exit(session, window);
+    EXPECT_EQ(SavedBookPath(session).substr(SavedBookPath(session).size() - 14), "\\quillmere.pdb");
 }

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     if (!window) return 1;
     if (std::strcmp(argv[1], "press") == 0 && argc == 4) {
         const int id = std::atoi(argv[3]);
-        ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+        ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
     } else if (std::strcmp(argv[1], "rect") == 0) {
         RECT rect;
         ::GetWindowRect(window, &rect);
