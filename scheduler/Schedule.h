@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The scheduler's decisions, apart from any window.
+
+// The command-line tail as the start-up code derives it, a pointer into commandLine: the program
+// name (quoted or not) and the control characters and blanks after it skipped; trailing blanks kept.
+const char* CommandTail(const char* commandLine);
+
+// True for a tail of exactly "QUIT" in any letter case (ASCII letters fold, as _stricmp does).
+bool IsQuitRequest(const char* tail);
+
+constexpr std::int64_t dayInSeconds = 86400;
+
+struct ScheduleDecision {
+    bool startReader;     // the stored time T has passed: start the reader now
+    std::uint32_t waitMs; // otherwise check again after min(T - N, one day)
+};
+
+// What to do at time now for the stored time: start the reader once now is strictly later.
+ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now);
+
+// The stored time of the schedule file at path: false when it cannot be opened or holds fewer
+// than 4 bytes, which the scheduler treats alike. Bytes after the first 4 do not count.
+bool ReadScheduleFile(const char* path, std::int64_t& stored);
+
+// The folder of modulePath (up to its last backslash) joined with fileName into out of size
+// bytes; false, with out left empty, when the result does not fit.
+bool ProgramFilePath(const char* modulePath, const char* fileName, char* out, std::size_t size);
