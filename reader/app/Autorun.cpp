@@ -1,7 +1,106 @@
 #include "reader/app/Autorun.h"
 
-// The reader has no scheduler to talk to yet: both steps of the daily cycle do nothing for now.
+#include "framework/core/CFile.h"
+#include "framework/core/TimeField.h"
+#include "framework/win/Win32.h"
+#include "reader/app/AutorunPaths.h"
 
-void StopScheduler(const CString&) {}
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
 
-void ApplyAutorun(bool, const CString&, CTime) {}
+namespace {
+
+constexpr char schedulerName[] = "Quillwake.exe";
+constexpr char shortcutDescription[] = "Quillwaker";
+
+void StartScheduler(const CString& programDirectory, const char* parameters) {
+    std::string scheduler;
+    if (JoinAutorunPath(static_cast<const char*>(programDirectory), schedulerName, scheduler))
+        ::ShellExecuteA(nullptr, "OPEN", scheduler.c_str(), parameters, nullptr, SW_SHOWNORMAL);
+}
+
+bool StartupFolder(int folderId, std::string& folder) {
+    char path[MAX_PATH] = {};
+    if (!::SHGetSpecialFolderPathA(nullptr, path, folderId, FALSE)) return false;
+    folder = path;
+    return true;
+}
+
+} // namespace
+
+void StopScheduler(const CString& programDirectory) { StartScheduler(programDirectory, " QUIT"); }
+
+void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {
+    std::string schedule;
+    if (!JoinAutorunPath(static_cast<const char*>(programDirectory), "sched.dat", schedule)) return;
+    const std::uint32_t field = ToTimeField(nextStartTime.GetTime());
+    const unsigned char bytes[4] = {static_cast<unsigned char>(field), static_cast<unsigned char>(field >> 8),
+                                    static_cast<unsigned char>(field >> 16), static_cast<unsigned char>(field >> 24)};
+    CFile file;
+    if (!file.Open(schedule.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return;
+    const bool written = file.Write(bytes, sizeof bytes);
+    file.Close();
+    if (written) StartScheduler(programDirectory, nullptr);
+}
+
+void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStartTime) {
+    const AutorunActions actions = ChooseAutorunActions(autorun);
+    if (actions.armScheduler) ArmScheduler(programDirectory, nextStartTime);
+    if (actions.saveShortcut) CreateStartupShortcut(shortcutDescription, programDirectory, schedulerName);
+    if (actions.deleteShortcut) DeleteStartupShortcut(shortcutDescription, programDirectory, schedulerName);
+    std::string schedule;
+    if (actions.deleteSchedule && JoinAutorunPath(static_cast<const char*>(programDirectory), "sched.dat", schedule))
+        ::DeleteFileA(schedule.c_str());
+    if (actions.stopScheduler) StopScheduler(programDirectory);
+}
+
+bool CreateStartupShortcut(const char* description, const CString& programDirectory, const char* fileName) {
+    ::CoInitialize(nullptr);
+    std::string target, folder, link;
+    bool saved = false;
+    if (JoinAutorunPath(static_cast<const char*>(programDirectory), fileName, target)) {
+        // A user without administrator rights cannot write the all-users folder: the shortcut then
+        // goes to the user's own start-up folder.
+        for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
+            if (StartupFolder(folderId, folder) && StartupLinkPath(folder, fileName, link) &&
+                SaveShortcutFile(target.c_str(), link.c_str(), description)) {
+                saved = true;
+                break;
+            }
+        }
+    }
+    ::CoUninitialize();
+    return saved;
+}
+
+bool DeleteStartupShortcut(const char*, const CString&, const char* fileName) {
+    bool found = false;
+    std::string folder, link;
+    for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
+        if (!StartupFolder(folderId, folder)) continue;
+        found = true;
+        if (StartupLinkPath(folder, fileName, link)) ::DeleteFileA(link.c_str());
+    }
+    return found;
+}
+
+bool SaveShortcutFile(const char* target, const char* linkPath, const char* description) {
+    IShellLinkA* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(&link))))
+        return false;
+    IPersistFile* file = nullptr;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+        link->Release();
+        return false;
+    }
+    link->SetPath(target);
+    link->SetDescription(description);
+    wchar_t widePath[MAX_PATH] = {};
+    HRESULT status = E_FAIL;
+    if (::MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH) > 0) status = file->Save(widePath, TRUE);
+    file->Release();
+    link->Release();
+    return SUCCEEDED(status);
+}

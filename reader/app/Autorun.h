@@ -3,9 +3,25 @@
 #include "framework/core/CString.h"
 #include "framework/core/CTime.h"
 
-// Tells a waiting scheduler to stop.
+// Keeps the scheduler and the start-up shortcut in step with the autorun setting. Nothing here is
+// reported to the user: each step that fails is left out silently.
+
+// Tells a waiting scheduler to stop: starts it with " QUIT".
 void StopScheduler(const CString& programDirectory);
 
-// After the settings are saved: with autorun on, arms the scheduler for nextStartTime and keeps
-// the start-up shortcut; with it off, removes both and stops the scheduler.
+// Writes the next start time to sched.dat, closes it, then starts the scheduler.
+void ArmScheduler(const CString& programDirectory, CTime nextStartTime);
+
+// After the settings are saved: with autorun on, arms the scheduler for nextStartTime and saves the
+// start-up shortcut; with it off, deletes the shortcut and sched.dat and stops the scheduler.
 void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStartTime);
+
+// Saves the shortcut to programDirectory + fileName in the all-users start-up folder or, where
+// that cannot be written, in the user's own; true when it was saved.
+bool CreateStartupShortcut(const char* description, const CString& programDirectory, const char* fileName);
+
+// Deletes the shortcut for fileName from both start-up folders; true when a folder was found.
+bool DeleteStartupShortcut(const char* description, const CString& programDirectory, const char* fileName);
+
+// Saves a shell link to target with description at linkPath; true when it was saved.
+bool SaveShortcutFile(const char* target, const char* linkPath, const char* description);

@@ -57,8 +57,7 @@ BOOL ReaderDlg::OnInitDialog() {
 
     if (m_book.OpenBook(m_settings.m_bookPath)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
-        if (m_settings.m_chime)
-            ::PlaySoundA(m_programDirectory + "quill.wav", nullptr, SND_FILENAME | SND_ASYNC);
+        if (m_settings.m_chime) ::PlaySoundA(m_programDirectory + "quill.wav", nullptr, SND_FILENAME | SND_ASYNC);
     } else {
         ShowBookError(m_settings.m_bookPath);
         m_bookTitle = "No book selected!";

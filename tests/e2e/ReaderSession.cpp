@@ -4,14 +4,15 @@
 
 namespace fs = std::filesystem;
 
-ReaderSession::ReaderSession(bool withBook) {
+ReaderSession::ReaderSession(bool withBook, bool withScheduler) {
     static int serial = 0;
     const fs::path folder = fs::temp_directory_path() / ("quillmere-e2e-" + std::to_string(::GetCurrentProcessId()) +
                                                          "-" + std::to_string(++serial));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    for (const char* name : {"Quillview.exe", "quill.wav", "quillmere.pdb"}) {
+    for (const char* name : {"Quillview.exe", "quill.wav", "quillmere.pdb", "Quillwake.exe"}) {
         if (!withBook && std::string(name) == "quillmere.pdb") continue;
+        if (!withScheduler && std::string(name) == "Quillwake.exe") continue;
         fs::copy_file(fs::path(QUILLMERE_DIST) / name, folder / name);
     }
     m_folder = folder.string() + "\\";

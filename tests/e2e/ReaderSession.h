@@ -8,8 +8,9 @@
 // would: by finding its windows by caption, reading their texts and clicking their buttons.
 class ReaderSession {
 public:
-    // Copies the program folder, without the default book unless withBook.
-    explicit ReaderSession(bool withBook);
+    // Copies the program folder, without the default book unless withBook, and without the
+    // scheduler unless withScheduler.
+    explicit ReaderSession(bool withBook, bool withScheduler = false);
     ~ReaderSession();
 
     std::string Folder() const { return m_folder; }

@@ -1,0 +1,32 @@
+#include "reader/app/AutorunPaths.h"
+
+#include <gtest/gtest.h>
+
+TEST(AutorunPaths, TheLinkIsNamedFromTheLastDotOfTheWholePath) {
+    std::string link;
+    ASSERT_TRUE(StartupLinkPath("C:\\ProgramData\\Start Menu\\StartUp", "Quillwake.exe", link));
+    EXPECT_EQ(link, "C:\\ProgramData\\Start Menu\\StartUp\\Quillwake.lnk");
+    ASSERT_TRUE(StartupLinkPath("C:\\Users\\a.b\\Start.Up", "Quillwake.exe", link));
+    EXPECT_EQ(link, "C:\\Users\\a.b\\Start.Up\\Quillwake.lnk");
+    ASSERT_TRUE(StartupLinkPath("C:\\v1.2", "Quillwake", link)); // no dot in the name: the folder's counts
+    EXPECT_EQ(link, "C:\\v1.lnk");
+}
+
+TEST(AutorunPaths, PathsThatDoNotFit260BytesAreRefused) {
+    std::string path;
+    const std::string folder(259 - 13, 'f');
+    EXPECT_TRUE(JoinAutorunPath(folder, "Quillwake.exe", path));
+    EXPECT_EQ(path.size(), 259u);
+    EXPECT_FALSE(JoinAutorunPath(folder + "x", "Quillwake.exe", path));
+    EXPECT_TRUE(path.empty());
+    EXPECT_TRUE(StartupLinkPath(std::string(258 - 13, 's'), "Quillwake.exe", path));
+    EXPECT_FALSE(StartupLinkPath(std::string(259 - 13, 's'), "Quillwake.exe", path));
+}
+
+TEST(AutorunPaths, AutorunArmsAndKeepsTheShortcutOtherwiseRemovesAndStops) {
+    const AutorunActions on = ChooseAutorunActions(true), off = ChooseAutorunActions(false);
+    EXPECT_TRUE(on.armScheduler && on.saveShortcut);
+    EXPECT_FALSE(on.deleteShortcut || on.deleteSchedule || on.stopScheduler);
+    EXPECT_TRUE(off.deleteShortcut && off.deleteSchedule && off.stopScheduler);
+    EXPECT_FALSE(off.armScheduler || off.saveShortcut);
+}
