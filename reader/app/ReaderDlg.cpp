@@ -1,8 +1,10 @@
 #include "reader/app/ReaderDlg.h"
 
 #include "framework/win/CFileDialog.h"
+#include "framework/win/CFontDialog.h"
 #include "framework/win/CWinApp.h"
 #include "framework/win/StringResource.h"
+#include "reader/app/FontSteps.h"
 #include "reader/book/VerseOfDay.h"
 
 #include <mmsystem.h>
@@ -13,6 +15,9 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnNotify<&ReaderDlg::OnCalendarSelChange>(MCN_SELCHANGE, IDC_CALENDAR),
     OnClicked<&ReaderDlg::OnSettings>(IDC_SETTINGS),
     OnClicked<&ReaderDlg::OnExit>(IDOK),
+    OnClicked<&ReaderDlg::OnSmaller>(IDC_SMALLER),
+    OnClicked<&ReaderDlg::OnLarger>(IDC_LARGER),
+    OnClicked<&ReaderDlg::OnFonts>(IDC_FONTS),
     OnClicked<&ReaderDlg::OnSelectBook>(IDC_SELECT_BOOK),
     OnClicked<&ReaderDlg::OnAbout>(IDC_ABOUT),
 };
@@ -54,6 +59,10 @@ BOOL ReaderDlg::OnInitDialog() {
         AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
+    if (m_settings.HasFont()) {
+        const CFont* font = m_settings.ApplyFont(nullptr);
+        m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), TRUE);
+    }
 
     if (m_book.OpenBook(m_settings.m_bookPath)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
@@ -147,6 +156,48 @@ void ReaderDlg::OnSelectBook() {
 void ReaderDlg::OnAbout() {
     m_verseBox.SetWindowText(m_bookDescription + LoadStringResource(IDS_ABOUT));
     UpdateData(TRUE);
+}
+
+void ReaderDlg::GetVerseFont(LOGFONTA* description) {
+    const auto font = reinterpret_cast<HGDIOBJ>(m_verseBox.SendMessage(WM_GETFONT));
+    if (font && ::GetObjectA(font, sizeof *description, description) != 0) return;
+    if (!font && ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof *description, description) != 0) return;
+    *description = LOGFONTA{};
+}
+
+void ReaderDlg::SetVerseFont(const LOGFONTA* description) {
+    if (!description) return;
+    CWinApp* app = AfxGetApp();
+    app->BeginWaitCursor();
+    const CFont* font = m_settings.ApplyFont(description);
+    m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), TRUE);
+    m_verseBox.UpdateWindow();
+    app->EndWaitCursor();
+}
+
+void ReaderDlg::OnFonts() {
+    LOGFONTA description;
+    GetVerseFont(&description);
+    CFontDialog dialog(&description, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT);
+    if (dialog.DoModal() == IDOK) SetVerseFont(&description);
+}
+
+void ReaderDlg::OnSmaller() {
+    LOGFONTA description;
+    GetVerseFont(&description);
+    if (const std::optional<int> height = SmallerFontHeight(description.lfHeight)) {
+        description.lfHeight = *height;
+        SetVerseFont(&description);
+    }
+}
+
+void ReaderDlg::OnLarger() {
+    LOGFONTA description;
+    GetVerseFont(&description);
+    if (const std::optional<int> height = LargerFontHeight(description.lfHeight)) {
+        description.lfHeight = *height;
+        SetVerseFont(&description);
+    }
 }
 
 void ReaderDlg::ShowBookError(const CString& path) {

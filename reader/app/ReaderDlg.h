@@ -18,10 +18,18 @@ public:
     BOOL OnInitDialog() override;
     // Shows the verse of the day selected in the calendar.
     void ShowVerse();
+    // The description of the verse box's font: the system font's when it has none.
+    void GetVerseFont(LOGFONTA* description);
+    // Makes description the verse font, under the wait cursor; null does nothing.
+    void SetVerseFont(const LOGFONTA* description);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+    void OnFonts();
+    void OnSmaller();
+    void OnLarger();
 
 private:
     void OnPaint();

@@ -62,6 +62,12 @@ bool SettingsDlg::SaveSettings() {
     return true;
 }
 
+CFont* SettingsDlg::ApplyFont(const LOGFONTA* description) {
+    if (description) m_fontDescription = *description;
+    m_verseFont.CreateFontIndirect(&m_fontDescription);
+    return &m_verseFont;
+}
+
 void SettingsDlg::OnAutorunClicked() {
     UpdateData(TRUE);
     ::EnableWindow(GetDlgItem(IDC_AUTORUN_TIME), m_autorun != 0);

@@ -22,6 +22,9 @@ public:
     bool SaveSettings();
     void OnAutorunClicked();
     bool HasFont() const { return m_fontDescription.lfHeight != 0; }
+    // Copies description, if given, over the font description, then makes the verse font from it;
+    // the font object that SettingsDlg owns, holding no font if it could not be made.
+    CFont* ApplyFont(const LOGFONTA* description);
 
     int m_autorun = 0;
     int m_chime = 0;

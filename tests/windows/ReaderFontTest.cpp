@@ -1,0 +1,84 @@
+// The verse font steps of the main window, run in this process so that its GDI fonts can be seen.
+#include "reader/app/ReaderDlg.h"
+
+#include "framework/win/CWinApp.h"
+#include "reader/app/SettingsFile.h"
+#include "tests/unit/TempFolder.h"
+#include "tools/quillbook/PdbWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+CWinApp testApplication;
+
+class SteppedReaderDlg : public ReaderDlg {
+public:
+    using ReaderDlg::OnLarger;
+    using ReaderDlg::OnSmaller;
+};
+
+// The main window made from its template, with settings.dat and a book beside this program.
+class ReaderFontTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char module[MAX_PATH] = {};
+        ::GetModuleFileNameA(nullptr, module, MAX_PATH);
+        settingsPath = std::filesystem::path(module).parent_path() / "settings.dat";
+        LOGFONTA font{};
+        font.lfHeight = -12;
+        std::strcpy(font.lfFaceName, "Tahoma");
+        FontDescription bytes;
+        std::memcpy(bytes.data(), &font, bytes.size());
+        const std::string book = folder.Write("book.pdb", WritePalmDatabase("T", {std::string("T$D\0", 4)}, 0));
+        std::ofstream(settingsPath, std::ios::binary) << SettingsBytes(false, 0, false, bytes, book);
+        ASSERT_TRUE(dialog.Create(ReaderDlg::IDD, nullptr));
+    }
+    void TearDown() override {
+        ::DestroyWindow(dialog.m_hWnd);
+        std::filesystem::remove(settingsPath);
+    }
+
+    HFONT VerseFont() {
+        return reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog.m_hWnd, IDC_VERSE, WM_GETFONT, 0, 0));
+    }
+    int VerseHeight() {
+        LOGFONTA font{};
+        ::GetObjectA(VerseFont(), sizeof font, &font);
+        return font.lfHeight;
+    }
+
+    TempFolder folder;
+    std::filesystem::path settingsPath;
+    SteppedReaderDlg dialog;
+};
+
+} // namespace
+
+TEST_F(ReaderFontTest, TheSavedFontIsOnTheVerseBoxAtStart) { EXPECT_EQ(VerseHeight(), -12); }
+
+TEST_F(ReaderFontTest, EachStepDeletesTheFontBeforeItAndLeavesTheTemplateFontAlone) {
+    const auto templateFont = reinterpret_cast<HGDIOBJ>(dialog.SendMessage(WM_GETFONT));
+    ASSERT_EQ(::GetObjectType(templateFont), static_cast<DWORD>(OBJ_FONT));
+    for (int step = 0; step < 1000; ++step) {
+        const HFONT before = VerseFont();
+        const int heightBefore = VerseHeight();
+        const bool larger = step / 30 % 2 == 1;
+        larger ? dialog.OnLarger() : dialog.OnSmaller();
+        const HFONT after = VerseFont();
+        ASSERT_EQ(::GetObjectType(after), static_cast<DWORD>(OBJ_FONT)) << step;
+        ASSERT_EQ(::GetObjectType(templateFont), static_cast<DWORD>(OBJ_FONT)) << step;
+        const int height = VerseHeight();
+        ASSERT_TRUE(height >= -30 && height <= -10) << step;
+        const bool atLimit = heightBefore == (larger ? -30 : -10);
+        if (atLimit) {
+            ASSERT_EQ(after, before) << "a step at its limit made a font";
+        } else if (after != before) {
+            ASSERT_EQ(::GetObjectType(before), 0u) << "step " << step << " leaked a font";
+        }
+    }
+}
