@@ -182,19 +182,16 @@ void ReaderDlg::OnFonts() {
     if (dialog.DoModal() == IDOK) SetVerseFont(&description);
 }
 
-void ReaderDlg::OnSmaller() {
-    LOGFONTA description;
-    GetVerseFont(&description);
-    if (const std::optional<int> height = SmallerFontHeight(description.lfHeight)) {
-        description.lfHeight = *height;
-        SetVerseFont(&description);
-    }
-}
+void ReaderDlg::OnSmaller() { StepVerseFont(SmallerFontHeight); }
 
-void ReaderDlg::OnLarger() {
+void ReaderDlg::OnLarger() { StepVerseFont(LargerFontHeight); }
+
+// Changes only the height of the verse box's font, by the step rule given; nothing at all when
+// the rule says the height stays.
+void ReaderDlg::StepVerseFont(std::optional<int> (*step)(int height)) {
     LOGFONTA description;
     GetVerseFont(&description);
-    if (const std::optional<int> height = LargerFontHeight(description.lfHeight)) {
+    if (const std::optional<int> height = step(description.lfHeight)) {
         description.lfHeight = *height;
         SetVerseFont(&description);
     }

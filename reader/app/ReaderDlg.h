@@ -7,6 +7,8 @@
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 
+#include <optional>
+
 // The main window: the calendar, the verse of the selected day, and below a band that the
 // "Settings" button reveals or cuts off, the display buttons, the settings panel and the book choice.
 class ReaderDlg : public CDialog {
@@ -39,6 +41,7 @@ private:
     void OnExit();
     void OnSelectBook();
     void OnAbout();
+    void StepVerseFont(std::optional<int> (*step)(int height));
     void ShowBookError(const CString& path);
 
     static const MessageEntry<ReaderDlg> messageMap[];

@@ -101,6 +101,15 @@ protected:
         EXPECT_EQ(session.WaitForExit(), 0);
     }
     static HWND Panel(HWND window) { return ::FindWindowExA(window, nullptr, "#32770", nullptr); }
+    // Unchecks "AutoRun Daily at", leaves with the exit button, and checks that nothing is armed.
+    void LeaveWithAutorunOff(ReaderSession& session, HWND window) {
+        ::SendMessageA(::GetDlgItem(Panel(window), IDC_AUTORUN), BM_CLICK, 0, 0);
+        Exit(session, window);
+        EXPECT_FALSE(fs::exists(session.FileInFolder("sched.dat")));
+        EXPECT_FALSE(fs::exists(CommonStartupLink()));
+        ::Sleep(1000);
+        EXPECT_FALSE(SchedulerWaiting());
+    }
 };
 
 } // namespace
@@ -134,12 +143,7 @@ TEST_F(AutorunTest, LeavingWithAutorunOffWhenNothingWasArmedLeavesNothing) {
     ReaderSession session(true, true);
     HWND window = Start(session, true);
     ASSERT_TRUE(window);
-    ::SendMessageA(::GetDlgItem(Panel(window), IDC_AUTORUN), BM_CLICK, 0, 0);
-    Exit(session, window);
-    EXPECT_FALSE(fs::exists(session.FileInFolder("sched.dat")));
-    EXPECT_FALSE(fs::exists(CommonStartupLink()));
-    ::Sleep(1000);
-    EXPECT_FALSE(SchedulerWaiting());
+    LeaveWithAutorunOff(session, window);
 }
 
 TEST_F(AutorunTest, LeavingWithAutorunOffRemovesShortcutScheduleAndScheduler) {
@@ -152,12 +156,7 @@ TEST_F(AutorunTest, LeavingWithAutorunOffRemovesShortcutScheduleAndScheduler) {
 
     window = Start(session, false);
     ASSERT_TRUE(window);
-    ::SendMessageA(::GetDlgItem(Panel(window), IDC_AUTORUN), BM_CLICK, 0, 0);
-    Exit(session, window);
-    EXPECT_FALSE(fs::exists(session.FileInFolder("sched.dat")));
-    EXPECT_FALSE(fs::exists(CommonStartupLink()));
-    ::Sleep(1000);
-    EXPECT_FALSE(SchedulerWaiting());
+    LeaveWithAutorunOff(session, window);
     EXPECT_EQ(Field(ReadFile(session.FileInFolder("settings.dat")), 0), 0u);
 }
 
