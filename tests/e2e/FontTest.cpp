@@ -21,6 +21,13 @@ LOGFONTA SavedFont(const ReaderSession& session) {
     return font;
 }
 
+LOGFONTA Font(int height, const char* face) {
+    LOGFONTA font{};
+    font.lfHeight = height;
+    std::strcpy(font.lfFaceName, face);
+    return font;
+}
+
 void WriteSettings(const ReaderSession& session, const LOGFONTA& font) {
     FontDescription bytes;
     std::memcpy(bytes.data(), &font, bytes.size());
@@ -63,9 +70,7 @@ TEST_F(FontTest, OnAFirstStartPlusMakesTheSystemFontOneUnitSmallerAndMinusJumpsT
 
 TEST_F(FontTest, StepsMoveOneUnitAndStopAtTheirLimits) {
     ReaderSession session(true);
-    LOGFONTA font{};
-    font.lfHeight = -28;
-    std::strcpy(font.lfFaceName, "Tahoma");
+    LOGFONTA font = Font(-28, "Tahoma");
     WriteSettings(session, font);
     Run(session, false, {IDC_LARGER, IDC_LARGER, IDC_LARGER, IDC_LARGER});
     EXPECT_EQ(SavedFont(session).lfHeight, -30);
@@ -80,9 +85,7 @@ TEST_F(FontTest, StepsMoveOneUnitAndStopAtTheirLimits) {
 
 TEST_F(FontTest, AFontOfHeightZeroIsNotAppliedAtStart) {
     ReaderSession session(true);
-    LOGFONTA font{};
-    std::strcpy(font.lfFaceName, "Courier New");
-    WriteSettings(session, font);
+    WriteSettings(session, Font(0, "Courier New"));
     Run(session, false, {IDC_LARGER});
     const LOGFONTA saved = SavedFont(session);
     EXPECT_LT(saved.lfHeight, -1) << "the step did not start from the template's font";
@@ -91,9 +94,7 @@ TEST_F(FontTest, AFontOfHeightZeroIsNotAppliedAtStart) {
 
 TEST_F(FontTest, AFontChosenInTheFontDialogIsKeptAndEscLosesChanges) {
     ReaderSession session(true);
-    LOGFONTA font{};
-    font.lfHeight = -12;
-    std::strcpy(font.lfFaceName, "Tahoma");
+    LOGFONTA font = Font(-12, "Tahoma");
     WriteSettings(session, font);
     ASSERT_TRUE(session.Start());
     HWND window = ReaderSession::WaitForWindow(mainCaption);
