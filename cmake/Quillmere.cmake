@@ -29,3 +29,21 @@ function(quillmere_ship target)
         set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLMERE_DIST_DIR})
     endif()
 endfunction()
+
+# A DLL that a program needs only after its window is up is loaded on the first call into it, so
+# that the start does not pay for loading and initialising it: links an import library, made by
+# dlltool from cmake/delay/DLL.def, whose entries load the DLL when they are first called.
+function(quillmere_delay_load target dll)
+    set(definitions ${PROJECT_SOURCE_DIR}/cmake/delay/${dll}.def)
+    set(library ${PROJECT_BINARY_DIR}/delay/lib${dll}-delay.a)
+    if(NOT TARGET delay_${dll})
+        add_custom_command(OUTPUT ${library}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/delay
+            COMMAND ${CMAKE_DLLTOOL} --input-def ${definitions} --output-delaylib ${library}
+            DEPENDS ${definitions}
+            COMMENT "Making the delay-load import library of ${dll}")
+        add_custom_target(delay_${dll} DEPENDS ${library})
+    endif()
+    add_dependencies(${target} delay_${dll})
+    target_link_libraries(${target} INTERFACE ${library})
+endfunction()

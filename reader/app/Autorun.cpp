@@ -29,7 +29,11 @@ bool StartupFolder(int folderId, std::string& folder) {
 
 } // namespace
 
-void StopScheduler(const CString& programDirectory) { StartScheduler(programDirectory, " QUIT"); }
+// A quit request that finds no scheduler does nothing, so it is sent only to one that is there: the
+// start of the messenger process would otherwise slow every start of the reader.
+void StopScheduler(const CString& programDirectory) {
+    if (::FindWindowA(nullptr, "Quillwake")) StartScheduler(programDirectory, " QUIT");
+}
 
 void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {
     std::string schedule;

@@ -6,7 +6,7 @@
 // Keeps the scheduler and the start-up shortcut in step with the autorun setting. Nothing here is
 // reported to the user: each step that fails is left out silently.
 
-// Tells a waiting scheduler to stop: starts it with " QUIT".
+// Tells a waiting scheduler to stop: starts the scheduler with " QUIT" when one is running.
 void StopScheduler(const CString& programDirectory);
 
 // Writes the next start time to sched.dat, closes it, then starts the scheduler.

@@ -1,6 +1,6 @@
 // Measures how long Quillview takes from the start of its process to today's verse on the
-// screen, and how long the empty dialog program takes to show its window, each started the
-// same way in turns:
+// screen, and how long the empty dialog program takes to show its window with its text, each
+// started and watched the same way in turns:
 //   startup_benchmark PROGRAM_FOLDER EMPTY_DIALOG.exe [RUNS]
 #include "reader/app/SettingsFile.h"
 
@@ -25,14 +25,14 @@ double Now() {
     return 1000.0 * counter.QuadPart / frequency.QuadPart;
 }
 
-// Starts program and waits until a visible window with caption shows, and, when textId is given,
-// until that control's text begins with prefix; the milliseconds taken, or -1.
-double TimeStart(const std::string& program, const char* caption, int textId, const char* prefix) {
+// Starts program and waits until a visible window with caption shows whose control textId holds
+// text beginning with prefix; the milliseconds taken, or -1.
+double TimeStart(const fs::path& program, const char* caption, int textId, const char* prefix) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::string command = "\"" + program + "\"";
-    const std::string folder = fs::path(program).parent_path().string();
+    std::string command = "\"" + program.string() + "\"";
+    const std::string folder = program.parent_path().string();
     const double start = Now();
     if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                           &process))
@@ -41,9 +41,9 @@ double TimeStart(const std::string& program, const char* caption, int textId, co
     while (Now() - start < 20000) {
         HWND window = ::FindWindowA(nullptr, caption);
         char text[64] = {};
-        if (window && ::IsWindowVisible(window) && textId)
+        if (window && ::IsWindowVisible(window))
             ::SendMessageA(::GetDlgItem(window, textId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        if (window && ::IsWindowVisible(window) && (!textId || std::string(text).rfind(prefix, 0) == 0)) {
+        if (std::string(text).rfind(prefix, 0) == 0) {
             taken = Now() - start;
             ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
             break;
@@ -72,8 +72,8 @@ int main(int argc, char** argv) {
     const fs::path folder = fs::temp_directory_path() / "quillmere-startup-benchmark";
     fs::remove_all(folder);
     fs::create_directories(folder);
-    for (const char* name : {"Quillview.exe", "quillmere.pdb"})
-        fs::copy_file(fs::path(argv[1]) / name, folder / name);
+    // The whole program folder, so that the reader meets at its start what an installed one meets.
+    fs::copy(argv[1], folder, fs::copy_options::recursive);
     fs::copy_file(argv[2], folder / "EmptyDialog.exe");
     // Settings without the chime, so that no first-use message and no sound come between.
     std::ofstream(folder / "settings.dat", std::ios::binary)
@@ -81,13 +81,11 @@ int main(int argc, char** argv) {
 
     std::vector<double> reader, empty;
     for (int run = -1; run < runs; ++run) { // the first round only warms Wine up
-        if (run < 0) {
-            TimeStart((folder / "EmptyDialog.exe").string(), "Empty Dialog", 0, "");
-            TimeStart((folder / "Quillview.exe").string(), "Quillmere 1.5", 1001, "Verse ");
-            continue;
-        }
-        empty.push_back(TimeStart((folder / "EmptyDialog.exe").string(), "Empty Dialog", 0, ""));
-        reader.push_back(TimeStart((folder / "Quillview.exe").string(), "Quillmere 1.5", 1001, "Verse "));
+        const double emptyTaken = TimeStart(folder / "EmptyDialog.exe", "Empty Dialog", 1001, "Nothing here.");
+        const double readerTaken = TimeStart(folder / "Quillview.exe", "Quillmere 1.5", 1001, "Verse ");
+        if (run < 0) continue;
+        empty.push_back(emptyTaken);
+        reader.push_back(readerTaken);
     }
     fs::remove_all(folder);
     const double readerMedian = Median(reader), emptyMedian = Median(empty);

@@ -185,6 +185,25 @@ TEST_F(AutorunTest, ASecondReaderTurnedAwayStopsNothing) {
     session.WaitForExit();
 }
 
+// A stand-in scheduler records each start of its own: the reader starts one to carry a quit request
+// only while a window titled as the scheduler's is there.
+TEST_F(AutorunTest, TheReaderSendsAQuitRequestOnlyWhileASchedulerIsThere) {
+    for (const bool schedulerThere : {false, true}) {
+        ReaderSession session(true);
+        fs::copy_file(QUILLMERE_STAND_IN, session.FileInFolder("Quillwake.exe"));
+        HWND scheduler = schedulerThere ? ::CreateWindowExA(0, "Static", "Quillwake", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                                            nullptr, nullptr, nullptr)
+                                        : nullptr;
+        HWND window = Start(session, true);
+        ASSERT_TRUE(window);
+        ReaderSession::Settle(1500);
+        EXPECT_EQ(fs::exists(session.FileInFolder("started.txt")), schedulerThere);
+        ReaderSession::Press(window, IDCANCEL);
+        session.WaitForExit();
+        if (scheduler) ::DestroyWindow(scheduler);
+    }
+}
+
 TEST_F(AutorunTest, TheRoadOfOneDay) {
     ReaderSession session(true, true);
     const std::time_t at = std::time(nullptr) + 5;

@@ -1,5 +1,5 @@
-// Stands in for Quillview.exe in the scheduler's tests: records when it was started and whether
-// sched.dat was still there, in started.txt beside itself.
+// Stands in for Quillview.exe in the scheduler's tests and for Quillwake.exe in the reader's: records
+// when it was started and whether sched.dat was still there, in started.txt beside itself.
 #include <windows.h>
 
 #include <cstdio>
