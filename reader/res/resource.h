@@ -31,5 +31,5 @@
 #define IDC_AUTORUN_TIME 1013
 
 // The product's addresses, shown in the main window and the book error message.
-#define PRODUCT_URL "https://quillmere.example.org"
-#define PRODUCT_EMAIL "hello@quillmere.example.org"
+#define PRODUCT_URL "https://quillmere.example"
+#define PRODUCT_EMAIL "hello@quillmere.example"
