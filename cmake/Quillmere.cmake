@@ -1,6 +1,9 @@
 # Project-wide settings and the helpers that place what is built.
 add_compile_options(-Wall -Wextra -Wshadow)
-include_directories(${PROJECT_SOURCE_DIR})
+include_directories(${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
+
+# The version is written once, in project(); Version.h carries it to the code and the resources.
+configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 
 # The folder that holds everything that is installed together on Windows.

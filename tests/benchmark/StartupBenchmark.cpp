@@ -3,6 +3,7 @@
 // started and watched the same way in turns:
 //   startup_benchmark PROGRAM_FOLDER EMPTY_DIALOG.exe [RUNS]
 #include "reader/app/SettingsFile.h"
+#include "Version.h"
 
 #include <windows.h>
 
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
     std::vector<double> reader, empty;
     for (int run = -1; run < runs; ++run) { // the first round only warms Wine up
         const double emptyTaken = TimeStart(folder / "EmptyDialog.exe", "Empty Dialog", 1001, "Nothing here.");
-        const double readerTaken = TimeStart(folder / "Quillview.exe", "Quillmere 1.5", 1001, "Verse ");
+        const double readerTaken = TimeStart(folder / "Quillview.exe", QUILLMERE_CAPTION, 1001, "Verse ");
         if (run < 0) continue;
         empty.push_back(emptyTaken);
         reader.push_back(readerTaken);

@@ -1,5 +1,6 @@
 // The daily cycle between the real reader and the real scheduler under Wine.
 #include "tests/e2e/ReaderSession.h"
+#include "tests/e2e/Shortcut.h"
 
 #include "reader/app/SettingsFile.h"
 #include "reader/book/BookFile.h"
@@ -8,9 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <objbase.h>
 #include <shlobj.h>
-#include <shobjidl.h>
 
 #include <cstring>
 #include <ctime>
@@ -21,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr char mainCaption[] = "Quillmere 1.5";
+constexpr char mainCaption[] = QUILLMERE_CAPTION;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -38,33 +37,6 @@ std::string CommonStartupLink() {
     char folder[MAX_PATH] = {};
     ::SHGetSpecialFolderPathA(nullptr, folder, CSIDL_COMMON_STARTUP, FALSE);
     return std::string(folder) + "\\Quillwake.lnk";
-}
-
-// The target and the description of the shell link at path.
-bool ReadShortcut(const std::string& path, std::string& target, std::string& description) {
-    ::CoInitialize(nullptr);
-    bool read = false;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                     reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        wchar_t widePath[MAX_PATH] = {};
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            char text[MAX_PATH] = {};
-            if (SUCCEEDED(file->Load(widePath, STGM_READ))) {
-                link->GetPath(text, MAX_PATH, nullptr, 0);
-                target = text;
-                link->GetDescription(text, MAX_PATH);
-                description = text;
-                read = true;
-            }
-            file->Release();
-        }
-        link->Release();
-    }
-    ::CoUninitialize();
-    return read;
 }
 
 bool SchedulerWaiting() { return ::FindWindowA(nullptr, "Quillwake") != nullptr; }

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr char mainCaption[] = "Quillmere 1.5";
+constexpr char mainCaption[] = QUILLMERE_CAPTION;
 
 LOGFONTA SavedFont(const ReaderSession& session) {
     std::ifstream in(session.FileInFolder("settings.dat"), std::ios::binary);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Version.h"
 #include "framework/win/Win32.h"
 
 #include <string>

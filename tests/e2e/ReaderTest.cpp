@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr char mainCaption[] = "Quillmere 1.5";
+constexpr char mainCaption[] = QUILLMERE_CAPTION;
 constexpr char welcome[] = "Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!";
 
 std::string TodaysVerse(const std::string& bookPath) {

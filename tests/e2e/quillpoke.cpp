@@ -1,22 +1,31 @@
 // Works a window of another program from the command line, for scripts:
 //   quillpoke press CAPTION ID    clicks the button ID of the window titled CAPTION
 //   quillpoke rect CAPTION        prints the window's screen rectangle as X Y WIDTH HEIGHT
+//   quillpoke text CAPTION ID     prints the text of the window's control ID
 //   quillpoke wait CAPTION        waits up to ten seconds for the window to show
+//   quillpoke shown CAPTION       succeeds only if the window shows now
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <io.h>
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fputs("usage: quillpoke press CAPTION ID | rect CAPTION | wait CAPTION\n", stderr);
+        std::fputs(
+            "usage: quillpoke press CAPTION ID | rect CAPTION | text CAPTION ID | wait CAPTION | shown CAPTION\n",
+            stderr);
         return 2;
     }
+    const bool waits = std::strcmp(argv[1], "shown") != 0;
     HWND window = nullptr;
-    for (int tries = 0; tries < 200 && !(window && ::IsWindowVisible(window)); ++tries, ::Sleep(50))
+    for (int tries = 0; tries < (waits ? 200 : 1) && !(window && ::IsWindowVisible(window)); ++tries) {
+        if (tries > 0) ::Sleep(50);
         window = ::FindWindowA(nullptr, argv[2]);
-    if (!window) return 1;
+    }
+    if (!window || !::IsWindowVisible(window)) return 1;
     if (std::strcmp(argv[1], "press") == 0 && argc == 4) {
         const int id = std::atoi(argv[3]);
         ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -25,6 +34,12 @@ int main(int argc, char** argv) {
         RECT rect;
         ::GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    } else if (std::strcmp(argv[1], "text") == 0 && argc == 4) {
+        static char text[65536];
+        ::SendMessageA(::GetDlgItem(window, std::atoi(argv[3])), WM_GETTEXT, sizeof text,
+                       reinterpret_cast<LPARAM>(text));
+        _setmode(_fileno(stdout), _O_BINARY); // the text's own CR LF, not one made from each LF
+        std::printf("%s\n", text);
     }
     return 0;
 }

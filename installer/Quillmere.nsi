@@ -1,0 +1,141 @@
+; The Quillmere setup: installs the program folder for the current user, without administrator
+; rights, and writes an uninstaller that takes it away again.
+;   makensis -WX -DSTAGE=STAGE_FOLDER -DOUTFILE=SETUP.exe [-DSIGNER=SIGN_PROGRAM] Quillmere.nsi
+; STAGE_FOLDER holds the folder Quillmere/ with what is installed, quillmere.ico and version.nsh;
+; SIGN_PROGRAM, given the path of the uninstaller, signs it in place.
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+
+!include LogicLib.nsh
+!include MUI2.nsh
+!include "${STAGE}/version.nsh"
+
+!define CAPTION "Quillmere ${VERSION}"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmere"
+!define SCHEDULER_CLASS "QUILLWAKE"
+!define SCHEDULER_TITLE "Quillwake"
+; Exit code of a silent setup that found the reader open and changed nothing.
+!define READER_OPEN_EXIT_CODE 2
+
+Name "Quillmere"
+Caption "${CAPTION} Setup"
+UninstallCaption "${CAPTION} Uninstall"
+BrandingText "${CAPTION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Quillmere"
+; An upgrade goes where the installed version is.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+
+!ifdef SIGNER
+    !uninstfinalize '"${SIGNER}" "%1"'
+!endif
+
+VIProductVersion "${VERSION_QUAD}"
+VIAddVersionKey ProductName "Quillmere"
+VIAddVersionKey CompanyName "Quillmere"
+VIAddVersionKey LegalCopyright "The Quillmere developers"
+VIAddVersionKey FileDescription "${CAPTION} Setup"
+VIAddVersionKey FileVersion "${VERSION}"
+VIAddVersionKey ProductVersion "${VERSION}"
+
+!define MUI_ICON "${STAGE}/quillmere.ico"
+!define MUI_UNICON "${STAGE}/quillmere.ico"
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Quillview.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Show today's verse now"
+
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; The programs cannot be replaced while the reader runs: a silent run ends with an exit code and
+; changes nothing, and a user is asked to close the reader.
+!macro WaitForReaderClosed
+    ${Do}
+        FindWindow $0 "#32770" "${CAPTION}"
+        ${If} $0 == 0
+            ${Break}
+        ${EndIf}
+        ${If} ${Silent}
+            SetErrorLevel ${READER_OPEN_EXIT_CODE}
+            Quit
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Quillmere is open. Close it, then choose Retry." IDRETRY +2
+        Quit
+    ${Loop}
+!macroend
+
+; Asks a waiting scheduler to end, and waits up to five seconds until it has, so that its program
+; file is free.
+!macro StopScheduler
+    ${If} ${FileExists} "$INSTDIR\Quillwake.exe"
+        ExecWait '"$INSTDIR\Quillwake.exe" QUIT'
+    ${EndIf}
+    ${For} $1 1 50
+        FindWindow $0 "${SCHEDULER_CLASS}" "${SCHEDULER_TITLE}"
+        ${If} $0 == 0
+            ${Break}
+        ${EndIf}
+        Sleep 100
+    ${Next}
+!macroend
+
+Section "Quillmere" Program
+    !insertmacro WaitForReaderClosed
+    SetOutPath "$INSTDIR"
+    !insertmacro StopScheduler
+    File "${STAGE}/Quillmere/Quillview.exe"
+    File "${STAGE}/Quillmere/Quillwake.exe"
+    File "${STAGE}/Quillmere/quillbook.exe"
+    File "${STAGE}/Quillmere/quillmere.pdb"
+    File "${STAGE}/Quillmere/quill.wav"
+    File "${STAGE}/Quillmere/README.txt"
+    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\Quillmere.lnk" "$INSTDIR\Quillview.exe"
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quillmere"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quillmere"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quillview.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    SectionGetSize ${Program} $0
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+
+    ; A daily start that was armed before the upgrade stays armed.
+    ${If} ${FileExists} "$INSTDIR\sched.dat"
+        Exec '"$INSTDIR\Quillwake.exe"'
+    ${EndIf}
+SectionEnd
+
+Section "Uninstall"
+    !insertmacro WaitForReaderClosed
+    !insertmacro StopScheduler
+    SetShellVarContext all
+    Delete "$SMSTARTUP\Quillwake.lnk"
+    SetShellVarContext current
+    Delete "$SMSTARTUP\Quillwake.lnk"
+    Delete "$INSTDIR\Quillview.exe"
+    Delete "$INSTDIR\Quillwake.exe"
+    Delete "$INSTDIR\quillbook.exe"
+    Delete "$INSTDIR\quillmere.pdb"
+    Delete "$INSTDIR\quill.wav"
+    Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\settings.dat"
+    Delete "$INSTDIR\settings.dat.new"
+    Delete "$INSTDIR\sched.dat"
+    Delete "$INSTDIR\Uninstall.exe"
+    ; Only an empty folder goes: books that the user added stay.
+    RMDir "$INSTDIR"
+    Delete "$SMPROGRAMS\Quillmere.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd

@@ -1,0 +1,273 @@
+// The life of one installation under Wine, in a prefix that no other test uses: the silent setup, a
+// first start of the installed reader, an upgrade over it, a setup turned away while the reader is
+// open, and the silent uninstaller.
+#include "tests/e2e/ReaderSession.h"
+#include "tests/e2e/Shortcut.h"
+
+#include "reader/book/BookFile.h"
+#include "reader/book/VerseOfDay.h"
+#include "reader/res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char uninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmere";
+constexpr char userBook[] = "My own book.pdb";
+
+std::string SpecialFolder(int folderId) {
+    char folder[MAX_PATH] = {};
+    ::SHGetSpecialFolderPathA(nullptr, folder, folderId, FALSE);
+    return std::string(folder) + "\\";
+}
+
+std::string InstallFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA) + "Programs\\Quillmere\\"; }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Every file of the folder by name, with its bytes.
+std::map<std::string, std::string> FolderContents(const std::string& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : fs::directory_iterator(folder))
+        contents[entry.path().filename().string()] = ReadFile(entry.path().string());
+    return contents;
+}
+
+std::set<std::string> FileNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// Runs command and waits for it; its exit code, or -1 when it could not be started or did not end.
+int RunAndWait(std::string command) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}
+
+int RunSetup() { return RunAndWait("\"" QUILLMERE_SETUP "\" /S"); }
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000) {
+    for (DWORD waited = 0;; waited += 50) {
+        if (condition()) return true;
+        if (waited >= milliseconds) return false;
+        ::Sleep(50);
+    }
+}
+
+// The process of the waiting scheduler, or 0 when none waits.
+DWORD SchedulerProcess() {
+    DWORD process = 0;
+    if (HWND window = ::FindWindowA("QUILLWAKE", "Quillwake")) ::GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+// The names of the running programs, one after another.
+std::string RunningPrograms() {
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    std::string names;
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry))
+        names += std::string(entry.szExeFile) + " ";
+    ::CloseHandle(snapshot);
+    return names;
+}
+
+bool QuillmereRunning() {
+    const std::string running = " " + RunningPrograms();
+    return running.find(" Quillview.exe ") != std::string::npos || running.find(" Quillwake.exe ") != std::string::npos;
+}
+
+std::string RegistryText(const char* name) {
+    char value[1024] = {};
+    DWORD size = sizeof value;
+    if (::RegGetValueA(HKEY_CURRENT_USER, uninstallKey, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return "(missing)";
+    return value;
+}
+
+DWORD RegistryNumber(const char* name) {
+    DWORD value = 0, size = sizeof value;
+    if (::RegGetValueA(HKEY_CURRENT_USER, uninstallKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS)
+        return 0xFFFFFFFF;
+    return value;
+}
+
+bool UninstallEntryThere() {
+    HKEY key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, uninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return fs::equivalent(fs::path(a), fs::path(b), error);
+}
+
+std::string StartupLink(int folderId) { return SpecialFolder(folderId) + "Quillwake.lnk"; }
+
+class InstallerTest : public ::testing::Test {
+protected:
+    const std::string folder = InstallFolder();
+    PROCESS_INFORMATION reader{};
+
+    // What an earlier run may have left, gone.
+    void SetUp() override {
+        if (HWND scheduler = ::FindWindowA("QUILLWAKE", "Quillwake")) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
+        WaitUntil([] { return !QuillmereRunning(); });
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, uninstallKey);
+        for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP, CSIDL_PROGRAMS})
+            fs::remove(SpecialFolder(folderId) + (folderId == CSIDL_PROGRAMS ? "Quillmere.lnk" : "Quillwake.lnk"),
+                       ignored);
+    }
+
+    HWND StartReader(bool firstTime) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + folder + "Quillview.exe\"";
+        EXPECT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                                     &startup, &reader));
+        if (firstTime) {
+            HWND welcome = ReaderSession::WaitForWindow("Quillview");
+            EXPECT_TRUE(welcome) << "no welcome message";
+            if (welcome) ReaderSession::Press(welcome, IDOK);
+        }
+        return ReaderSession::WaitForWindow(QUILLMERE_CAPTION);
+    }
+    void LeaveReader(HWND window) {
+        ReaderSession::Press(window, IDOK);
+        EXPECT_EQ(::WaitForSingleObject(reader.hProcess, 10000), WAIT_OBJECT_0);
+        ::CloseHandle(reader.hThread);
+        ::CloseHandle(reader.hProcess);
+    }
+
+    void InstallSilently();
+    void StartAsOnAFirstStart();
+    void UpgradeKeepsSettingsBooksAndTheDailyStart();
+    void SetupTurnedAwayWhileTheReaderIsOpen();
+    void UninstallSilently();
+};
+
+void InstallerTest::InstallSilently() {
+    ASSERT_EQ(RunSetup(), 0);
+    const std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb",
+                                             "quill.wav",     "README.txt",    "Uninstall.exe"};
+    ASSERT_EQ(FileNames(folder), installed);
+
+    EXPECT_EQ(RegistryText("DisplayName"), "Quillmere");
+    EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_VERSION);
+    EXPECT_EQ(RegistryText("Publisher"), "Quillmere");
+    EXPECT_EQ(RegistryText("DisplayIcon"), folder + "Quillview.exe,0");
+    EXPECT_EQ(RegistryText("InstallLocation") + "\\", folder);
+    EXPECT_EQ(RegistryText("UninstallString"), "\"" + folder + "Uninstall.exe\"");
+    EXPECT_EQ(RegistryText("QuietUninstallString"), "\"" + folder + "Uninstall.exe\" /S");
+    EXPECT_GT(RegistryNumber("EstimatedSize"), 500u); // in KiB
+    EXPECT_LT(RegistryNumber("EstimatedSize"), 2000u);
+    EXPECT_EQ(RegistryNumber("NoModify"), 1u);
+    EXPECT_EQ(RegistryNumber("NoRepair"), 1u);
+
+    std::string target, description;
+    ASSERT_TRUE(ReadShortcut(SpecialFolder(CSIDL_PROGRAMS) + "Quillmere.lnk", target, description));
+    EXPECT_TRUE(SameFile(target, folder + "Quillview.exe")) << target;
+}
+
+void InstallerTest::StartAsOnAFirstStart() {
+    HWND window = StartReader(true);
+    ASSERT_TRUE(window);
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    BookFile book;
+    ASSERT_TRUE(book.OpenBook((folder + "quillmere.pdb").c_str()));
+    EXPECT_EQ(ReaderSession::ItemText(window, IDC_VERSE),
+              std::string(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear)));
+    book.CloseBook();
+    LeaveReader(window);
+
+    EXPECT_TRUE(fs::exists(folder + "settings.dat"));
+    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; })) << "no scheduler is waiting";
+    std::string target, description;
+    EXPECT_TRUE(ReadShortcut(StartupLink(CSIDL_COMMON_STARTUP), target, description) ||
+                ReadShortcut(StartupLink(CSIDL_STARTUP), target, description));
+    EXPECT_TRUE(SameFile(target, folder + "Quillwake.exe")) << target;
+}
+
+void InstallerTest::UpgradeKeepsSettingsBooksAndTheDailyStart() {
+    fs::copy_file(folder + "quillmere.pdb", folder + userBook);
+    const std::string settings = ReadFile(folder + "settings.dat");
+    const DWORD scheduler = SchedulerProcess();
+    ASSERT_NE(scheduler, 0u);
+
+    ASSERT_EQ(RunSetup(), 0);
+    EXPECT_EQ(ReadFile(folder + "settings.dat"), settings);
+    EXPECT_TRUE(fs::exists(folder + userBook));
+    EXPECT_TRUE(WaitUntil([&] { return SchedulerProcess() != 0 && SchedulerProcess() != scheduler; }))
+        << "the upgrade did not start the new scheduler";
+}
+
+void InstallerTest::SetupTurnedAwayWhileTheReaderIsOpen() {
+    HWND window = StartReader(false);
+    ASSERT_TRUE(window);
+    const auto before = FolderContents(folder);
+
+    EXPECT_NE(RunSetup(), 0);
+    EXPECT_TRUE(FolderContents(folder) == before) << "the setup changed the folder while the reader was open";
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_EQ(::WaitForSingleObject(reader.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    LeaveReader(window); // arms the scheduler again, for the uninstaller to stop
+    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }));
+}
+
+void InstallerTest::UninstallSilently() {
+    // The uninstaller runs on from a copy of itself, so its work is waited for.
+    ASSERT_EQ(RunAndWait("\"" + folder + "Uninstall.exe\" /S"), 0);
+    const std::set<std::string> userBookOnly = {userBook};
+    EXPECT_TRUE(WaitUntil([&] { return !UninstallEntryThere() && FileNames(folder) == userBookOnly; }, 60000))
+        << FileNames(folder).size() << " files left; running: " << RunningPrograms();
+    EXPECT_FALSE(UninstallEntryThere());
+    EXPECT_TRUE(WaitUntil([] { return !QuillmereRunning(); })) << "a Quillmere program still runs";
+    for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP})
+        EXPECT_FALSE(fs::exists(StartupLink(folderId))) << StartupLink(folderId);
+    EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) + "Quillmere.lnk"));
+}
+
+} // namespace
+
+TEST_F(InstallerTest, InstallUseUpgradeAndRemove) {
+    InstallSilently();
+    ASSERT_FALSE(HasFatalFailure());
+    StartAsOnAFirstStart();
+    ASSERT_FALSE(HasFatalFailure());
+    UpgradeKeepsSettingsBooksAndTheDailyStart();
+    ASSERT_FALSE(HasFatalFailure());
+    SetupTurnedAwayWhileTheReaderIsOpen();
+    ASSERT_FALSE(HasFatalFailure());
+    UninstallSilently();
+}

@@ -1,0 +1,27 @@
+#!/bin/bash
+# The release folder holds the zip, the setup and their sums, which check; the zip holds exactly
+# what is installed, with the programs stripped and the user guide in CR LF lines.
+#   contents.sh RELEASE_FOLDER VERSION
+set -euo pipefail
+source "$(dirname "$0")/../tool/check.sh"
+release=$1 version=$2
+zip=Quillmere-$version-win64.zip setup=Quillmere-$version-setup.exe
+
+[[ $(ls "$release" | sort) == "$(printf '%s\n' "$setup" "$zip" SHA256SUMS | sort)" ]] ||
+    fail "the release folder holds: $(ls "$release")"
+(cd "$release" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not check"
+
+expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt | sort)
+[[ $(unzip -Z1 "$release/$zip" | sort) == "$expected" ]] || fail "the zip holds: $(unzip -Z1 "$release/$zip")"
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+unzip -q "$release/$zip" -d "$unpacked"
+for program in Quillview.exe Quillwake.exe quillbook.exe; do
+    x86_64-w64-mingw32-objdump -t "$unpacked/Quillmere/$program" | grep -q '^no symbols' ||
+        fail "$program is not stripped"
+done
+guide=$unpacked/Quillmere/README.txt
+grep -q "Quillmere $version" "$guide" || fail "README.txt does not name version $version"
+[[ $(grep -c $'\r$' "$guide") == $(wc -l <"$guide") ]] || fail "README.txt has lines that do not end in CR LF"
+echo "release:" $(ls "$release")
