@@ -26,10 +26,15 @@ if(WIN32)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/run ${QUILLMERE_WINE_STATE})
 endif()
 
-# Puts a program that ships into the Windows program folder.
+# Puts a program that ships into the Windows program folder, hardened against planted DLLs: it
+# links the load configuration and the search restriction of framework/win/SafeDllSearch, and the
+# load configuration entry is filled in after the link.
 function(quillmere_ship target)
     if(WIN32)
         set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUILLMERE_DIST_DIR})
+        target_link_libraries(${target} PRIVATE framework_dll_search)
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${QUILLMERE_NATIVE_TOOLS}/set-load-config $<TARGET_FILE:${target}>)
     endif()
 endfunction()
 
@@ -48,5 +53,10 @@ function(quillmere_delay_load target dll)
         add_custom_target(delay_${dll} DEPENDS ${library})
     endif()
     add_dependencies(${target} delay_${dll})
-    target_link_libraries(${target} INTERFACE ${library})
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "EXECUTABLE")
+        target_link_libraries(${target} PRIVATE ${library})
+    else()
+        target_link_libraries(${target} INTERFACE ${library})
+    endif()
 endfunction()

@@ -1,6 +1,7 @@
 // Quillwake: a hidden single-instance program that waits until the time in sched.dat, then
 // deletes the file, starts the reader and ends. A second instance hands the running one a quit
 // or wake request and ends at once.
+#include "framework/win/SafeDllSearch.h"
 #include "scheduler/Schedule.h"
 #include "scheduler/res/resource.h"
 
@@ -11,6 +12,9 @@
 
 namespace {
 
+// A running scheduler is known by its window's class and title together, so that no other
+// program's window passes for it.
+constexpr char lookupClass[] = "QUILLWAKE";
 constexpr char lookupTitle[] = "Quillwake";
 constexpr UINT_PTR schedulerTimer = 1188;
 constexpr UINT wakeMessage = WM_USER + 1188;
@@ -100,11 +104,12 @@ bool InitScheduler(HINSTANCE instance, int show) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    RestrictDllSearchForWindows();
     const bool quit = IsQuitRequest(CommandTail(::GetCommandLineA()));
     // Instances that start together take turns until one has its window, so that only one waits.
     const HANDLE turn = ::CreateMutexA(nullptr, FALSE, "Local\\Quillwake.start");
     if (turn) ::WaitForSingleObject(turn, 10000);
-    const HWND running = ::FindWindowA(nullptr, lookupTitle);
+    const HWND running = ::FindWindowA(lookupClass, lookupTitle);
     bool scheduling = false;
     if (running) {
         ::PostMessageA(running, quit ? WM_QUIT : wakeMessage, 0, 0);

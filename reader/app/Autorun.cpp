@@ -30,9 +30,10 @@ bool StartupFolder(int folderId, std::string& folder) {
 } // namespace
 
 // A quit request that finds no scheduler does nothing, so it is sent only to one that is there: the
-// start of the messenger process would otherwise slow every start of the reader.
+// start of the messenger process would otherwise slow every start of the reader. The scheduler is
+// known by its window class and title together, so that no other program's window passes for it.
 void StopScheduler(const CString& programDirectory) {
-    if (::FindWindowA(nullptr, "Quillwake")) StartScheduler(programDirectory, " QUIT");
+    if (::FindWindowA("QUILLWAKE", "Quillwake")) StartScheduler(programDirectory, " QUIT");
 }
 
 void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {

@@ -6,8 +6,9 @@
 ReaderApp theApp;
 
 BOOL ReaderApp::InitInstance() {
-    // A window with the main window's caption means the reader is open already: end without a word.
-    if (::FindWindowA(nullptr, QUILLMERE_CAPTION)) return FALSE;
+    // A dialog with the main window's caption means the reader is open already: end without a word.
+    // Another program's window of that title but of another class does not count.
+    if (::FindWindowA("#32770", QUILLMERE_CAPTION)) return FALSE;
     ReaderDlg dialog(nullptr);
     m_pMainWnd = &dialog;
     dialog.DoModal();

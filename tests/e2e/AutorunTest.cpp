@@ -39,7 +39,7 @@ std::string CommonStartupLink() {
     return std::string(folder) + "\\Quillwake.lnk";
 }
 
-bool SchedulerWaiting() { return ::FindWindowA(nullptr, "Quillwake") != nullptr; }
+bool SchedulerWaiting() { return ::FindWindowA("QUILLWAKE", "Quillwake") != nullptr; }
 
 // Waits until the scheduler window is there, or gone; true when it came to be so.
 bool WaitForScheduler(bool waiting, DWORD milliseconds = 5000) {
@@ -54,7 +54,7 @@ class AutorunTest : public ::testing::Test {
 protected:
     void SetUp() override { ::DeleteFileA(CommonStartupLink().c_str()); }
     void TearDown() override {
-        if (SchedulerWaiting()) ::PostMessageA(::FindWindowA(nullptr, "Quillwake"), WM_QUIT, 0, 0);
+        if (SchedulerWaiting()) ::PostMessageA(::FindWindowA("QUILLWAKE", "Quillwake"), WM_QUIT, 0, 0);
         WaitForScheduler(false);
         ::DeleteFileA(CommonStartupLink().c_str());
     }
@@ -157,23 +157,51 @@ TEST_F(AutorunTest, ASecondReaderTurnedAwayStopsNothing) {
     session.WaitForExit();
 }
 
+// A window titled "Quillwake" of the class given, or none; "QUILLWAKE" is the scheduler's class.
+HWND WindowTitledQuillwake(const char* windowClass) {
+    if (!windowClass) return nullptr;
+    WNDCLASSA info{};
+    info.lpfnWndProc = ::DefWindowProcA;
+    info.lpszClassName = windowClass;
+    ::RegisterClassA(&info);
+    return ::CreateWindowExA(0, windowClass, "Quillwake", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+}
+
+// Whether the test's own message queue received a quit request or the scheduler's wake message.
+bool ReceivedSchedulerMessages() {
+    bool received = false;
+    for (MSG message; ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
+        received |= message.message == WM_QUIT || message.message == WM_USER + 1188;
+    return received;
+}
+
 // A stand-in scheduler records each start of its own: the reader starts one to carry a quit request
-// only while a window titled as the scheduler's is there.
+// only while the scheduler's window is there, and not for another program's window of its title.
 TEST_F(AutorunTest, TheReaderSendsAQuitRequestOnlyWhileASchedulerIsThere) {
-    for (const bool schedulerThere : {false, true}) {
+    for (const char* windowClass : {static_cast<const char*>(nullptr), "Static", "QUILLWAKE"}) {
         ReaderSession session(true);
         fs::copy_file(QUILLMERE_STAND_IN, session.FileInFolder("Quillwake.exe"));
-        HWND scheduler = schedulerThere ? ::CreateWindowExA(0, "Static", "Quillwake", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                                            nullptr, nullptr, nullptr)
-                                        : nullptr;
+        HWND scheduler = WindowTitledQuillwake(windowClass);
         HWND window = Start(session, true);
         ASSERT_TRUE(window);
         ReaderSession::Settle(1500);
-        EXPECT_EQ(fs::exists(session.FileInFolder("started.txt")), schedulerThere);
+        const bool schedulerThere = windowClass && std::string(windowClass) == "QUILLWAKE";
+        EXPECT_EQ(fs::exists(session.FileInFolder("started.txt")), schedulerThere) << (windowClass ? windowClass : "");
         ReaderSession::Press(window, IDCANCEL);
         session.WaitForExit();
         if (scheduler) ::DestroyWindow(scheduler);
     }
+}
+
+TEST_F(AutorunTest, AnotherProgramsWindowTitledQuillwakeNeitherStopsNorTakesTheScheduler) {
+    HWND foreign = WindowTitledQuillwake("Static");
+    ReaderSession session(true, true);
+    HWND window = Start(session, true);
+    ASSERT_TRUE(window);
+    Exit(session, window);
+    EXPECT_TRUE(WaitForScheduler(true)) << "no scheduler is waiting";
+    EXPECT_FALSE(ReceivedSchedulerMessages()) << "the foreign window was sent the scheduler's messages";
+    ::DestroyWindow(foreign);
 }
 
 TEST_F(AutorunTest, TheRoadOfOneDay) {

@@ -25,14 +25,14 @@ ReaderSession::~ReaderSession() {
     fs::remove_all(m_folder, ignored);
 }
 
-bool ReaderSession::Start() {
+bool ReaderSession::Start(const std::string& currentFolder) {
     if (m_process.hProcess) ::CloseHandle(m_process.hProcess), ::CloseHandle(m_process.hThread);
     m_process = {};
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string command = "\"" + FileInFolder("Quillview.exe") + "\"";
-    return ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.c_str(), &startup,
-                            &m_process);
+    return ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            currentFolder.empty() ? m_folder.c_str() : currentFolder.c_str(), &startup, &m_process);
 }
 
 int ReaderSession::WaitForExit(DWORD milliseconds) {
@@ -46,9 +46,9 @@ bool ReaderSession::Running() const {
     return m_process.hProcess && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-HWND ReaderSession::WaitForWindow(const char* caption, DWORD milliseconds) {
+HWND ReaderSession::WaitForWindow(const char* caption, DWORD milliseconds, const char* windowClass) {
     for (DWORD waited = 0;; waited += 50) {
-        if (HWND window = ::FindWindowA(nullptr, caption); window && ::IsWindowVisible(window)) {
+        if (HWND window = ::FindWindowA(windowClass, caption); window && ::IsWindowVisible(window)) {
             Settle(200); // let it finish showing
             return window;
         }

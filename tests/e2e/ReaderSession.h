@@ -16,14 +16,16 @@ public:
 
     std::string Folder() const { return m_folder; }
     std::string FileInFolder(const std::string& name) const { return m_folder + name; }
-    // Starts another Quillview.exe from the folder; false when it could not be started.
-    bool Start();
+    // Starts another Quillview.exe from the folder, in currentFolder or else in the program folder;
+    // false when it could not be started.
+    bool Start(const std::string& currentFolder = "");
     // Waits until the last started process has ended; its exit code, or -1 on a time-out.
     int WaitForExit(DWORD milliseconds = 10000);
     bool Running() const;
 
-    // The top-level window with caption, waited for; null when none came.
-    static HWND WaitForWindow(const char* caption, DWORD milliseconds = 10000);
+    // The visible top-level window with caption (and of windowClass, where given), waited for; null
+    // when none came.
+    static HWND WaitForWindow(const char* caption, DWORD milliseconds = 10000, const char* windowClass = nullptr);
     static std::string Text(HWND window);
     static std::string ItemText(HWND dialog, int id) { return Text(::GetDlgItem(dialog, id)); }
     // The text of a message box, and a click on one of its buttons.

@@ -176,6 +176,21 @@ TEST_F(ReaderTest, TheExitButtonSavesTheSettingsAndEscSavesNothing) {
     Exit(session, window);
 }
 
+TEST_F(ReaderTest, AnotherProgramsWindowWithTheReadersCaptionDoesNotKeepItFromStarting) {
+    HWND foreign = ::CreateWindowExA(0, "Static", mainCaption, WS_POPUP | WS_VISIBLE, 0, 0, 100, 20, nullptr, nullptr,
+                                     nullptr, nullptr);
+    ReaderSession session(true);
+    ASSERT_TRUE(session.Start());
+    HWND box = ReaderSession::WaitForWindow("Quillview");
+    ASSERT_TRUE(box) << "the reader did not start";
+    ReaderSession::Press(box, IDOK);
+    HWND window = ReaderSession::WaitForWindow(mainCaption, 10000, "#32770");
+    ASSERT_TRUE(window);
+    ReaderSession::Press(window, IDCANCEL);
+    EXPECT_EQ(session.WaitForExit(), 0);
+    ::DestroyWindow(foreign);
+}
+
 TEST_F(ReaderTest, ASecondStartLeavesTheOpenWindowAsItWas) {
     ReaderSession session(true);
     HWND window = StartFirstTime(session);

@@ -14,6 +14,8 @@
 #include <string>
 
 #if defined(_WIN32)
+#include "framework/win/SafeDllSearch.h"
+
 #include <fcntl.h>
 #include <io.h>
 #endif
@@ -118,6 +120,7 @@ int Record(const char* path, const char* indexText) {
 
 int main(int argc, char** argv) {
 #if defined(_WIN32)
+    RestrictDllSearch();
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::string command = argc > 1 ? argv[1] : "";
