@@ -133,6 +133,7 @@ Section "Uninstall"
     Delete "$INSTDIR\settings.dat"
     Delete "$INSTDIR\settings.dat.new"
     Delete "$INSTDIR\sched.dat"
+    Delete "$INSTDIR\sched.dat.new"
     Delete "$INSTDIR\Uninstall.exe"
     ; Only an empty folder goes: books that the user added stay.
     RMDir "$INSTDIR"

@@ -1,5 +1,6 @@
 #include "scheduler/Schedule.h"
 
+#include "framework/core/SaveFile.h"
 #include "framework/core/TimeField.h"
 
 #include <algorithm>
@@ -39,15 +40,32 @@ ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now) {
     return {false, static_cast<std::uint32_t>(wait * 1000)};
 }
 
+bool ParseSchedule(const unsigned char* bytes, std::size_t size, std::int64_t& stored) {
+    if (size < 4) return false;
+    stored = FromTimeField(std::uint32_t{bytes[0]} | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t{bytes[3]} << 24);
+    return true;
+}
+
 bool ReadScheduleFile(const char* path, std::int64_t& stored) {
     std::FILE* file = std::fopen(path, "rb");
     if (!file) return false;
     unsigned char bytes[4];
-    const bool whole = std::fread(bytes, 1, sizeof bytes, file) == sizeof bytes;
+    const std::size_t got = std::fread(bytes, 1, sizeof bytes, file);
     std::fclose(file);
-    if (!whole) return false;
-    stored = FromTimeField(std::uint32_t{bytes[0]} | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t{bytes[3]} << 24);
-    return true;
+    return ParseSchedule(bytes, got, stored);
+}
+
+std::string ScheduleBytes(std::int64_t time) {
+    const std::uint32_t field = ToTimeField(time);
+    std::string bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(field >> (8 * i) & 0xFF);
+    return bytes;
+}
+
+bool WriteScheduleFile(const char* path, std::int64_t time) {
+    const std::string bytes = ScheduleBytes(time);
+    return SaveFile(path, bytes.data(), bytes.size());
 }
 
 bool ProgramFilePath(const char* modulePath, const char* fileName, char* out, std::size_t size) {

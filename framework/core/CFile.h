@@ -24,6 +24,8 @@ public:
     unsigned Read(void* buffer, unsigned count);
     // True when all count bytes were written.
     bool Write(const void* buffer, unsigned count);
+    // Writes what the system holds of the file to the disk; true when it is there.
+    bool Flush();
     // Moves to offset bytes from the start of the file.
     bool Seek(std::uint64_t offset);
     // The file's length in bytes, 0 when it is not open.

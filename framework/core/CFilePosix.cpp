@@ -40,6 +40,8 @@ bool CFile::Write(const void* buffer, unsigned count) {
     return done == count;
 }
 
+bool CFile::Flush() { return IsOpen() && ::fsync(static_cast<int>(m_handle)) == 0; }
+
 bool CFile::Seek(std::uint64_t offset) {
     return IsOpen() && offset <= INT64_MAX &&
            ::lseek(static_cast<int>(m_handle), static_cast<off_t>(offset), SEEK_SET) >= 0;

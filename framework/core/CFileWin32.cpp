@@ -23,6 +23,8 @@ bool CFile::Write(const void* buffer, unsigned count) {
     return IsOpen() && ::WriteFile(reinterpret_cast<HANDLE>(m_handle), buffer, count, &put, nullptr) && put == count;
 }
 
+bool CFile::Flush() { return IsOpen() && ::FlushFileBuffers(reinterpret_cast<HANDLE>(m_handle)); }
+
 bool CFile::Seek(std::uint64_t offset) {
     LARGE_INTEGER to;
     to.QuadPart = static_cast<LONGLONG>(offset);

@@ -1,9 +1,8 @@
 #include "reader/app/Autorun.h"
 
-#include "framework/core/CFile.h"
-#include "framework/core/TimeField.h"
 #include "framework/win/Win32.h"
 #include "reader/app/AutorunPaths.h"
+#include "scheduler/Schedule.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -38,15 +37,9 @@ void StopScheduler(const CString& programDirectory) {
 
 void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {
     std::string schedule;
-    if (!JoinAutorunPath(static_cast<const char*>(programDirectory), "sched.dat", schedule)) return;
-    const std::uint32_t field = ToTimeField(nextStartTime.GetTime());
-    const unsigned char bytes[4] = {static_cast<unsigned char>(field), static_cast<unsigned char>(field >> 8),
-                                    static_cast<unsigned char>(field >> 16), static_cast<unsigned char>(field >> 24)};
-    CFile file;
-    if (!file.Open(schedule.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary)) return;
-    const bool written = file.Write(bytes, sizeof bytes);
-    file.Close();
-    if (written) StartScheduler(programDirectory, nullptr);
+    if (JoinAutorunPath(static_cast<const char*>(programDirectory), "sched.dat", schedule) &&
+        WriteScheduleFile(schedule.c_str(), nextStartTime.GetTime()))
+        StartScheduler(programDirectory, nullptr);
 }
 
 void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStartTime) {

@@ -1,6 +1,7 @@
 #include "reader/app/SettingsFile.h"
 
 #include "framework/core/CFile.h"
+#include "framework/core/SaveFile.h"
 #include "framework/core/TimeField.h"
 
 #include <algorithm>
@@ -67,13 +68,4 @@ bool ReadSettingsFile(const char* path, SettingsRecord& record) {
     return true;
 }
 
-bool WriteSettingsFile(const char* path, const std::string& bytes) {
-    const std::string newPath = std::string(path) + ".new";
-    CFile file;
-    if (!file.Open(newPath.c_str(), CFile::typeBinary | CFile::modeWrite | CFile::modeCreate)) return false;
-    const bool written = file.Write(bytes.data(), static_cast<unsigned>(bytes.size()));
-    file.Close();
-    if (written && CFile::Rename(newPath.c_str(), path)) return true;
-    CFile::Remove(newPath.c_str());
-    return false;
-}
+bool WriteSettingsFile(const char* path, const std::string& bytes) { return SaveFile(path, bytes.data(), bytes.size()); }

@@ -40,7 +40,8 @@ std::string SettingsBytes(bool autorun, std::int64_t nextStartTime, bool chime, 
 // Reads the settings file at path; false when it cannot be opened.
 bool ReadSettingsFile(const char* path, SettingsRecord& record);
 
-// Writes bytes as the settings file at path: into a new file beside it first, which then takes the
-// old one's place in one step, so that a failed write leaves the old file whole. False when the
-// new file could not be written or put in place.
+// Writes bytes as the settings file at path: into a new file beside it first, flushed to the disk,
+// which then takes the old one's place in one step, so that neither a failed write nor a power cut
+// leaves the old file anything but whole. False when the new file could not be written or put in
+// place.
 bool WriteSettingsFile(const char* path, const std::string& bytes);

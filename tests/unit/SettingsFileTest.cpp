@@ -112,6 +112,10 @@ TEST(SettingsFile, SavingReplacesTheOldFileWholeOrNotAtAll) {
 
     EXPECT_FALSE(WriteSettingsFile(folder.Path("missing/settings.dat").c_str(), bytes));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
+    std::filesystem::create_directory(path + ".new"); // the new file cannot be written
+    EXPECT_FALSE(WriteSettingsFile(path.c_str(), "new"));
+    EXPECT_EQ(TempFolder::Read(path), bytes);
+    std::filesystem::remove(path + ".new");
 #if defined(_WIN32)
     CFile reader; // a file held open by another cannot be replaced
     ASSERT_TRUE(reader.Open(path.c_str(), CFile::typeBinary | CFile::modeRead));

@@ -1,0 +1,18 @@
+// Any bytes as settings.dat: parsing never fails, and a record read whole writes back to bytes that
+// read as the same record.
+#include "reader/app/SettingsFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    const SettingsRecord record = ParseSettings(std::string(reinterpret_cast<const char*>(data), size));
+    if (record.bookPath.size() > longestBookPath) std::abort();
+    if (record.nextStartTime && record.font) {
+        const std::string again =
+            SettingsBytes(record.autorun, *record.nextStartTime, record.chime, *record.font, record.bookPath);
+        if (!(ParseSettings(again) == record)) std::abort();
+    }
+    return 0;
+}
