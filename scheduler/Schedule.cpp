@@ -1,6 +1,5 @@
 #include "scheduler/Schedule.h"
 
-#include "framework/core/SaveFile.h"
 #include "framework/core/TimeField.h"
 
 #include <algorithm>
@@ -53,19 +52,6 @@ bool ReadScheduleFile(const char* path, std::int64_t& stored) {
     const std::size_t got = std::fread(bytes, 1, sizeof bytes, file);
     std::fclose(file);
     return ParseSchedule(bytes, got, stored);
-}
-
-std::string ScheduleBytes(std::int64_t time) {
-    const std::uint32_t field = ToTimeField(time);
-    std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>(field >> (8 * i) & 0xFF);
-    return bytes;
-}
-
-bool WriteScheduleFile(const char* path, std::int64_t time) {
-    const std::string bytes = ScheduleBytes(time);
-    return SaveFile(path, bytes.data(), bytes.size());
 }
 
 bool ProgramFilePath(const char* modulePath, const char* fileName, char* out, std::size_t size) {
