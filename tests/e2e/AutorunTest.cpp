@@ -39,13 +39,11 @@ std::string CommonStartupLink() {
     return std::string(folder) + "\\Quillwake.lnk";
 }
 
-bool SchedulerWaiting() { return ::FindWindowA("QUILLWAKE", "Quillwake") != nullptr; }
+bool SchedulerWaiting() { return ReaderSession::SchedulerWindow() != nullptr; }
 
 // Waits until the scheduler window is there, or gone; true when it came to be so.
 bool WaitForScheduler(bool waiting, DWORD milliseconds = 5000) {
-    for (DWORD waited = 0; waited <= milliseconds; waited += 50, ::Sleep(50))
-        if (SchedulerWaiting() == waiting) return true;
-    return false;
+    return ReaderSession::WaitUntil([=] { return SchedulerWaiting() == waiting; }, milliseconds);
 }
 
 bool SameFile(const std::string& a, const std::string& b) { return fs::equivalent(fs::path(a), fs::path(b)); }
@@ -54,7 +52,7 @@ class AutorunTest : public ::testing::Test {
 protected:
     void SetUp() override { ::DeleteFileA(CommonStartupLink().c_str()); }
     void TearDown() override {
-        if (SchedulerWaiting()) ::PostMessageA(::FindWindowA("QUILLWAKE", "Quillwake"), WM_QUIT, 0, 0);
+        if (SchedulerWaiting()) ::PostMessageA(ReaderSession::SchedulerWindow(), WM_QUIT, 0, 0);
         WaitForScheduler(false);
         ::DeleteFileA(CommonStartupLink().c_str());
     }
@@ -227,8 +225,7 @@ TEST_F(AutorunTest, TheRoadOfOneDay) {
               std::string(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear)));
 
     ReaderSession::Press(window, IDOK);
-    for (int tries = 0; tries < 100 && ::IsWindow(window); ++tries)
-        ::Sleep(50);
+    ReaderSession::WaitUntil([&] { return !::IsWindow(window); }, 5000);
     EXPECT_TRUE(WaitForScheduler(true)) << "the scheduler is not armed for the next day";
     const std::uint32_t next = Field(ReadFile(session.FileInFolder("sched.dat")), 0);
     EXPECT_GE(next, static_cast<std::uint32_t>(at + 82800));

@@ -19,15 +19,7 @@ namespace {
 
 const char* const plantedNames[] = {"winmm", "comdlg32", "shell32", "ole32", "comctl32"};
 
-bool SchedulerWaiting() { return ::FindWindowA("QUILLWAKE", "Quillwake") != nullptr; }
-
-bool WaitUntil(bool (*condition)(), DWORD milliseconds = 10000) {
-    for (DWORD waited = 0;; waited += 50) {
-        if (condition()) return true;
-        if (waited >= milliseconds) return false;
-        ::Sleep(50);
-    }
-}
+bool SchedulerWaiting() { return ReaderSession::SchedulerWindow() != nullptr; }
 
 class PlantedDllTest : public ::testing::Test {
 protected:
@@ -41,8 +33,8 @@ protected:
                 fs::copy_file(QUILLMERE_PLANTED_DLL, folder + name + ".dll");
     }
     void TearDown() override {
-        if (HWND scheduler = ::FindWindowA("QUILLWAKE", "Quillwake")) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
-        WaitUntil([] { return !SchedulerWaiting(); });
+        if (HWND scheduler = ReaderSession::SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
+        ReaderSession::WaitUntil([] { return !SchedulerWaiting(); });
         for (const std::string& folder : {session.Folder(), current})
             EXPECT_FALSE(fs::exists(folder + "planted.log")) << ReadLog(folder + "planted.log");
     }
@@ -75,7 +67,7 @@ TEST_F(PlantedDllTest, NoneIsLoadedThroughAReadersSessionAndASchedulersWait) {
     ReaderSession::Press(window, IDOK);
     EXPECT_EQ(session.WaitForExit(), 0);
     EXPECT_TRUE(fs::exists(session.FileInFolder("settings.dat")));
-    ASSERT_TRUE(WaitUntil(SchedulerWaiting)) << "no scheduler is waiting";
+    ASSERT_TRUE(ReaderSession::WaitUntil(SchedulerWaiting)) << "no scheduler is waiting";
 
     // The scheduler: woken with a time that has passed, it starts the reader.
     std::ofstream(session.FileInFolder("sched.dat"), std::ios::binary).write("\1\0\0\0", 4);
@@ -89,8 +81,7 @@ TEST_F(PlantedDllTest, NoneIsLoadedThroughAReadersSessionAndASchedulersWait) {
     ::CloseHandle(waker.hProcess);
     window = ReaderSession::WaitForWindow(QUILLMERE_CAPTION);
     ASSERT_TRUE(window) << "the scheduler did not start the reader";
-    EXPECT_TRUE(WaitUntil([] { return !SchedulerWaiting(); }));
+    EXPECT_TRUE(ReaderSession::WaitUntil([] { return !SchedulerWaiting(); }));
     ReaderSession::Press(window, IDCANCEL);
-    for (int tries = 0; tries < 100 && ::IsWindow(window); ++tries)
-        ::Sleep(50);
+    ReaderSession::WaitUntil([&] { return !::IsWindow(window); });
 }

@@ -46,15 +46,21 @@ bool ReaderSession::Running() const {
     return m_process.hProcess && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-HWND ReaderSession::WaitForWindow(const char* caption, DWORD milliseconds, const char* windowClass) {
+bool ReaderSession::WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
     for (DWORD waited = 0;; waited += 50) {
-        if (HWND window = ::FindWindowA(windowClass, caption); window && ::IsWindowVisible(window)) {
-            Settle(200); // let it finish showing
-            return window;
-        }
-        if (waited >= milliseconds) return nullptr;
+        if (condition()) return true;
+        if (waited >= milliseconds) return false;
         ::Sleep(50);
     }
+}
+
+HWND ReaderSession::WaitForWindow(const char* caption, DWORD milliseconds, const char* windowClass) {
+    HWND window = nullptr;
+    if (!WaitUntil([&] { return (window = ::FindWindowA(windowClass, caption)) && ::IsWindowVisible(window); },
+                   milliseconds))
+        return nullptr;
+    Settle(200); // let it finish showing
+    return window;
 }
 
 std::string ReaderSession::Text(HWND window) {

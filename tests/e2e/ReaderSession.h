@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "framework/win/Win32.h"
 
+#include <functional>
 #include <string>
 
 // One run of Quillview.exe in a fresh copy of the program folder, worked from outside as a user
@@ -23,6 +24,10 @@ public:
     int WaitForExit(DWORD milliseconds = 10000);
     bool Running() const;
 
+    // Waits until condition holds; false when it did not within milliseconds.
+    static bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);
+    // The waiting scheduler's window, known by its class and title, or null.
+    static HWND SchedulerWindow() { return ::FindWindowA("QUILLWAKE", "Quillwake"); }
     // The visible top-level window with caption (and of windowClass, where given), waited for; null
     // when none came.
     static HWND WaitForWindow(const char* caption, DWORD milliseconds = 10000, const char* windowClass = nullptr);

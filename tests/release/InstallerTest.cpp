@@ -15,7 +15,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <set>
 
@@ -71,17 +70,13 @@ int RunAndWait(std::string command) {
 int RunSetup() { return RunAndWait("\"" QUILLMERE_SETUP "\" /S"); }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000) {
-    for (DWORD waited = 0;; waited += 50) {
-        if (condition()) return true;
-        if (waited >= milliseconds) return false;
-        ::Sleep(50);
-    }
+    return ReaderSession::WaitUntil(condition, milliseconds);
 }
 
 // The process of the waiting scheduler, or 0 when none waits.
 DWORD SchedulerProcess() {
     DWORD process = 0;
-    if (HWND window = ::FindWindowA("QUILLWAKE", "Quillwake")) ::GetWindowThreadProcessId(window, &process);
+    if (HWND window = ReaderSession::SchedulerWindow()) ::GetWindowThreadProcessId(window, &process);
     return process;
 }
 
@@ -139,7 +134,7 @@ protected:
 
     // What an earlier run may have left, gone.
     void SetUp() override {
-        if (HWND scheduler = ::FindWindowA("QUILLWAKE", "Quillwake")) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
+        if (HWND scheduler = ReaderSession::SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
         WaitUntil([] { return !QuillmereRunning(); });
         std::error_code ignored;
         fs::remove_all(folder, ignored);
