@@ -1,6 +1,8 @@
 // Quillwake: a hidden single-instance program that waits until the time in sched.dat, then
 // deletes the file, starts the reader and ends. A second instance hands the running one a quit
 // or wake request and ends at once.
+#include "contract/ProgramNames.h"
+#include "contract/ScheduleFile.h"
 #include "framework/win/SafeDllSearch.h"
 #include "scheduler/Schedule.h"
 #include "scheduler/res/resource.h"
@@ -12,12 +14,7 @@
 
 namespace {
 
-// A running scheduler is known by its window's class and title together, so that no other
-// program's window passes for it.
-constexpr char lookupClass[] = "QUILLWAKE";
-constexpr char lookupTitle[] = "Quillwake";
 constexpr UINT_PTR schedulerTimer = 1188;
-constexpr UINT wakeMessage = WM_USER + 1188;
 constexpr WORD closeCommand = 105;
 
 // Set once at start-up; the process owns them until it ends.
@@ -50,7 +47,7 @@ void CheckSchedule() {
 
 LRESULT CALLBACK SchedulerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case wakeMessage:
+    case schedulerWakeMessage:
     case WM_TIMECHANGE:
         CheckSchedule();
         return 0;
@@ -94,8 +91,8 @@ bool InitScheduler(HINSTANCE instance, int show) {
     char modulePath[MAX_PATH] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return false;
-    if (!ProgramFilePath(modulePath, "sched.dat", schedulePath, MAX_PATH) ||
-        !ProgramFilePath(modulePath, "Quillview.exe", readerPath, MAX_PATH))
+    if (!ProgramFilePath(modulePath, scheduleFileName, schedulePath, MAX_PATH) ||
+        !ProgramFilePath(modulePath, readerFileName, readerPath, MAX_PATH))
         return false;
     CheckSchedule();
     return true;
@@ -109,10 +106,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Instances that start together take turns until one has its window, so that only one waits.
     const HANDLE turn = ::CreateMutexA(nullptr, FALSE, "Local\\Quillwake.start");
     if (turn) ::WaitForSingleObject(turn, 10000);
-    const HWND running = ::FindWindowA(lookupClass, lookupTitle);
+    const HWND running = ::FindWindowA(schedulerWindowClass, schedulerWindowTitle);
     bool scheduling = false;
     if (running) {
-        ::PostMessageA(running, quit ? WM_QUIT : wakeMessage, 0, 0);
+        ::PostMessageA(running, quit ? WM_QUIT : schedulerWakeMessage, 0, 0);
     } else if (!quit) {
         ::LoadStringA(instance, IDS_WINDOW_TITLE, windowTitle, sizeof windowTitle);
         ::LoadStringA(instance, IDS_WINDOW_CLASS, windowClass, sizeof windowClass);

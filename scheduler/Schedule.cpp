@@ -1,9 +1,6 @@
 #include "scheduler/Schedule.h"
 
-#include "framework/core/TimeField.h"
-
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 const char* CommandTail(const char* commandLine) {
@@ -37,21 +34,6 @@ ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now) {
     if (now > stored) return {true, 0};
     const std::int64_t wait = std::min(stored - now, dayInSeconds);
     return {false, static_cast<std::uint32_t>(wait * 1000)};
-}
-
-bool ParseSchedule(const unsigned char* bytes, std::size_t size, std::int64_t& stored) {
-    if (size < 4) return false;
-    stored = FromTimeField(std::uint32_t{bytes[0]} | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t{bytes[3]} << 24);
-    return true;
-}
-
-bool ReadScheduleFile(const char* path, std::int64_t& stored) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
-    unsigned char bytes[4];
-    const std::size_t got = std::fread(bytes, 1, sizeof bytes, file);
-    std::fclose(file);
-    return ParseSchedule(bytes, got, stored);
 }
 
 bool ProgramFilePath(const char* modulePath, const char* fileName, char* out, std::size_t size) {

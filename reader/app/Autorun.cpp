@@ -1,8 +1,9 @@
 #include "reader/app/Autorun.h"
 
+#include "contract/ProgramNames.h"
+#include "contract/ScheduleFile.h"
 #include "framework/win/Win32.h"
 #include "reader/app/AutorunPaths.h"
-#include "scheduler/Schedule.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -10,12 +11,11 @@
 
 namespace {
 
-constexpr char schedulerName[] = "Quillwake.exe";
 constexpr char shortcutDescription[] = "Quillwaker";
 
 void StartScheduler(const CString& programDirectory, const char* parameters) {
     std::string scheduler;
-    if (JoinAutorunPath(static_cast<const char*>(programDirectory), schedulerName, scheduler))
+    if (JoinAutorunPath(static_cast<const char*>(programDirectory), schedulerFileName, scheduler))
         ::ShellExecuteA(nullptr, "OPEN", scheduler.c_str(), parameters, nullptr, SW_SHOWNORMAL);
 }
 
@@ -29,28 +29,29 @@ bool StartupFolder(int folderId, std::string& folder) {
 } // namespace
 
 // A quit request that finds no scheduler does nothing, so it is sent only to one that is there: the
-// start of the messenger process would otherwise slow every start of the reader. The scheduler is
-// known by its window class and title together, so that no other program's window passes for it.
+// start of the messenger process would otherwise slow every start of the reader.
 void StopScheduler(const CString& programDirectory) {
-    if (::FindWindowA("QUILLWAKE", "Quillwake")) StartScheduler(programDirectory, " QUIT");
+    if (::FindWindowA(schedulerWindowClass, schedulerWindowTitle)) StartScheduler(programDirectory, " QUIT");
 }
 
 void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {
     std::string schedule;
-    if (JoinAutorunPath(static_cast<const char*>(programDirectory), "sched.dat", schedule) &&
+    if (JoinAutorunPath(static_cast<const char*>(programDirectory), scheduleFileName, schedule) &&
         WriteScheduleFile(schedule.c_str(), nextStartTime.GetTime()))
         StartScheduler(programDirectory, nullptr);
 }
 
 void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStartTime) {
-    const AutorunActions actions = ChooseAutorunActions(autorun);
-    if (actions.armScheduler) ArmScheduler(programDirectory, nextStartTime);
-    if (actions.saveShortcut) CreateStartupShortcut(shortcutDescription, programDirectory, schedulerName);
-    if (actions.deleteShortcut) DeleteStartupShortcut(shortcutDescription, programDirectory, schedulerName);
+    if (autorun) {
+        ArmScheduler(programDirectory, nextStartTime);
+        CreateStartupShortcut(shortcutDescription, programDirectory, schedulerFileName);
+        return;
+    }
+    DeleteStartupShortcut(shortcutDescription, programDirectory, schedulerFileName);
     std::string schedule;
-    if (actions.deleteSchedule && JoinAutorunPath(static_cast<const char*>(programDirectory), "sched.dat", schedule))
+    if (JoinAutorunPath(static_cast<const char*>(programDirectory), scheduleFileName, schedule))
         ::DeleteFileA(schedule.c_str());
-    if (actions.stopScheduler) StopScheduler(programDirectory);
+    StopScheduler(programDirectory);
 }
 
 bool CreateStartupShortcut(const char* description, const CString& programDirectory, const char* fileName) {

@@ -15,8 +15,3 @@ bool StartupLinkPath(const std::string& startupFolder, const std::string& fileNa
     path.clear();
     return false;
 }
-
-AutorunActions ChooseAutorunActions(bool autorun) {
-    if (autorun) return {true, true, false, false, false};
-    return {false, false, true, true, true};
-}

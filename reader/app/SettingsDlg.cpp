@@ -2,7 +2,7 @@
 
 #include "reader/app/Autorun.h"
 #include "reader/app/NextStart.h"
-#include "reader/app/SettingsFile.h"
+#include "reader/app/SettingsDefaults.h"
 
 #include <cstring>
 
@@ -14,11 +14,14 @@ const MessageEntry<SettingsDlg> SettingsDlg::messageMap[] = {
 
 namespace {
 
-LOGFONTA SystemFontDescription() {
+// The system font's description, or all zeros where it cannot be had: the font the verse falls
+// back to when settings.dat holds none.
+FontDescription SystemFontDescription() {
     LOGFONTA description{};
-    if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof description, &description) == 0)
-        std::memset(&description, 0, sizeof description);
-    return description;
+    FontDescription bytes{};
+    if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof description, &description) != 0)
+        std::memcpy(bytes.data(), &description, bytes.size());
+    return bytes;
 }
 
 } // namespace
@@ -30,19 +33,15 @@ SettingsDlg::~SettingsDlg() = default;
 bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& fileName) {
     m_programDirectory = programDirectory;
     m_settingsPath = programDirectory + fileName;
-    const CTime now = CTime::GetCurrentTime();
-
     SettingsRecord record;
     const bool found = ReadSettingsFile(m_settingsPath, record);
-    m_autorun = record.autorun;
-    m_chime = record.chime;
-    m_autorunTime = record.nextStartTime ? DateAtTimeOfDay(now, CTime(*record.nextStartTime)) : DateAt(now, 8, 0, 0);
-    if (record.font)
-        std::memcpy(&m_fontDescription, record.font->data(), sizeof m_fontDescription);
-    else
-        m_fontDescription = SystemFontDescription();
-    m_bookPath = record.bookPath.c_str();
-    if (m_bookPath.IsEmpty()) m_bookPath = programDirectory + "quillmere.pdb";
+    const Settings settings = SettingsWithDefaults(record, CTime::GetCurrentTime(),
+                                                   static_cast<const char*>(programDirectory), SystemFontDescription());
+    m_autorun = settings.autorun;
+    m_chime = settings.chime;
+    m_autorunTime = settings.autorunTime;
+    std::memcpy(&m_fontDescription, settings.font.data(), sizeof m_fontDescription);
+    m_bookPath = settings.bookPath.c_str();
 
     UpdateData(FALSE);
     OnAutorunClicked();

@@ -1,8 +1,8 @@
 #include "reader/app/SettingsFile.h"
 
+#include "contract/TimeField.h"
 #include "framework/core/CFile.h"
 #include "framework/core/SaveFile.h"
-#include "framework/core/TimeField.h"
 
 #include <algorithm>
 #include <cstring>
@@ -68,4 +68,6 @@ bool ReadSettingsFile(const char* path, SettingsRecord& record) {
     return true;
 }
 
-bool WriteSettingsFile(const char* path, const std::string& bytes) { return SaveFile(path, bytes.data(), bytes.size()); }
+bool WriteSettingsFile(const char* path, const std::string& bytes) {
+    return SaveFile(path, bytes.data(), bytes.size());
+}

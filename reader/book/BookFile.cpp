@@ -1,16 +1,10 @@
 #include "reader/book/BookFile.h"
 
+#include "reader/book/BookLayout.h"
 #include "reader/book/RecordExtent.h"
 
 #include <algorithm>
-#include <iterator>
 #include <vector>
-
-namespace {
-constexpr std::uint64_t recordCountOffset = 76;
-constexpr std::uint64_t recordListOffset = 78;
-constexpr std::uint64_t recordEntrySize = 8;
-} // namespace
 
 BookFile::~BookFile() = default;
 
@@ -51,15 +45,15 @@ void BookFile::GetTitleAndDescription(CString& title, CString& description) {
 }
 
 std::int32_t BookFile::GetRecordCount() {
-    return ReadByteAt(recordCountOffset) * 256 + ReadByteAt(recordCountOffset + 1);
+    unsigned char count[2];
+    ReadBytesAt(recordCountOffset, count, sizeof count);
+    return static_cast<std::int32_t>(ReadBigEndian(count, sizeof count));
 }
 
 std::int32_t BookFile::GetRecordOffset(std::int32_t index) {
-    const std::uint64_t entry = recordListOffset + recordEntrySize * static_cast<std::uint64_t>(index);
-    std::uint32_t offset = 0;
-    for (std::uint64_t i = 0; i < 4; ++i)
-        offset = offset << 8 | ReadByteAt(entry + i);
-    return static_cast<std::int32_t>(offset);
+    unsigned char offset[4];
+    ReadBytesAt(RecordListEnd(static_cast<std::uint64_t>(index)), offset, sizeof offset);
+    return static_cast<std::int32_t>(ReadBigEndian(offset, sizeof offset));
 }
 
 std::uint64_t BookFile::GetRecordEnd(std::int32_t index, std::int32_t count) {
@@ -68,11 +62,9 @@ std::uint64_t BookFile::GetRecordEnd(std::int32_t index, std::int32_t count) {
     constexpr std::int32_t entriesPerBlock = 512;
     unsigned char block[entriesPerBlock * recordEntrySize];
     for (std::int32_t next = index + 1; next < count; next += entriesPerBlock) {
-        std::fill(std::begin(block), std::end(block), 0);
-        if (Seek(recordListOffset + recordEntrySize * static_cast<std::uint64_t>(next))) Read(block, sizeof block);
+        ReadBytesAt(RecordListEnd(static_cast<std::uint64_t>(next)), block, sizeof block);
         for (std::int32_t i = 0; i < entriesPerBlock && next + i < count; ++i) {
-            const unsigned char* entry = block + recordEntrySize * i;
-            const std::uint32_t offset = std::uint32_t{entry[0]} << 24 | entry[1] << 16 | entry[2] << 8 | entry[3];
+            const std::uint32_t offset = ReadBigEndian(block + recordEntrySize * i, 4);
             if (offset != 0) return offset;
         }
     }
@@ -81,8 +73,7 @@ std::uint64_t BookFile::GetRecordEnd(std::int32_t index, std::int32_t count) {
 
 bool BookFile::OpenForReading() { return Open(m_path, typeBinary | modeRead); }
 
-unsigned char BookFile::ReadByteAt(std::uint64_t offset) {
-    unsigned char byte = 0;
-    if (Seek(offset)) Read(&byte, 1);
-    return byte;
+void BookFile::ReadBytesAt(std::uint64_t offset, unsigned char* bytes, unsigned size) {
+    std::fill(bytes, bytes + size, 0);
+    if (Seek(offset)) Read(bytes, size);
 }

@@ -30,7 +30,8 @@ public:
 
 private:
     bool OpenForReading();
-    unsigned char ReadByteAt(std::uint64_t offset);
+    // Reads size bytes at offset into bytes, those beyond the end of the file as 0.
+    void ReadBytesAt(std::uint64_t offset, unsigned char* bytes, unsigned size);
 
     std::int32_t m_recordCount = 0;
     CString m_path;

@@ -1,6 +1,6 @@
 // Any bytes as sched.dat: a whole file gives the time that its first four bytes write back to,
 // and a shorter one gives no time.
-#include "scheduler/Schedule.h"
+#include "contract/ScheduleFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -15,6 +15,16 @@ expect_status 2 "$quillbook" show "$book" 2023-02-29
 expect_status 2 "$quillbook" show "$book" 23-01-01
 expect_status 2 "$quillbook" record "$book" 1x
 expect_status 2 "$quillbook" record "$book" 99999999999
+"$quillbook" show "$book" 2026-02-30 2>"$work/error" >/dev/null || true
+grep -qx 'quillbook: 2026-02-30 is not a date: write it as YYYY-MM-DD, for example 2026-03-14' "$work/error" ||
+    fail "a wrong date is reported as: $(head -n 1 "$work/error")"
+
+# help, on standard output
+for option in --help -h; do
+    "$quillbook" "$option" >"$work/help" 2>"$work/error" || fail "quillbook $option does not exit with 0"
+    grep -q '^usage: quillbook build SOURCE OUT.pdb' "$work/help" || fail "quillbook $option prints no usage"
+    [[ ! -s $work/error ]] || fail "quillbook $option writes to standard error"
+done
 
 # books that cannot be opened
 for command in "info" "show 2024-01-01" "record 1"; do

@@ -22,11 +22,3 @@ TEST(AutorunPaths, PathsThatDoNotFit260BytesAreRefused) {
     EXPECT_TRUE(StartupLinkPath(std::string(258 - 13, 's'), "Quillwake.exe", path));
     EXPECT_FALSE(StartupLinkPath(std::string(259 - 13, 's'), "Quillwake.exe", path));
 }
-
-TEST(AutorunPaths, AutorunArmsAndKeepsTheShortcutOtherwiseRemovesAndStops) {
-    const AutorunActions on = ChooseAutorunActions(true), off = ChooseAutorunActions(false);
-    EXPECT_TRUE(on.armScheduler && on.saveShortcut);
-    EXPECT_FALSE(on.deleteShortcut || on.deleteSchedule || on.stopScheduler);
-    EXPECT_TRUE(off.deleteShortcut && off.deleteSchedule && off.stopScheduler);
-    EXPECT_FALSE(off.armScheduler || off.saveShortcut);
-}

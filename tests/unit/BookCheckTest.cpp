@@ -35,7 +35,7 @@ TEST(BookCheck, ASoundBookHasNoProblem) {
 }
 
 TEST(BookCheck, RecordsWithoutDataAreNoProblemOfTheirNeighbours) {
-    const std::uint32_t data = ListEnd(2);
+    const std::uint32_t data = RecordListEnd(2);
     const BookReport report = Check(RawBook(2, {data, 0}, std::string("T$D\0", 4)));
     EXPECT_EQ(report.problems.size(), 1u); // too few records, nothing else
 }
@@ -47,7 +47,7 @@ TEST(BookCheck, FindsEachKindOfFault) {
     EXPECT_TRUE(Mentions(Check(WritePalmDatabase("T", records, 0)), "record 5: no NUL"));
     EXPECT_TRUE(Mentions(Check(WritePalmDatabase("T", records, 0)), "only 365 records"));
 
-    const std::uint32_t data = ListEnd(3);
+    const std::uint32_t data = RecordListEnd(3);
     const std::string body = std::string("T$D\0v1\0v2\0", 10);
     EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 7, data + 4}, body)), "record 2: data offset"));
     EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 4, data + 99}, body)), "beyond the end"));
@@ -57,4 +57,20 @@ TEST(BookCheck, FindsEachKindOfFault) {
 TEST(BookCheck, AFileThatCannotBeOpenedIsAProblem) {
     BookFile book;
     EXPECT_FALSE(CheckBook(book, "/no/such/book.pdb").problems.empty());
+}
+
+TEST(BookCheck, EachCheckStopsJustShortOfItsBoundary) {
+    const std::string list = RawBook(2, {0, 0}, "");
+    EXPECT_FALSE(Mentions(Check(list), "the record list")) << "a list that ends at the end of the file";
+    EXPECT_TRUE(Mentions(Check(list.substr(0, list.size() - 1)), "the record list of 2 records ends at byte 94"));
+
+    const std::uint32_t data = RecordListEnd(3);
+    const std::string body = std::string("T$D\0\0\0", 6);
+    const BookReport same = Check(RawBook(3, {data, data + 4, data + 4}, body));
+    EXPECT_FALSE(Mentions(same, "smaller than")) << "equal offsets do not decrease";
+    const BookReport last = Check(RawBook(3, {data, data + 4, data + 5}, body));
+    EXPECT_FALSE(Mentions(last, "beyond the end")) << "an offset at the last byte";
+    EXPECT_FALSE(Mentions(last, "no NUL"));
+    EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 4, data + 6}, body)),
+                         "record 2: data offset 108 lies at or beyond the end of the file (108 bytes)"));
 }

@@ -68,12 +68,20 @@ TEST_F(BookFileTest, TheLastRecordRunsToTheEndOfTheFile) {
 }
 
 TEST_F(BookFileTest, ARecordWithoutDataReadsEmptyAndItsNeighboursReadNormally) {
-    const std::uint32_t data = ListEnd(4);
+    const std::uint32_t data = RecordListEnd(4);
     Open(RawBook(4, {data, 0, data + 3, 0}, "abcdef"));
     EXPECT_EQ(Record(0), "abc");
     EXPECT_EQ(Record(1), "");
     EXPECT_EQ(Record(2), "def");
     EXPECT_EQ(Record(3), "");
+}
+
+TEST_F(BookFileTest, TheScanForTheNextRecordWithDataStopsAtTheEndOfTheList) {
+    // Where the list would have a third entry lie the bytes of an offset into record 0.
+    const std::uint32_t data = RecordListEnd(2);
+    const std::string body = std::string("\0\0\0", 3) + static_cast<char>(data + 6) + "T$D";
+    Open(RawBook(2, {data + 4, 0}, body));
+    EXPECT_EQ(Record(0), "T$D");
 }
 
 TEST_F(BookFileTest, TheHeaderRecordSplitsAtItsFirstDollar) {
@@ -116,7 +124,7 @@ TEST_F(BookFileTest, ReadsCountAndDataOffsetsBigEndian) {
 }
 
 TEST_F(BookFileTest, OffsetsThatLeaveTheFileNeverReachBeyondIt) {
-    const std::uint32_t data = ListEnd(2);
+    const std::uint32_t data = RecordListEnd(2);
     struct Case {
         std::vector<std::uint32_t> offsets;
         const char* record0;
@@ -159,7 +167,7 @@ TEST_F(BookFileTest, EveryTruncationReadsAtMostWhatWasWritten) {
         for (std::int32_t i = -1; i <= 4; ++i) {
             const std::string text = Record(i);
             ASSERT_LE(text.size(), 2 * length) << length;
-            const bool listIsWhole = length >= ListEnd(4) && i >= 0 && i < 4;
+            const bool listIsWhole = length >= RecordListEnd(4) && i >= 0 && i < 4;
             if (listIsWhole) {
                 ASSERT_EQ(full[i].compare(0, text.size(), text), 0) << length;
             }

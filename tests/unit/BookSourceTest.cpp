@@ -62,8 +62,11 @@ TEST(PdbWriter, WritesTheHeaderFieldsBigEndian) {
     EXPECT_EQ(bytes.substr(0, 32), std::string(31, 'n') + '\0');
     EXPECT_EQ(bytes.substr(36, 8), "\x01\x02\x03\x04\x01\x02\x03\x04");
     EXPECT_EQ(bytes.substr(60, 8), "VRSEQUIL");
+    EXPECT_EQ(bytes.substr(68, 4), std::string("\0\0\0\x02", 4)); // the seed: the IDs given so far
     EXPECT_EQ(bytes.substr(76, 2), std::string("\0\x02", 2));
-    EXPECT_EQ(bytes.substr(78, 4), std::string("\0\0\0\x60", 4));
-    EXPECT_EQ(bytes.substr(86, 4), std::string("\0\0\0\x62", 4));
+    // each entry: the data offset, then attributes 0 and a unique ID counted from 1
+    EXPECT_EQ(bytes.substr(78, 8), std::string("\0\0\0\x60\0\0\0\x01", 8));
+    EXPECT_EQ(bytes.substr(86, 8), std::string("\0\0\0\x62\0\0\0\x02", 8));
+    EXPECT_EQ(bytes.substr(94, 2), std::string(2, '\0'));
     EXPECT_EQ(bytes.substr(96), "abc");
 }

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#if !defined(_WIN32)
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 constexpr unsigned readFlags = CFile::typeBinary | CFile::modeRead;
 constexpr unsigned createFlags = CFile::typeBinary | CFile::modeWrite | CFile::modeCreate;
@@ -32,6 +37,9 @@ TEST(CFile, ReadsFromWhereItSeeksAndStopsAtTheEnd) {
     EXPECT_EQ(std::string(buffer, 4), "6789");
     ASSERT_TRUE(file.Seek(100));
     EXPECT_EQ(file.Read(buffer, 1), 0u);
+    ASSERT_TRUE(file.Seek(0));
+    EXPECT_EQ(file.Read(buffer, 3), 3u);
+    EXPECT_EQ(std::string(buffer, 3), "012");
     file.Close();
     EXPECT_FALSE(file.IsOpen());
 }
@@ -47,8 +55,10 @@ TEST(CFile, CreateTruncatesAndWritesWholeFiles) {
     EXPECT_EQ(TempFolder::Read(path), "abc");
 }
 
-#if defined(_WIN32)
-TEST(CFile, OpensFilesForExclusiveAccess) {
+TEST(CFile, OpensFilesForExclusiveAccessWhereThePlatformHasIt) {
+#if !defined(_WIN32)
+    GTEST_SKIP() << "POSIX has no exclusive opening";
+#else
     TempFolder folder;
     const std::string path = folder.Write("book.pdb", "x");
     CFile first, second;
@@ -56,5 +66,26 @@ TEST(CFile, OpensFilesForExclusiveAccess) {
     EXPECT_FALSE(second.Open(path.c_str(), readFlags));
     first.Close();
     EXPECT_TRUE(second.Open(path.c_str(), readFlags));
-}
 #endif
+}
+
+TEST(CFile, AWriteCutShortIsAFailure) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Windows has no limit on a process's file size to cut a write short";
+#else
+    TempFolder folder;
+    CFile file;
+    ASSERT_TRUE(file.Open(folder.Path("short").c_str(), createFlags));
+    // Past the limit a write stops short with EFBIG, rather than raising SIGXFSZ.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const bool written = file.Write("0123456789abcdef", 16);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(file.GetLength(), 10u);
+#endif
+}

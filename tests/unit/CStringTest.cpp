@@ -30,19 +30,28 @@ TEST(CString, LeftAndRightClampTheirCount) {
 TEST(CString, ReplaceWorksLeftToRightOnTheOriginalText) {
     struct Case {
         const char* text;
+        const char* old;
+        const char* replacement;
         const char* expected;
         int count;
     } cases[] = {
-        {"a\nb\n", "a\r\nb\r\n", 2},
-        {"a\r\nb", "a\r\r\nb", 1},
-        {"\n\n", "\r\n\r\n", 2},
-        {"none", "none", 0},
-        {"", "", 0},
+        {"a\nb\n", "\n", "\r\n", "a\r\nb\r\n", 2},
+        {"a\r\nb", "\n", "\r\n", "a\r\r\nb", 1},
+        {"\n\n", "\n", "\r\n", "\r\n\r\n", 2},
+        {"none", "\n", "\r\n", "none", 0},
+        {"", "\n", "\r\n", "", 0},
+        {"a\r\nb\r\n", "\r\n", "\n", "a\nb\n", 2},
+        {"\r\r\n\n", "\r\n", "\n", "\r\n\n", 1}, // no second look at what was replaced
+        {"aaaa", "aa", "b", "bb", 2},
+        {"aaa", "aa", "", "a", 1},
+        {"xabcx", "abc", "", "xx", 1},
+        {"ab", "abc", "z", "ab", 0},
+        {"abc", "", "z", "abc", 0},
     };
     for (const Case& c : cases) {
         CString text(c.text);
-        EXPECT_EQ(text.Replace("\n", "\r\n"), c.count) << c.text;
-        EXPECT_EQ(text, CString(c.expected)) << c.text;
+        EXPECT_EQ(text.Replace(c.old, c.replacement), c.count) << c.text << " / " << c.old;
+        EXPECT_EQ(text, CString(c.expected)) << c.text << " / " << c.old;
     }
 }
 

@@ -1,10 +1,8 @@
 #include "framework/core/CTime.h"
 
-#include <gtest/gtest.h>
-
-// Daylight saving is tested in named zones, which only the POSIX C library knows.
-#if !defined(_WIN32)
 #include "tests/unit/TimeZone.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,9 +12,11 @@ struct Joined {
     std::int64_t expected;
 };
 
+using CTimeInZones = NamedZoneTest;
+
 } // namespace
 
-TEST(CTime, JoinsLocalDateAndTimeWithTheDaylightSavingOfThatDate) {
+TEST_F(CTimeInZones, JoinsLocalDateAndTimeWithTheDaylightSavingOfThatDate) {
     const Joined cases[] = {
         {"Europe/Berlin", 2026, 3, 28, 8, 1774681200},    // winter time, UTC+1
         {"Europe/Berlin", 2026, 3, 29, 8, 1774764000},    // summer time from 02:00 that day
@@ -35,7 +35,7 @@ TEST(CTime, JoinsLocalDateAndTimeWithTheDaylightSavingOfThatDate) {
     }
 }
 
-TEST(CTime, ADayOfSecondsAcrossAChangeIsNotACalendarDay) {
+TEST_F(CTimeInZones, ADayOfSecondsAcrossAChangeIsNotACalendarDay) {
     ScopedTimeZone zone("Europe/Berlin");
     const CTime spring = CTime(2026, 3, 28, 23, 30, 0) + 86400;
     EXPECT_EQ(spring.GetDay(), 30);
@@ -45,7 +45,7 @@ TEST(CTime, ADayOfSecondsAcrossAChangeIsNotACalendarDay) {
     EXPECT_EQ(autumn.GetHour(), 23);
 }
 
-TEST(CTime, SplitThenJoinGivesTheSameTimeOutsideTheRepeatedHour) {
+TEST_F(CTimeInZones, SplitThenJoinGivesTheSameTimeOutsideTheRepeatedHour) {
     for (const char* name : {"Europe/Berlin", "America/New_York", "UTC"}) {
         ScopedTimeZone zone(name);
         for (std::int64_t t = 1767225600; t < 1798761600; t += 3 * 3600 + 17 * 60 + 11) {
@@ -59,8 +59,6 @@ TEST(CTime, SplitThenJoinGivesTheSameTimeOutsideTheRepeatedHour) {
         }
     }
 }
-
-#endif
 
 TEST(CTime, SplitsAndJoinsInTheLocalZoneOfThePlatform) {
     const CTime noon(2026, 12, 7, 12, 34, 56);

@@ -1,10 +1,8 @@
 #include "reader/app/NextStart.h"
 
-#include <gtest/gtest.h>
-
-// The cases are set in named zones, which only the POSIX C library knows.
-#if !defined(_WIN32)
 #include "tests/unit/TimeZone.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -18,9 +16,11 @@ struct Case {
     Local autorunTime, now, expected;
 };
 
+using NextStartInZones = NamedZoneTest;
+
 } // namespace
 
-TEST(NextStartTime, IsTheNextMomentAtTheAutorunTimeOfDay) {
+TEST_F(NextStartInZones, IsTheNextMomentAtTheAutorunTimeOfDay) {
     const Case cases[] = {
         // before, at and after the autorun time on the same day
         {"Europe/Berlin", {2026, 6, 1, 8, 0, 0}, {2026, 6, 1, 7, 59, 59}, {2026, 6, 1, 8, 0, 0}},
@@ -34,6 +34,10 @@ TEST(NextStartTime, IsTheNextMomentAtTheAutorunTimeOfDay) {
         {"Europe/Berlin", {2026, 10, 25, 0, 10, 0}, {2026, 10, 25, 0, 20, 0}, {2026, 10, 25, 0, 10, 0}},
         {"America/New_York", {2026, 11, 1, 8, 0, 0}, {2026, 11, 1, 9, 0, 0}, {2026, 11, 2, 8, 0, 0}},
         {"America/New_York", {2026, 3, 7, 23, 30, 0}, {2026, 3, 7, 23, 40, 0}, {2026, 3, 9, 23, 30, 0}},
+        // a time of day that the spring change skips: that day, as late after midnight as the clock
+        // would read had it not jumped
+        {"Europe/Berlin", {2026, 3, 28, 2, 30, 0}, {2026, 3, 28, 10, 0, 0}, {2026, 3, 29, 3, 30, 0}},
+        {"America/New_York", {2026, 3, 7, 2, 30, 0}, {2026, 3, 7, 2, 30, 1}, {2026, 3, 8, 3, 30, 0}},
     };
     for (const Case& c : cases) {
         ScopedTimeZone zone(c.zone);
@@ -42,10 +46,9 @@ TEST(NextStartTime, IsTheNextMomentAtTheAutorunTimeOfDay) {
     }
 }
 
-TEST(NextStartTime, KeepsTheTimeOfDayOfAStoredTimeOnALaterDay) {
+TEST_F(NextStartInZones, KeepsTheTimeOfDayOfAStoredTimeOnALaterDay) {
     ScopedTimeZone zone("Europe/Berlin");
     const CTime stored(2026, 1, 15, 21, 30, 15);
     EXPECT_EQ(DateAtTimeOfDay(CTime(2026, 7, 4, 6, 0, 0), stored), CTime(2026, 7, 4, 21, 30, 15));
     EXPECT_EQ(DateAt(CTime(2026, 3, 29, 12, 0, 0), 8, 0, 0).GetTime(), 1774764000);
 }
-#endif

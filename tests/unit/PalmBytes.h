@@ -1,16 +1,15 @@
 #pragma once
 
+#include "reader/book/BookLayout.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Where the record list of a book with count entries ends, and so where its data may begin.
-inline std::uint32_t ListEnd(std::size_t count) { return static_cast<std::uint32_t>(78 + 8 * count); }
-
 // A Palm Database laid out by hand, for books no writer would make: the header, the record
 // count, the data offsets exactly as given, then body.
 inline std::string RawBook(std::uint16_t count, const std::vector<std::uint32_t>& offsets, const std::string& body) {
-    std::string bytes(76, '\0');
+    std::string bytes(recordCountOffset, '\0');
     bytes += static_cast<char>(count >> 8);
     bytes += static_cast<char>(count & 0xFF);
     for (std::uint32_t offset : offsets) {

@@ -1,5 +1,6 @@
 #include "tools/quillbook/BookCheck.h"
 
+#include "reader/book/BookLayout.h"
 #include "reader/book/RecordExtent.h"
 
 #include <cstdio>
@@ -34,7 +35,7 @@ BookReport CheckBook(BookFile& book, const char* path) {
     }
     const std::uint64_t length = book.GetLength();
     const std::int32_t count = report.recordCount = book.GetRecordCount();
-    const std::uint64_t listEnd = 78 + 8 * static_cast<std::uint64_t>(count);
+    const std::uint64_t listEnd = RecordListEnd(static_cast<std::uint64_t>(count));
     if (listEnd > length)
         problems.push_back(Describe("the record list of %lld records ends at byte %lld, beyond the end of the file "
                                     "(%lld bytes)",

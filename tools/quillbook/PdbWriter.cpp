@@ -1,5 +1,7 @@
 #include "tools/quillbook/PdbWriter.h"
 
+#include "reader/book/BookLayout.h"
+
 namespace {
 
 void PutBigEndian(std::string& out, std::uint32_t value, int bytes) {
@@ -27,7 +29,7 @@ std::string WritePalmDatabase(const std::string& name, const std::vector<std::st
     PutBigEndian(out, 0, 4);        // next record list
     PutBigEndian(out, count, 2);
 
-    std::uint32_t offset = 78 + 8 * count + 2;
+    auto offset = static_cast<std::uint32_t>(RecordListEnd(count) + 2);
     for (std::uint32_t i = 0; i < count; ++i) {
         PutBigEndian(out, offset, 4);
         PutBigEndian(out, i + 1, 4); // attributes 0 and a unique ID

@@ -1,8 +1,8 @@
 // quillbook: makes books and shows what the reader shows of them.
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
+#include "tools/quillbook/BookBuild.h"
 #include "tools/quillbook/BookCheck.h"
-#include "tools/quillbook/BookSource.h"
 #include "tools/quillbook/DateArgument.h"
 #include "tools/quillbook/PdbWriter.h"
 
@@ -23,7 +23,6 @@
 namespace {
 
 enum ExitCode { success = 0, faulty = 1, usageError = 2 };
-constexpr std::size_t daysInYear = 365;
 
 const char usage[] = "usage: quillbook build SOURCE OUT.pdb\n"
                      "       quillbook info BOOK\n"
@@ -34,6 +33,11 @@ int Usage(const std::string& why = "") {
     if (!why.empty()) std::fprintf(stderr, "quillbook: %s\n", why.c_str());
     std::fputs(usage, stderr);
     return usageError;
+}
+
+int Help() {
+    std::fputs(usage, stdout);
+    return success;
 }
 
 int Fail(const std::string& message) {
@@ -67,16 +71,12 @@ bool WriteWholeFile(const char* path, const std::string& bytes) {
 int Build(const char* sourcePath, const char* outPath) {
     std::string text, error;
     if (!ReadWholeFile(sourcePath, text)) return Fail(std::string("cannot read ") + sourcePath);
-    BookSource source;
-    if (!ParseBookSource(text, source, error)) return Fail(std::string(sourcePath) + ": " + error);
-    const std::vector<std::string> records = BookRecords(source);
-    if (records.size() > 65535) return Fail("a book holds at most 65534 verses");
-    if (source.verses.size() != daysInYear)
-        std::fprintf(stderr, "quillbook: warning: %s holds %zu verses, not one for each of the %zu days\n", sourcePath,
-                     source.verses.size(), daysInYear);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
-    if (!WriteWholeFile(outPath, WritePalmDatabase(source.title, records, palmTime)))
-        return Fail(std::string("cannot write ") + outPath);
+    BuiltBook book;
+    if (!BuildBook(text, sourcePath, palmTime, book, error)) return Fail(error);
+    for (const std::string& warning : book.warnings)
+        std::fprintf(stderr, "quillbook: warning: %s\n", warning.c_str());
+    if (!WriteWholeFile(outPath, book.bytes)) return Fail(std::string("cannot write ") + outPath);
     return success;
 }
 
@@ -95,7 +95,8 @@ int Info(const char* path) {
 
 int Show(const char* path, const char* dateText) {
     Date date;
-    if (!ParseDateArgument(dateText, date)) return Usage(std::string(dateText) + " is no date written YYYY-MM-DD");
+    if (!ParseDateArgument(dateText, date))
+        return Usage(std::string(dateText) + " is not a date: write it as YYYY-MM-DD, for example 2026-03-14");
     BookFile book;
     if (!book.OpenBook(path)) return Fail(std::string("cannot open ") + path);
     const CString text = VerseTextForDate(book, date.day, date.month, date.year);
@@ -108,7 +109,7 @@ int Record(const char* path, const char* indexText) {
     errno = 0;
     const long long index = std::strtoll(indexText, &end, 10);
     if (*indexText == '\0' || *end != '\0' || errno || index < INT32_MIN || index > INT32_MAX)
-        return Usage(std::string(indexText) + " is no record index");
+        return Usage(std::string(indexText) + " is not a record number: write a whole number, for example 1");
     BookFile book;
     if (!book.OpenBook(path)) return Fail(std::string("cannot open ") + path);
     const CString text = book.GetRecordText(static_cast<std::int32_t>(index));
@@ -128,5 +129,6 @@ int main(int argc, char** argv) {
     if (command == "info" && argc == 3) return Info(argv[2]);
     if (command == "show" && argc == 4) return Show(argv[2], argv[3]);
     if (command == "record" && argc == 4) return Record(argv[2], argv[3]);
+    if ((command == "--help" || command == "-h") && argc == 2) return Help();
     return Usage();
 }

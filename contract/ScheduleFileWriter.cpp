@@ -1,9 +1,9 @@
 // The reader's side of the schedule file, apart from the scheduler's reading side, so that the
 // scheduler program links none of it.
-#include "scheduler/Schedule.h"
+#include "contract/ScheduleFile.h"
 
+#include "contract/TimeField.h"
 #include "framework/core/SaveFile.h"
-#include "framework/core/TimeField.h"
 
 std::string ScheduleBytes(std::int64_t time) {
     const std::uint32_t field = ToTimeField(time);

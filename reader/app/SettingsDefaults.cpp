@@ -1,0 +1,15 @@
+#include "reader/app/SettingsDefaults.h"
+
+#include "reader/app/NextStart.h"
+
+Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
+                              const FontDescription& fallbackFont) {
+    Settings settings;
+    settings.autorun = record.autorun;
+    settings.chime = record.chime;
+    settings.autorunTime =
+        record.nextStartTime ? DateAtTimeOfDay(now, CTime(*record.nextStartTime)) : DateAt(now, 8, 0, 0);
+    settings.font = record.font.value_or(fallbackFont);
+    settings.bookPath = record.bookPath.empty() ? programDirectory + "quillmere.pdb" : record.bookPath;
+    return settings;
+}

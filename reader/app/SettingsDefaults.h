@@ -1,0 +1,21 @@
+#pragma once
+
+#include "framework/core/CTime.h"
+#include "reader/app/SettingsFile.h"
+
+#include <string>
+
+// The reader's settings as the panel starts with them.
+struct Settings {
+    bool autorun = true;
+    bool chime = true;
+    CTime autorunTime;
+    FontDescription font{};
+    std::string bookPath;
+};
+
+// The settings of record, each field that the file did not hold taking its default: the autorun
+// time 08:00:00 on now's date, the fallback font, and quillmere.pdb in programDirectory. A stored
+// next start time counts only for its time of day, which is moved to now's date.
+Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
+                              const FontDescription& fallbackFont);

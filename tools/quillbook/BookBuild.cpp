@@ -1,0 +1,31 @@
+#include "tools/quillbook/BookBuild.h"
+
+#include "reader/book/BookLayout.h"
+#include "tools/quillbook/BookSource.h"
+#include "tools/quillbook/PdbWriter.h"
+
+namespace {
+
+constexpr std::size_t daysInYear = 365;
+
+} // namespace
+
+bool BuildBook(const std::string& sourceText, const std::string& sourceName, std::uint32_t palmTime, BuiltBook& book,
+               std::string& error) {
+    BookSource source;
+    if (!ParseBookSource(sourceText, source, error)) {
+        error = sourceName + ": " + error;
+        return false;
+    }
+    const std::vector<std::string> records = BookRecords(source);
+    if (records.size() > mostRecords) {
+        error = "a book holds at most " + std::to_string(mostRecords - 1) + " verses";
+        return false;
+    }
+    book.warnings.clear();
+    if (source.verses.size() != daysInYear)
+        book.warnings.push_back(sourceName + " holds " + std::to_string(source.verses.size()) +
+                                " verses, not one for each of the " + std::to_string(daysInYear) + " days");
+    book.bytes = WritePalmDatabase(source.title, records, palmTime);
+    return true;
+}
