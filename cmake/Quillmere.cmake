@@ -6,8 +6,10 @@ include_directories(${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 
-# The folder that holds everything that is installed together on Windows.
+# The folder that holds everything that is installed together on Windows, and the one where
+# tools/artwork draws the programs' icons and the logo.
 set(QUILLMERE_DIST_DIR ${PROJECT_BINARY_DIR}/dist)
+set(QUILLMERE_ARTWORK_DIR ${PROJECT_BINARY_DIR}/artwork)
 
 # Tests of each build are named after it, so that one CTest run over all builds keeps them apart.
 set(QUILLMERE_TEST_PREFIX "" CACHE STRING "prefix of this build's test names")

@@ -1,12 +1,9 @@
 #include "reader/app/SettingsDlg.h"
 
 #include "reader/app/Autorun.h"
+#include "reader/app/FontDescription.h"
 #include "reader/app/NextStart.h"
 #include "reader/app/SettingsDefaults.h"
-
-#include <cstring>
-
-static_assert(sizeof(LOGFONTA) == sizeof(FontDescription), "settings.dat keeps a LOGFONTA as it lies in memory");
 
 const MessageEntry<SettingsDlg> SettingsDlg::messageMap[] = {
     OnClicked<&SettingsDlg::OnAutorunClicked>(IDC_AUTORUN),
@@ -18,10 +15,8 @@ namespace {
 // back to when settings.dat holds none.
 FontDescription SystemFontDescription() {
     LOGFONTA description{};
-    FontDescription bytes{};
-    if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof description, &description) != 0)
-        std::memcpy(bytes.data(), &description, bytes.size());
-    return bytes;
+    if (::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof description, &description) == 0) description = LOGFONTA{};
+    return ToFontDescription(description);
 }
 
 } // namespace
@@ -40,7 +35,7 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     m_autorun = settings.autorun;
     m_chime = settings.chime;
     m_autorunTime = settings.autorunTime;
-    std::memcpy(&m_fontDescription, settings.font.data(), sizeof m_fontDescription);
+    m_fontDescription = ToLogFont(settings.font);
     m_bookPath = settings.bookPath.c_str();
 
     UpdateData(FALSE);
@@ -52,10 +47,8 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
 bool SettingsDlg::SaveSettings() {
     UpdateData(TRUE);
     m_autorunTime = NextStartTime(CTime::GetCurrentTime(), m_autorunTime);
-    FontDescription font;
-    std::memcpy(font.data(), &m_fontDescription, font.size());
-    const std::string bytes = SettingsBytes(m_autorun != 0, m_autorunTime.GetTime(), m_chime != 0, font,
-                                            static_cast<const char*>(m_bookPath));
+    const std::string bytes = SettingsBytes(m_autorun != 0, m_autorunTime.GetTime(), m_chime != 0,
+                                            ToFontDescription(m_fontDescription), static_cast<const char*>(m_bookPath));
     if (WriteSettingsFile(m_programDirectory + "settings.dat", bytes))
         ApplyAutorun(m_autorun != 0, m_programDirectory, m_autorunTime);
     return true;

@@ -1,21 +1,16 @@
-// Measures how long Quillview takes from the start of its process to today's verse on the
-// screen, and how long the empty dialog program takes to show its window with its text, each
-// started and watched the same way in turns:
-//   startup_benchmark PROGRAM_FOLDER EMPTY_DIALOG.exe [RUNS]
-#include "reader/app/SettingsFile.h"
+// Measures how long Quillview takes from the start of its process to today's verse on the screen,
+// and how long each yardstick takes to show its window with its text, all started and watched the
+// same way in turns, from one program folder:
+//   startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe [RUNS]
 #include "Version.h"
-
-#include <windows.h>
+#include "tests/e2e/Process.h"
+#include "tests/e2e/ProgramFolder.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,35 +21,33 @@ double Now() {
     return 1000.0 * counter.QuadPart / frequency.QuadPart;
 }
 
-// Starts program and waits until a visible window with caption shows whose control textId holds
-// text beginning with prefix; the milliseconds taken, or -1.
-double TimeStart(const fs::path& program, const char* caption, int textId, const char* prefix) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string command = "\"" + program.string() + "\"";
-    const std::string folder = program.parent_path().string();
-    const double start = Now();
-    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                          &process))
-        return -1;
-    double taken = -1;
-    while (Now() - start < 20000) {
-        HWND window = ::FindWindowA(nullptr, caption);
-        char text[64] = {};
+struct Program {
+    const char* name;
+    const char* caption;
+    const char* prefix; // of the text of control 1001 once the program has shown what it shows
+    std::vector<double> taken;
+};
+
+// Starts program and waits until a visible window with its caption shows the text it shows;
+// the milliseconds taken, or -1.
+double TimeStart(const std::string& path, const Program& program) {
+    char text[64] = {};
+    HWND window = nullptr;
+    const auto shown = [&] {
+        window = ::FindWindowA(nullptr, program.caption);
+        text[0] = '\0';
         if (window && ::IsWindowVisible(window))
-            ::SendMessageA(::GetDlgItem(window, textId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        if (std::string(text).rfind(prefix, 0) == 0) {
-            taken = Now() - start;
-            ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-            break;
-        }
-        ::Sleep(1);
-    }
-    if (::WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.hProcess, 1);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
-    return taken;
+            ::SendMessageA(::GetDlgItem(window, 1001), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return std::string(text).rfind(program.prefix, 0) == 0;
+    };
+    Process process;
+    const double start = Now();
+    if (!process.Start(path)) return -1;
+    const bool ok = WaitUntil(shown, 20000, 1);
+    const double taken = Now() - start;
+    if (ok) ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    process.WaitForExit();
+    return ok ? taken : -1;
 }
 
 double Median(std::vector<double> values) {
@@ -66,32 +59,31 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fputs("usage: startup_benchmark PROGRAM_FOLDER EMPTY_DIALOG.exe [RUNS]\n", stderr);
+        std::fputs("usage: startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe [RUNS]\n", stderr);
         return 2;
     }
     const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
-    const fs::path folder = fs::temp_directory_path() / "quillmere-startup-benchmark";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    // The whole program folder, so that the reader meets at its start what an installed one meets.
-    fs::copy(argv[1], folder, fs::copy_options::recursive);
-    fs::copy_file(argv[2], folder / "EmptyDialog.exe");
-    // Settings without the chime, so that no first-use message and no sound come between.
-    std::ofstream(folder / "settings.dat", std::ios::binary)
-        << SettingsBytes(false, 0, false, FontDescription{}, (folder / "quillmere.pdb").string());
+    // The whole program folder, so that the reader meets at its start what an installed one meets,
+    // with settings without the chime, so that no first-use message and no sound come between.
+    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb", "Quillwake.exe"};
+    folder.Copy(argv[1], "EmptyDialog.exe");
+    folder.Copy(argv[2], "TemplatesDialog.exe");
+    folder.WriteSettings(false, 0, FontDescription{});
 
-    std::vector<double> reader, empty;
+    Program empty{"EmptyDialog.exe", "Empty Dialog", "Nothing here.", {}};
+    Program templates{"TemplatesDialog.exe", QUILLMERE_CAPTION, "Templates shown.", {}};
+    Program reader{"Quillview.exe", QUILLMERE_CAPTION, "Verse ", {}};
     for (int run = -1; run < runs; ++run) { // the first round only warms Wine up
-        const double emptyTaken = TimeStart(folder / "EmptyDialog.exe", "Empty Dialog", 1001, "Nothing here.");
-        const double readerTaken = TimeStart(folder / "Quillview.exe", QUILLMERE_CAPTION, 1001, "Verse ");
-        if (run < 0) continue;
-        empty.push_back(emptyTaken);
-        reader.push_back(readerTaken);
+        for (Program* program : {&empty, &templates, &reader}) {
+            const double taken = TimeStart(folder.Path(program->name), *program);
+            if (run >= 0) program->taken.push_back(taken);
+        }
     }
-    fs::remove_all(folder);
-    const double readerMedian = Median(reader), emptyMedian = Median(empty);
-    std::printf("runs: %d\nempty dialog shown: %.1f ms (median)\nreader verse shown: %.1f ms (median)\n"
-                "reader / empty dialog: %.2f\n",
-                runs, emptyMedian, readerMedian, readerMedian / emptyMedian);
-    return readerMedian > 0 && emptyMedian > 0 ? 0 : 1;
+    const double emptyMedian = Median(empty.taken), templatesMedian = Median(templates.taken),
+                 readerMedian = Median(reader.taken);
+    std::printf("runs: %d\nempty dialog shown: %.1f ms (median)\ntemplates shown: %.1f ms (median)\n"
+                "reader verse shown: %.1f ms (median)\nreader / empty dialog: %.2f\nreader / templates: %.2f\n",
+                runs, emptyMedian, templatesMedian, readerMedian, readerMedian / emptyMedian,
+                readerMedian / templatesMedian);
+    return readerMedian > 0 && emptyMedian > 0 && templatesMedian > 0 ? 0 : 1;
 }

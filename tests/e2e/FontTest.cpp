@@ -1,25 +1,17 @@
 // The verse font as a user changes it, seen in the font description that the exit button saves.
-#include "tests/e2e/ReaderSession.h"
-
-#include "reader/app/SettingsFile.h"
+#include "reader/app/FontDescription.h"
 #include "reader/res/resource.h"
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/Reader.h"
+#include "tests/e2e/Windows.h"
 
 #include <gtest/gtest.h>
 
+#include <dlgs.h>
+
 #include <cstring>
-#include <fstream>
 
 namespace {
-
-constexpr char mainCaption[] = QUILLMERE_CAPTION;
-
-LOGFONTA SavedFont(const ReaderSession& session) {
-    std::ifstream in(session.FileInFolder("settings.dat"), std::ios::binary);
-    const std::string settings((std::istreambuf_iterator<char>(in)), {});
-    LOGFONTA font{};
-    if (settings.size() >= 72) std::memcpy(&font, settings.data() + 12, sizeof font);
-    return font;
-}
 
 LOGFONTA Font(int height, const char* face) {
     LOGFONTA font{};
@@ -28,30 +20,23 @@ LOGFONTA Font(int height, const char* face) {
     return font;
 }
 
-void WriteSettings(const ReaderSession& session, const LOGFONTA& font) {
-    FontDescription bytes;
-    std::memcpy(bytes.data(), &font, bytes.size());
-    std::ofstream(session.FileInFolder("settings.dat"), std::ios::binary)
-        << SettingsBytes(false, 0, false, bytes, session.FileInFolder("quillmere.pdb"));
-}
-
 class FontTest : public ::testing::Test {
 protected:
-    // Starts the reader, clicks the buttons given, and leaves with the exit button.
-    void Run(ReaderSession& session, bool firstTime, std::initializer_list<int> clicks, int leaveWith = IDOK) {
-        ASSERT_TRUE(session.Start());
-        if (firstTime) {
-            HWND box = ReaderSession::WaitForWindow("Quillview");
-            ASSERT_TRUE(box);
-            ReaderSession::Press(box, IDOK);
-        }
-        HWND window = ReaderSession::WaitForWindow(mainCaption);
+    LOGFONTA SavedFont() const { return ToLogFont(folder.Settings().font.value_or(FontDescription{})); }
+    void WriteSettings(const LOGFONTA& font) const { folder.WriteSettings(false, 0, ToFontDescription(font)); }
+
+    // Starts the reader, clicks the buttons given, and leaves with the exit button, or Esc. The
+    // clicks are handled in turn before the one that leaves.
+    void Run(bool firstTime, std::initializer_list<int> clicks, int leaveWith = IDOK) {
+        HWND window = reader.Start(firstTime);
         ASSERT_TRUE(window);
         for (int id : clicks)
-            ReaderSession::Press(window, id);
-        ReaderSession::Press(window, leaveWith);
-        ASSERT_EQ(session.WaitForExit(), 0);
+            Press(window, id);
+        ASSERT_EQ(reader.Leave(leaveWith), 0);
     }
+
+    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb"};
+    Reader reader{folder.Path()};
 };
 
 } // namespace
@@ -60,63 +45,55 @@ TEST_F(FontTest, OnAFirstStartPlusMakesTheSystemFontOneUnitSmallerAndMinusJumpsT
     LOGFONTA system{};
     ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system);
     ASSERT_GT(system.lfHeight, 0);
-    ReaderSession plus(true);
-    Run(plus, true, {IDC_LARGER});
-    EXPECT_EQ(SavedFont(plus).lfHeight, system.lfHeight - 1);
-    ReaderSession minus(true);
-    Run(minus, true, {IDC_SMALLER});
-    EXPECT_EQ(SavedFont(minus).lfHeight, -10);
+    Run(true, {IDC_LARGER});
+    EXPECT_EQ(SavedFont().lfHeight, system.lfHeight - 1);
+    ::DeleteFileA(folder.Path("settings.dat").c_str()); // a first start again
+    Run(true, {IDC_SMALLER});
+    EXPECT_EQ(SavedFont().lfHeight, -10);
 }
 
 TEST_F(FontTest, StepsMoveOneUnitAndStopAtTheirLimits) {
-    ReaderSession session(true);
     LOGFONTA font = Font(-28, "Tahoma");
-    WriteSettings(session, font);
-    Run(session, false, {IDC_LARGER, IDC_LARGER, IDC_LARGER, IDC_LARGER});
-    EXPECT_EQ(SavedFont(session).lfHeight, -30);
-    EXPECT_STREQ(SavedFont(session).lfFaceName, "Tahoma");
-    Run(session, false, {IDC_SMALLER, IDC_SMALLER});
-    EXPECT_EQ(SavedFont(session).lfHeight, -28);
+    WriteSettings(font);
+    Run(false, {IDC_LARGER, IDC_LARGER, IDC_LARGER, IDC_LARGER});
+    EXPECT_EQ(SavedFont().lfHeight, -30);
+    EXPECT_STREQ(SavedFont().lfFaceName, "Tahoma");
+    Run(false, {IDC_SMALLER, IDC_SMALLER});
+    EXPECT_EQ(SavedFont().lfHeight, -28);
     font.lfHeight = -11;
-    WriteSettings(session, font);
-    Run(session, false, {IDC_SMALLER, IDC_SMALLER, IDC_SMALLER});
-    EXPECT_EQ(SavedFont(session).lfHeight, -10);
+    WriteSettings(font);
+    Run(false, {IDC_SMALLER, IDC_SMALLER, IDC_SMALLER});
+    EXPECT_EQ(SavedFont().lfHeight, -10);
 }
 
 TEST_F(FontTest, AFontOfHeightZeroIsNotAppliedAtStart) {
-    ReaderSession session(true);
-    WriteSettings(session, Font(0, "Courier New"));
-    Run(session, false, {IDC_LARGER});
-    const LOGFONTA saved = SavedFont(session);
+    WriteSettings(Font(0, "Courier New"));
+    Run(false, {IDC_LARGER});
+    const LOGFONTA saved = SavedFont();
     EXPECT_LT(saved.lfHeight, -1) << "the step did not start from the template's font";
     EXPECT_STRNE(saved.lfFaceName, "Courier New");
 }
 
 TEST_F(FontTest, AFontChosenInTheFontDialogIsKeptAndEscLosesChanges) {
-    ReaderSession session(true);
-    LOGFONTA font = Font(-12, "Tahoma");
-    WriteSettings(session, font);
-    ASSERT_TRUE(session.Start());
-    HWND window = ReaderSession::WaitForWindow(mainCaption);
+    WriteSettings(Font(-12, "Tahoma"));
+    HWND window = reader.Start(false);
     ASSERT_TRUE(window);
-    ReaderSession::Press(window, IDC_FONTS);
-    HWND dialog = ReaderSession::WaitForWindow("Font");
+    Press(window, IDC_FONTS);
+    HWND dialog = WaitForWindow("Font");
     ASSERT_TRUE(dialog);
-    constexpr int sizeBox = 0x472; // cmb3, the size box of the font dialog
-    HWND sizes = ::GetDlgItem(dialog, sizeBox);
+    HWND sizes = ::GetDlgItem(dialog, cmb3);
     const LRESULT count = ::SendMessageA(sizes, CB_GETCOUNT, 0, 0);
     ASSERT_GT(count, 0);
     ::SendMessageA(sizes, CB_SETCURSEL, count - 1, 0); // the largest size offered
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(sizeBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
-    ReaderSession::Settle();
-    ReaderSession::Press(dialog, IDOK);
-    ReaderSession::Press(window, IDOK);
-    ASSERT_EQ(session.WaitForExit(), 0);
-    const int chosen = SavedFont(session).lfHeight;
+    // The dialog takes the new size on the selection's notice, and OK after it, in turn.
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+    ASSERT_TRUE(Answer(dialog, IDOK));
+    ASSERT_EQ(reader.Leave(), 0);
+    const int chosen = SavedFont().lfHeight;
     EXPECT_LT(chosen, -30) << "the largest size offered was not saved";
 
-    Run(session, false, {}); // the saved font comes back and is saved again as it is
-    EXPECT_EQ(SavedFont(session).lfHeight, chosen);
-    Run(session, false, {IDC_SMALLER, IDC_SMALLER}, IDCANCEL);
-    EXPECT_EQ(SavedFont(session).lfHeight, chosen);
+    Run(false, {}); // the saved font comes back and is saved again as it is
+    EXPECT_EQ(SavedFont().lfHeight, chosen);
+    Run(false, {IDC_SMALLER, IDC_SMALLER}, IDCANCEL);
+    EXPECT_EQ(SavedFont().lfHeight, chosen);
 }

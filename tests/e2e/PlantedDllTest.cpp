@@ -4,14 +4,14 @@
 // through everything that loads those DLLs, and none is ever loaded.
 // (The DLLs that Wine's own DLLs load, such as version, uxtheme, dwmapi and propsys, Wine's loader
 // searches for without the programs' restriction; check-load-config.sh checks those in the files.)
-#include "tests/e2e/ReaderSession.h"
-
 #include "reader/res/resource.h"
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/Reader.h"
+#include "tests/e2e/Windows.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -19,36 +19,30 @@ namespace {
 
 const char* const plantedNames[] = {"winmm", "comdlg32", "shell32", "ole32", "comctl32"};
 
-bool SchedulerWaiting() { return ReaderSession::SchedulerWindow() != nullptr; }
-
 class PlantedDllTest : public ::testing::Test {
 protected:
-    ReaderSession session{true, true};
-    const std::string current = session.FileInFolder("current\\");
+    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb", "Quillwake.exe"};
+    const std::string current = folder.Path("current\\");
+    Reader reader{folder.Path()};
 
     void SetUp() override {
         fs::create_directory(current);
         for (const char* name : plantedNames)
-            for (const std::string& folder : {session.Folder(), current})
-                fs::copy_file(QUILLMERE_PLANTED_DLL, folder + name + ".dll");
+            for (const std::string& where : {folder.Path(), current})
+                fs::copy_file(QUILLMERE_PLANTED_DLL, where + name + ".dll");
     }
     void TearDown() override {
-        if (HWND scheduler = ReaderSession::SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
-        ReaderSession::WaitUntil([] { return !SchedulerWaiting(); });
-        for (const std::string& folder : {session.Folder(), current})
-            EXPECT_FALSE(fs::exists(folder + "planted.log")) << ReadLog(folder + "planted.log");
-    }
-    static std::string ReadLog(const std::string& path) {
-        std::ifstream in(path);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        EndScheduler();
+        for (const std::string& log : {folder.Path("planted.log"), current + "planted.log"})
+            EXPECT_FALSE(fs::exists(log)) << folder.Read(log.substr(folder.Path().size()));
     }
 
     // Opens the dialog that button id opens, and cancels it.
     void OpenAndCancel(HWND window, int id, const char* caption) {
-        ReaderSession::Press(window, id);
-        HWND dialog = ReaderSession::WaitForWindow(caption);
+        Press(window, id);
+        HWND dialog = WaitForWindow(caption);
         ASSERT_TRUE(dialog) << caption;
-        ReaderSession::Press(dialog, IDCANCEL);
+        ASSERT_TRUE(Answer(dialog, IDCANCEL));
     }
 };
 
@@ -56,32 +50,21 @@ protected:
 
 TEST_F(PlantedDllTest, NoneIsLoadedThroughAReadersSessionAndASchedulersWait) {
     // The reader: the chime, the open-file and font dialogs, and leaving with autorun on.
-    ASSERT_TRUE(session.Start(current));
-    HWND welcome = ReaderSession::WaitForWindow("Quillview");
-    ASSERT_TRUE(welcome);
-    ReaderSession::Press(welcome, IDOK);
-    HWND window = ReaderSession::WaitForWindow(QUILLMERE_CAPTION);
+    HWND window = reader.Start(true, current);
     ASSERT_TRUE(window);
     OpenAndCancel(window, IDC_SELECT_BOOK, "Open");
     OpenAndCancel(window, IDC_FONTS, "Font");
-    ReaderSession::Press(window, IDOK);
-    EXPECT_EQ(session.WaitForExit(), 0);
-    EXPECT_TRUE(fs::exists(session.FileInFolder("settings.dat")));
-    ASSERT_TRUE(ReaderSession::WaitUntil(SchedulerWaiting)) << "no scheduler is waiting";
+    EXPECT_EQ(reader.Leave(), 0);
+    EXPECT_TRUE(folder.Exists("settings.dat"));
+    ASSERT_TRUE(WaitUntil(SchedulerWaiting)) << "no scheduler is waiting";
 
     // The scheduler: woken with a time that has passed, it starts the reader.
-    std::ofstream(session.FileInFolder("sched.dat"), std::ios::binary).write("\1\0\0\0", 4);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION waker{};
-    std::string command = "\"" + session.FileInFolder("Quillwake.exe") + "\"";
-    ASSERT_TRUE(
-        ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, current.c_str(), &startup, &waker));
-    ::CloseHandle(waker.hThread);
-    ::CloseHandle(waker.hProcess);
-    window = ReaderSession::WaitForWindow(QUILLMERE_CAPTION);
+    folder.Write("sched.dat", std::string("\1\0\0\0", 4));
+    Process waker;
+    ASSERT_TRUE(waker.Start(folder.Path("Quillwake.exe"), "", current));
+    window = reader.WaitForMainWindow();
     ASSERT_TRUE(window) << "the scheduler did not start the reader";
-    EXPECT_TRUE(ReaderSession::WaitUntil([] { return !SchedulerWaiting(); }));
-    ReaderSession::Press(window, IDCANCEL);
-    ReaderSession::WaitUntil([&] { return !::IsWindow(window); });
+    EXPECT_TRUE(WaitUntil([] { return !SchedulerWaiting(); }));
+    Press(window, IDCANCEL);
+    WaitUntil([&] { return !::IsWindow(window); });
 }

@@ -1,150 +1,113 @@
 // Quillwake under Wine, with a stand-in reader that records when it is started.
-#include <gtest/gtest.h>
+#include "contract/ScheduleFile.h"
+#include "tests/e2e/Process.h"
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/Windows.h"
 
-#include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <string>
-
-namespace fs = std::filesystem;
+#include <sstream>
 
 namespace {
 
-class Scheduler {
-public:
-    Scheduler() {
-        static int serial = 0;
-        m_folder = fs::temp_directory_path() /
-                   ("quillwake-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial));
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-        fs::copy_file(fs::path(QUILLMERE_DIST) / "Quillwake.exe", m_folder / "Quillwake.exe");
-        fs::copy_file(QUILLMERE_STAND_IN, m_folder / "Quillview.exe");
+class SchedulerTest : public ::testing::Test {
+protected:
+    SchedulerTest() { folder.Copy(QUILLMERE_STAND_IN, "Quillview.exe"); }
+    ~SchedulerTest() override { Run("QUIT"); }
+
+    void Schedule(std::int64_t time) { folder.Write("sched.dat", ScheduleBytes(time)); }
+    // Starts Quillwake.exe with arguments.
+    bool Start(Process& process, const std::string& arguments = "") {
+        return process.Start(folder.Path("Quillwake.exe"), arguments);
     }
-    ~Scheduler() {
-        Run("QUIT");
-        std::error_code ignored;
-        for (int tries = 0; tries < 50 && fs::exists(m_folder); ++tries, ::Sleep(100))
-            fs::remove_all(m_folder, ignored);
+    // Starts a scheduler for a time far ahead and waits until it waits.
+    void StartWaiting(Process& waiting) {
+        Schedule(std::time(nullptr) + 100000);
+        ASSERT_TRUE(Start(waiting));
+        ASSERT_TRUE(WaitUntil(SchedulerWaiting));
+    }
+    // Runs an instance to its end; its exit code, or -1 when it did not end in time.
+    int Run(const std::string& arguments) {
+        Process process;
+        return Start(process, arguments) ? process.WaitForExit() : -2;
     }
 
-    void Schedule(std::int64_t time, size_t bytes = 4) {
-        std::ofstream(m_folder / "sched.dat", std::ios::binary).write(reinterpret_cast<const char*>(&time), bytes);
+    // When the stand-in reader was started, in milliseconds since 1970, and whether sched.dat was
+    // still there then; false when it has not been started.
+    bool ReaderStarted(std::uint64_t& at, bool& scheduleLeft) const {
+        std::istringstream record(folder.Read("started.txt"));
+        int left = 0;
+        if (!(record >> at >> left)) return false;
+        scheduleLeft = left != 0;
+        return true;
     }
-    bool ScheduleLeft() const { return fs::exists(m_folder / "sched.dat"); }
-
-    // Starts Quillwake.exe with arguments; its process, to be waited for and closed by the caller.
-    HANDLE Start(const std::string& arguments = "") {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        std::string command =
-            "\"" + (m_folder / "Quillwake.exe").string() + "\"" + (arguments.empty() ? "" : " " + arguments);
-        if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.string().c_str(),
-                              &startup, &process))
-            return nullptr;
-        ::CloseHandle(process.hThread);
-        return process.hProcess;
-    }
-    // Runs an instance to its end; its exit code, or -1 when it did not end within milliseconds.
-    int Run(const std::string& arguments, DWORD milliseconds = 5000) { return Finish(Start(arguments), milliseconds); }
-    static int Finish(HANDLE process, DWORD milliseconds = 5000) {
-        if (!process) return -2;
-        DWORD code = static_cast<DWORD>(-1);
-        if (::WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0) ::GetExitCodeProcess(process, &code);
-        ::CloseHandle(process);
-        return static_cast<int>(code);
+    bool ReaderStarted() const {
+        std::uint64_t at;
+        bool scheduleLeft;
+        return ReaderStarted(at, scheduleLeft);
     }
 
-    // When the stand-in reader was started, in milliseconds since 1970, waited for; 0 if never.
-    std::uint64_t ReaderStarted(DWORD milliseconds, bool* scheduleLeft = nullptr) {
-        for (DWORD waited = 0; waited <= milliseconds; waited += 50, ::Sleep(50)) {
-            std::ifstream in(m_folder / "started.txt");
-            std::uint64_t at = 0;
-            int left = 0;
-            if (in >> at >> left) {
-                if (scheduleLeft) *scheduleLeft = left != 0;
-                return at;
-            }
-        }
-        return 0;
-    }
-
-private:
-    fs::path m_folder;
+    ProgramFolder folder{"Quillwake.exe"};
 };
-
-bool Waiting() { return ::FindWindowA(nullptr, "Quillwake") != nullptr; }
-
-void WaitUntilWaiting() {
-    for (int tries = 0; tries < 100 && !Waiting(); ++tries)
-        ::Sleep(50);
-}
 
 } // namespace
 
-TEST(Scheduler, StartsTheReaderJustAfterTheStoredTimeAndEnds) {
-    Scheduler scheduler;
+TEST_F(SchedulerTest, StartsTheReaderJustAfterTheStoredTimeAndEnds) {
     const std::int64_t at = std::time(nullptr) + 2;
-    scheduler.Schedule(at);
-    HANDLE process = scheduler.Start();
+    Schedule(at);
+    Process scheduler;
+    ASSERT_TRUE(Start(scheduler));
+    std::uint64_t started = 0;
     bool scheduleLeft = true;
-    const std::uint64_t started = scheduler.ReaderStarted(8000, &scheduleLeft);
-    ASSERT_NE(started, 0u) << "the reader was not started";
+    ASSERT_TRUE(WaitUntil([&] { return ReaderStarted(started, scheduleLeft); })) << "the reader was not started";
     EXPECT_GE(started, static_cast<std::uint64_t>(at) * 1000);
     EXPECT_LE(started, static_cast<std::uint64_t>(at) * 1000 + 1500);
     EXPECT_FALSE(scheduleLeft) << "sched.dat was still there when the reader started";
-    EXPECT_EQ(Scheduler::Finish(process), 0);
+    EXPECT_EQ(scheduler.WaitForExit(), 0);
 }
 
-TEST(Scheduler, WithoutAWholeScheduleFileEndsAtOnceAndStartsNothing) {
-    Scheduler scheduler;
-    EXPECT_EQ(scheduler.Run("", 3000), 0);
-    scheduler.Schedule(std::time(nullptr) - 100, 3);
-    EXPECT_EQ(scheduler.Run("", 3000), 0);
-    EXPECT_EQ(scheduler.ReaderStarted(500), 0u);
+TEST_F(SchedulerTest, WithoutAWholeScheduleFileEndsAtOnceAndStartsNothing) {
+    EXPECT_EQ(Run(""), 0);
+    folder.Write("sched.dat", ScheduleBytes(std::time(nullptr) - 100).substr(0, 3));
+    EXPECT_EQ(Run(""), 0);
+    EXPECT_TRUE(NeverHolds([this] { return ReaderStarted(); }));
 }
 
-TEST(Scheduler, ASecondInstanceMakesTheWaitingOneReadTheFileAgain) {
-    Scheduler scheduler;
-    scheduler.Schedule(std::time(nullptr) + 100000);
-    HANDLE waiting = scheduler.Start();
-    WaitUntilWaiting();
-    ASSERT_TRUE(Waiting());
-    EXPECT_EQ(scheduler.Run(""), 0);
-    EXPECT_TRUE(Waiting());
+TEST_F(SchedulerTest, ASecondInstanceMakesTheWaitingOneReadTheFileAgain) {
+    Process waiting;
+    StartWaiting(waiting);
+    ASSERT_FALSE(HasFatalFailure());
+    EXPECT_EQ(Run(""), 0);
+    EXPECT_TRUE(SchedulerWaiting());
 
-    scheduler.Schedule(std::time(nullptr) + 2);
-    EXPECT_EQ(scheduler.Run(""), 0);
-    EXPECT_NE(scheduler.ReaderStarted(6000), 0u);
-    EXPECT_EQ(Scheduler::Finish(waiting), 0);
-    EXPECT_FALSE(Waiting());
+    Schedule(std::time(nullptr) + 2);
+    EXPECT_EQ(Run(""), 0);
+    EXPECT_TRUE(WaitUntil([this] { return ReaderStarted(); }));
+    EXPECT_EQ(waiting.WaitForExit(), 0);
+    EXPECT_FALSE(SchedulerWaiting());
 }
 
-TEST(Scheduler, QuitInAnyCaseEndsTheWaitingOneAndNothingElseDoes) {
+TEST_F(SchedulerTest, QuitInAnyCaseEndsTheWaitingOneAndNothingElseDoes) {
     for (const char* quit : {"QUIT", "quit", "Quit"}) {
-        Scheduler scheduler;
-        scheduler.Schedule(std::time(nullptr) + 100000);
-        HANDLE waiting = scheduler.Start();
-        WaitUntilWaiting();
+        Process waiting;
+        StartWaiting(waiting);
+        ASSERT_FALSE(HasFatalFailure());
         for (const char* other : {"QUIT ", "QUIT now"}) {
-            EXPECT_EQ(scheduler.Run(other), 0) << other;
-            EXPECT_TRUE(Waiting()) << other << " ended the scheduler";
+            EXPECT_EQ(Run(other), 0) << other;
+            EXPECT_TRUE(SchedulerWaiting()) << other << " ended the scheduler";
         }
-        EXPECT_EQ(scheduler.Run(quit), 0);
-        EXPECT_EQ(Scheduler::Finish(waiting), 0) << quit;
-        EXPECT_FALSE(Waiting());
-        EXPECT_TRUE(scheduler.ScheduleLeft());
-        EXPECT_EQ(scheduler.ReaderStarted(0), 0u);
+        EXPECT_EQ(Run(quit), 0);
+        EXPECT_EQ(waiting.WaitForExit(), 0) << quit;
+        EXPECT_FALSE(SchedulerWaiting());
+        EXPECT_TRUE(folder.Exists("sched.dat"));
+        EXPECT_FALSE(ReaderStarted());
     }
 }
 
-TEST(Scheduler, AQuitRequestWithNoSchedulerRunningLeavesNoneRunning) {
-    Scheduler scheduler;
-    scheduler.Schedule(std::time(nullptr) + 100000);
-    EXPECT_EQ(scheduler.Run("QUIT"), 0);
-    EXPECT_FALSE(Waiting());
+TEST_F(SchedulerTest, AQuitRequestWithNoSchedulerRunningLeavesNoneRunning) {
+    Schedule(std::time(nullptr) + 100000);
+    EXPECT_EQ(Run("QUIT"), 0);
+    EXPECT_FALSE(SchedulerWaiting());
 }

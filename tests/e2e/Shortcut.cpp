@@ -29,3 +29,11 @@ bool ReadShortcut(const std::string& path, std::string& target, std::string& des
     ::CoUninitialize();
     return read;
 }
+
+std::string SpecialFolder(int folderId) {
+    char folder[MAX_PATH] = {};
+    ::SHGetSpecialFolderPathA(nullptr, folder, folderId, FALSE);
+    return std::string(folder) + "\\";
+}
+
+std::string StartupLink(int folderId) { return SpecialFolder(folderId) + "Quillwake.lnk"; }

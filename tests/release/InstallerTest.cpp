@@ -1,12 +1,13 @@
 // The life of one installation under Wine, in a prefix that no other test uses: the silent setup, a
 // first start of the installed reader, an upgrade over it, a setup turned away while the reader is
 // open, and the silent uninstaller.
-#include "tests/e2e/ReaderSession.h"
-#include "tests/e2e/Shortcut.h"
-
+#include "Version.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
+#include "tests/e2e/Reader.h"
+#include "tests/e2e/Shortcut.h"
+#include "tests/e2e/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +25,6 @@ namespace {
 
 constexpr char uninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillmere";
 constexpr char userBook[] = "My own book.pdb";
-
-std::string SpecialFolder(int folderId) {
-    char folder[MAX_PATH] = {};
-    ::SHGetSpecialFolderPathA(nullptr, folder, folderId, FALSE);
-    return std::string(folder) + "\\";
-}
 
 std::string InstallFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA) + "Programs\\Quillmere\\"; }
 
@@ -53,30 +48,22 @@ std::set<std::string> FileNames(const std::string& folder) {
     return names;
 }
 
-// Runs command and waits for it; its exit code, or -1 when it could not be started or did not end.
-int RunAndWait(std::string command) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    DWORD code = static_cast<DWORD>(-1);
-    if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return static_cast<int>(code);
+// Runs program with arguments and waits for it; its exit code, or -1 when it could not be started or
+// did not end.
+int RunAndWait(const std::string& program, const std::string& arguments) {
+    Process process;
+    return process.Start(program, arguments, fs::current_path().string()) ? process.WaitForExit(60000) : -1;
 }
 
-int RunSetup() { return RunAndWait("\"" QUILLMERE_SETUP "\" /S"); }
+int RunSetup() { return RunAndWait(QUILLMERE_SETUP, "/S"); }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 20000) {
-    return ReaderSession::WaitUntil(condition, milliseconds);
-}
+// The setup and the uninstaller take longer than the programs.
+constexpr DWORD installerDeadline = 20000;
 
 // The process of the waiting scheduler, or 0 when none waits.
 DWORD SchedulerProcess() {
     DWORD process = 0;
-    if (HWND window = ReaderSession::SchedulerWindow()) ::GetWindowThreadProcessId(window, &process);
+    if (HWND window = SchedulerWindow()) ::GetWindowThreadProcessId(window, &process);
     return process;
 }
 
@@ -125,43 +112,21 @@ bool SameFile(const std::string& a, const std::string& b) {
     return fs::equivalent(fs::path(a), fs::path(b), error);
 }
 
-std::string StartupLink(int folderId) { return SpecialFolder(folderId) + "Quillwake.lnk"; }
-
 class InstallerTest : public ::testing::Test {
 protected:
     const std::string folder = InstallFolder();
-    PROCESS_INFORMATION reader{};
+    Reader reader{folder};
 
     // What an earlier run may have left, gone.
     void SetUp() override {
-        if (HWND scheduler = ReaderSession::SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
-        WaitUntil([] { return !QuillmereRunning(); });
+        EndScheduler();
+        WaitUntil([] { return !QuillmereRunning(); }, installerDeadline);
         std::error_code ignored;
         fs::remove_all(folder, ignored);
         ::RegDeleteTreeA(HKEY_CURRENT_USER, uninstallKey);
-        for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP, CSIDL_PROGRAMS})
-            fs::remove(SpecialFolder(folderId) + (folderId == CSIDL_PROGRAMS ? "Quillmere.lnk" : "Quillwake.lnk"),
-                       ignored);
-    }
-
-    HWND StartReader(bool firstTime) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string command = "\"" + folder + "Quillview.exe\"";
-        EXPECT_TRUE(::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                                     &startup, &reader));
-        if (firstTime) {
-            HWND welcome = ReaderSession::WaitForWindow("Quillview");
-            EXPECT_TRUE(welcome) << "no welcome message";
-            if (welcome) ReaderSession::Press(welcome, IDOK);
-        }
-        return ReaderSession::WaitForWindow(QUILLMERE_CAPTION);
-    }
-    void LeaveReader(HWND window) {
-        ReaderSession::Press(window, IDOK);
-        EXPECT_EQ(::WaitForSingleObject(reader.hProcess, 10000), WAIT_OBJECT_0);
-        ::CloseHandle(reader.hThread);
-        ::CloseHandle(reader.hProcess);
+        for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP})
+            fs::remove(StartupLink(folderId), ignored);
+        fs::remove(SpecialFolder(CSIDL_PROGRAMS) + "Quillmere.lnk", ignored);
     }
 
     void InstallSilently();
@@ -195,19 +160,18 @@ void InstallerTest::InstallSilently() {
 }
 
 void InstallerTest::StartAsOnAFirstStart() {
-    HWND window = StartReader(true);
+    HWND window = reader.Start(true);
     ASSERT_TRUE(window);
     SYSTEMTIME today;
     ::GetLocalTime(&today);
     BookFile book;
     ASSERT_TRUE(book.OpenBook((folder + "quillmere.pdb").c_str()));
-    EXPECT_EQ(ReaderSession::ItemText(window, IDC_VERSE),
-              std::string(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear)));
+    EXPECT_EQ(ItemText(window, IDC_VERSE), std::string(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear)));
     book.CloseBook();
-    LeaveReader(window);
+    EXPECT_EQ(reader.Leave(), 0);
 
     EXPECT_TRUE(fs::exists(folder + "settings.dat"));
-    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; })) << "no scheduler is waiting";
+    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }, installerDeadline)) << "no scheduler is waiting";
     std::string target, description;
     EXPECT_TRUE(ReadShortcut(StartupLink(CSIDL_COMMON_STARTUP), target, description) ||
                 ReadShortcut(StartupLink(CSIDL_STARTUP), target, description));
@@ -223,31 +187,32 @@ void InstallerTest::UpgradeKeepsSettingsBooksAndTheDailyStart() {
     ASSERT_EQ(RunSetup(), 0);
     EXPECT_EQ(ReadFile(folder + "settings.dat"), settings);
     EXPECT_TRUE(fs::exists(folder + userBook));
-    EXPECT_TRUE(WaitUntil([&] { return SchedulerProcess() != 0 && SchedulerProcess() != scheduler; }))
+    EXPECT_TRUE(
+        WaitUntil([&] { return SchedulerProcess() != 0 && SchedulerProcess() != scheduler; }, installerDeadline))
         << "the upgrade did not start the new scheduler";
 }
 
 void InstallerTest::SetupTurnedAwayWhileTheReaderIsOpen() {
-    HWND window = StartReader(false);
+    HWND window = reader.Start(false);
     ASSERT_TRUE(window);
     const auto before = FolderContents(folder);
 
     EXPECT_NE(RunSetup(), 0);
     EXPECT_TRUE(FolderContents(folder) == before) << "the setup changed the folder while the reader was open";
     EXPECT_TRUE(::IsWindowVisible(window));
-    EXPECT_EQ(::WaitForSingleObject(reader.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    LeaveReader(window); // arms the scheduler again, for the uninstaller to stop
-    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }));
+    EXPECT_TRUE(reader.process().Running());
+    EXPECT_EQ(reader.Leave(), 0); // arms the scheduler again, for the uninstaller to stop
+    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }, installerDeadline));
 }
 
 void InstallerTest::UninstallSilently() {
     // The uninstaller runs on from a copy of itself, so its work is waited for.
-    ASSERT_EQ(RunAndWait("\"" + folder + "Uninstall.exe\" /S"), 0);
+    ASSERT_EQ(RunAndWait(folder + "Uninstall.exe", "/S"), 0);
     const std::set<std::string> userBookOnly = {userBook};
     EXPECT_TRUE(WaitUntil([&] { return !UninstallEntryThere() && FileNames(folder) == userBookOnly; }, 60000))
         << FileNames(folder).size() << " files left; running: " << RunningPrograms();
     EXPECT_FALSE(UninstallEntryThere());
-    EXPECT_TRUE(WaitUntil([] { return !QuillmereRunning(); })) << "a Quillmere program still runs";
+    EXPECT_TRUE(WaitUntil([] { return !QuillmereRunning(); }, installerDeadline)) << "a Quillmere program still runs";
     for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP})
         EXPECT_FALSE(fs::exists(StartupLink(folderId))) << StartupLink(folderId);
     EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) + "Quillmere.lnk"));

@@ -23,6 +23,13 @@ protected:
         return path;
     }
     std::string Record(std::int32_t index) { return Text(book.GetRecordText(index)); }
+    // The texts of records 0 to count - 1.
+    std::vector<std::string> Records(std::int32_t count) {
+        std::vector<std::string> texts;
+        for (std::int32_t index = 0; index < count; ++index)
+            texts.push_back(Record(index));
+        return texts;
+    }
 
     TempFolder folder;
     BookFile book;
@@ -50,10 +57,7 @@ TEST_F(BookFileTest, AFailedOpenStillMakesThePathTheCurrentBook) {
 TEST_F(BookFileTest, ReadsTextUpToItsFirstNulWithEveryLfWidened) {
     Open(Book({std::string("T$D\0", 4), std::string("one\ntwo\0", 8), std::string("a\r\nb\0", 5),
                std::string("before\0after\0", 13), std::string("\0", 1)}));
-    EXPECT_EQ(Record(1), "one\r\ntwo");
-    EXPECT_EQ(Record(2), "a\r\r\nb");
-    EXPECT_EQ(Record(3), "before");
-    EXPECT_EQ(Record(4), "");
+    EXPECT_EQ(Records(5), (std::vector<std::string>{"T$D", "one\r\ntwo", "a\r\r\nb", "before", ""}));
 }
 
 TEST_F(BookFileTest, IndexesOutsideTheRecordListReadEmpty) {
@@ -70,10 +74,7 @@ TEST_F(BookFileTest, TheLastRecordRunsToTheEndOfTheFile) {
 TEST_F(BookFileTest, ARecordWithoutDataReadsEmptyAndItsNeighboursReadNormally) {
     const std::uint32_t data = RecordListEnd(4);
     Open(RawBook(4, {data, 0, data + 3, 0}, "abcdef"));
-    EXPECT_EQ(Record(0), "abc");
-    EXPECT_EQ(Record(1), "");
-    EXPECT_EQ(Record(2), "def");
-    EXPECT_EQ(Record(3), "");
+    EXPECT_EQ(Records(4), (std::vector<std::string>{"abc", "", "def", ""}));
 }
 
 TEST_F(BookFileTest, TheScanForTheNextRecordWithDataStopsAtTheEndOfTheList) {
@@ -85,10 +86,8 @@ TEST_F(BookFileTest, TheScanForTheNextRecordWithDataStopsAtTheEndOfTheList) {
 }
 
 TEST_F(BookFileTest, TheHeaderRecordSplitsAtItsFirstDollar) {
-    struct Case {
-        const char* record;
-        const char* title;
-        const char* description;
+    const struct {
+        const char *record, *title, *description;
     } cases[] = {
         {"Title$Description", "Title", "Description"},
         {"no dollar", "", "no dollar"},
@@ -97,7 +96,7 @@ TEST_F(BookFileTest, TheHeaderRecordSplitsAtItsFirstDollar) {
         {"a$b$c", "a", "b$c"},
         {"Two\nlines$and\ntwo", "Two\r\nlines", "and\r\ntwo"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Open(Book({std::string(c.record) + '\0'}));
         CString title, description;
         book.GetTitleAndDescription(title, description);

@@ -27,19 +27,29 @@ TEST(CString, LeftAndRightClampTheirCount) {
     EXPECT_EQ(text.Right(9), CString("abc"));
 }
 
-TEST(CString, ReplaceWorksLeftToRightOnTheOriginalText) {
-    struct Case {
-        const char* text;
-        const char* old;
-        const char* replacement;
-        const char* expected;
+TEST(CString, ReplaceWidensEveryLfOfTheOriginalText) {
+    const struct {
+        const char *text, *expected;
         int count;
     } cases[] = {
-        {"a\nb\n", "\n", "\r\n", "a\r\nb\r\n", 2},
-        {"a\r\nb", "\n", "\r\n", "a\r\r\nb", 1},
-        {"\n\n", "\n", "\r\n", "\r\n\r\n", 2},
-        {"none", "\n", "\r\n", "none", 0},
-        {"", "\n", "\r\n", "", 0},
+        {"a\nb\n", "a\r\nb\r\n", 2},
+        {"a\r\nb", "a\r\r\nb", 1},
+        {"\n\n", "\r\n\r\n", 2},
+        {"none", "none", 0},
+        {"", "", 0},
+    };
+    for (const auto& c : cases) {
+        CString text(c.text);
+        EXPECT_EQ(text.Replace("\n", "\r\n"), c.count) << c.text;
+        EXPECT_EQ(text, CString(c.expected)) << c.text;
+    }
+}
+
+TEST(CString, ReplaceMatchesLongerPatternsLeftToRightWithoutOverlap) {
+    const struct {
+        const char *text, *old, *replacement, *expected;
+        int count;
+    } cases[] = {
         {"a\r\nb\r\n", "\r\n", "\n", "a\nb\n", 2},
         {"\r\r\n\n", "\r\n", "\n", "\r\n\n", 1}, // no second look at what was replaced
         {"aaaa", "aa", "b", "bb", 2},
@@ -48,7 +58,7 @@ TEST(CString, ReplaceWorksLeftToRightOnTheOriginalText) {
         {"ab", "abc", "z", "ab", 0},
         {"abc", "", "z", "abc", 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         CString text(c.text);
         EXPECT_EQ(text.Replace(c.old, c.replacement), c.count) << c.text << " / " << c.old;
         EXPECT_EQ(text, CString(c.expected)) << c.text << " / " << c.old;

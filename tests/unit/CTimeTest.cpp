@@ -6,13 +6,13 @@
 
 namespace {
 
+using CTimeInZones = NamedZoneTest;
+
 struct Joined {
     const char* zone;
     int year, month, day, hour;
     std::int64_t expected;
 };
-
-using CTimeInZones = NamedZoneTest;
 
 } // namespace
 

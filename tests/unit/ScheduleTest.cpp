@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(Schedule, TheTailIsWhatFollowsTheProgramName) {
-    struct Case {
-        const char* commandLine;
-        const char* tail;
+    const struct {
+        const char *commandLine, *tail;
     } cases[] = {
         {"Quillwake.exe QUIT", "QUIT"},
         {"\"C:\\Program Files\\Quillmere\\Quillwake.exe\"  QUIT", "QUIT"},
@@ -16,7 +15,7 @@ TEST(Schedule, TheTailIsWhatFollowsTheProgramName) {
         {"", ""},
         {"Quill\xE9wake.exe quit", "quit"}, // a byte above 127 belongs to the name
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_STREQ(CommandTail(c.commandLine), c.tail) << c.commandLine;
 }
 

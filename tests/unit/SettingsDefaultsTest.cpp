@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const CTime now(2026, 3, 14, 15, 9, 26);
@@ -12,15 +14,18 @@ FontDescription Font(unsigned char fill) {
     return font;
 }
 
+// The settings' fields, to compare whole.
+auto Fields(const Settings& settings) {
+    return std::make_tuple(settings.autorun, settings.chime, settings.autorunTime.GetTime(), settings.font,
+                           settings.bookPath);
+}
+
 } // namespace
 
 TEST(SettingsDefaults, AnEmptyRecordGivesAutorunAndChimeAtEightTodayWithTheBookBesideTheProgram) {
     const Settings settings = SettingsWithDefaults(SettingsRecord(), now, "C:\\Q\\", Font(7));
-    EXPECT_TRUE(settings.autorun);
-    EXPECT_TRUE(settings.chime);
-    EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 14, 8, 0, 0));
-    EXPECT_EQ(settings.font, Font(7));
-    EXPECT_EQ(settings.bookPath, "C:\\Q\\quillmere.pdb");
+    EXPECT_EQ(Fields(settings),
+              std::make_tuple(true, true, CTime(2026, 3, 14, 8, 0, 0).GetTime(), Font(7), "C:\\Q\\quillmere.pdb"));
 }
 
 TEST(SettingsDefaults, AFieldTheFileHoldsIsKeptAndAStoredTimeMovesToToday) {
@@ -30,17 +35,12 @@ TEST(SettingsDefaults, AFieldTheFileHoldsIsKeptAndAStoredTimeMovesToToday) {
     record.nextStartTime = CTime(2025, 12, 24, 21, 30, 5).GetTime();
     record.font = Font(1);
     record.bookPath = "D:\\psalms.pdb";
-    const Settings settings = SettingsWithDefaults(record, now, "C:\\Q\\", Font(7));
-    EXPECT_FALSE(settings.autorun);
-    EXPECT_FALSE(settings.chime);
-    EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 14, 21, 30, 5));
-    EXPECT_EQ(settings.font, Font(1));
-    EXPECT_EQ(settings.bookPath, "D:\\psalms.pdb");
+    const std::int64_t evening = CTime(2026, 3, 14, 21, 30, 5).GetTime();
+    EXPECT_EQ(Fields(SettingsWithDefaults(record, now, "C:\\Q\\", Font(7))),
+              std::make_tuple(false, false, evening, Font(1), "D:\\psalms.pdb"));
 
     record.font.reset();
     record.bookPath.clear(); // a path that did not fit the file
-    const Settings defaulted = SettingsWithDefaults(record, now, "C:\\Q\\", Font(7));
-    EXPECT_EQ(defaulted.font, Font(7));
-    EXPECT_EQ(defaulted.bookPath, "C:\\Q\\quillmere.pdb");
-    EXPECT_EQ(defaulted.autorunTime, settings.autorunTime);
+    EXPECT_EQ(Fields(SettingsWithDefaults(record, now, "C:\\Q\\", Font(7))),
+              std::make_tuple(false, false, evening, Font(7), "C:\\Q\\quillmere.pdb"));
 }

@@ -2,7 +2,7 @@
 #include "reader/app/ReaderDlg.h"
 
 #include "framework/win/CWinApp.h"
-#include "reader/app/SettingsFile.h"
+#include "reader/app/FontDescription.h"
 #include "tests/unit/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
@@ -32,10 +32,8 @@ protected:
         LOGFONTA font{};
         font.lfHeight = -12;
         std::strcpy(font.lfFaceName, "Tahoma");
-        FontDescription bytes;
-        std::memcpy(bytes.data(), &font, bytes.size());
         const std::string book = folder.Write("book.pdb", WritePalmDatabase("T", {std::string("T$D\0", 4)}, 0));
-        std::ofstream(settingsPath, std::ios::binary) << SettingsBytes(false, 0, false, bytes, book);
+        std::ofstream(settingsPath, std::ios::binary) << SettingsBytes(false, 0, false, ToFontDescription(font), book);
         ASSERT_TRUE(dialog.Create(ReaderDlg::IDD, nullptr));
     }
     void TearDown() override {

@@ -1,7 +1,7 @@
 // The settings panel made from its template, as a child of a test window, driven through its controls.
 #include "reader/app/SettingsDlg.h"
 
-#include "reader/app/SettingsFile.h"
+#include "reader/app/FontDescription.h"
 #include "tests/unit/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -43,12 +43,6 @@ protected:
     SettingsDlg panel;
 };
 
-FontDescription Bytes(const LOGFONTA& font) {
-    FontDescription bytes;
-    std::memcpy(bytes.data(), &font, bytes.size());
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(SettingsDlgTest, ShowsTheLoadedSettingsInItsControls) {
@@ -56,7 +50,8 @@ TEST_F(SettingsDlgTest, ShowsTheLoadedSettingsInItsControls) {
     font.lfHeight = -17;
     std::strcpy(font.lfFaceName, "Tahoma");
     const CTime stored(2020, 5, 17, 21, 30, 15);
-    folder.Write("settings.dat", SettingsBytes(false, stored.GetTime(), true, Bytes(font), "C:\\Books\\psalms.pdb"));
+    folder.Write("settings.dat", SettingsBytes(false, stored.GetTime(), true, ToFontDescription(font),
+                                                           "C:\\Books\\psalms.pdb"));
 
     EXPECT_TRUE(panel.LoadSettings(directory, "settings.dat"));
     EXPECT_EQ(Text(IDC_BOOK_PATH), "C:\\Books\\psalms.pdb");

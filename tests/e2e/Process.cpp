@@ -1,0 +1,32 @@
+#include "tests/e2e/Process.h"
+
+Process::~Process() {
+    if (Running()) ::TerminateProcess(m_process.hProcess, 1), WaitForExit();
+    Release();
+}
+
+bool Process::Start(const std::string& program, const std::string& arguments, const std::string& currentFolder) {
+    Release();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string command = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+    const std::string folder = currentFolder.empty() ? program.substr(0, program.rfind('\\') + 1) : currentFolder;
+    return ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                            &m_process);
+}
+
+int Process::WaitForExit(DWORD milliseconds) {
+    if (!m_process.hProcess || ::WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_process.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+bool Process::Running() const {
+    return m_process.hProcess && ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void Process::Release() {
+    if (m_process.hProcess) ::CloseHandle(m_process.hProcess), ::CloseHandle(m_process.hThread);
+    m_process = {};
+}

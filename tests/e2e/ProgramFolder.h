@@ -1,0 +1,32 @@
+#pragma once
+
+#include "reader/app/SettingsFile.h"
+
+#include <initializer_list>
+#include <string>
+
+// A fresh folder under the temporary folder holding copies of files of the build's program
+// folder, removed with everything in it at the end.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(std::initializer_list<const char*> programFiles);
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    // The folder, ending in a backslash, or the file name in it.
+    std::string Path(const std::string& name = "") const { return m_folder + name; }
+    bool Exists(const std::string& name) const;
+    std::string Read(const std::string& name) const;
+    void Write(const std::string& name, const std::string& bytes) const;
+    void Copy(const std::string& source, const std::string& name) const;
+
+    // settings.dat as the reader reads it, and written as the reader writes it.
+    SettingsRecord Settings() const { return ParseSettings(Read("settings.dat")); }
+    void WriteSettings(bool autorun, std::int64_t nextStartTime, const FontDescription& font) const;
+    // The time in sched.dat, or -1 where there is no whole schedule file.
+    std::int64_t ScheduledTime() const;
+
+private:
+    std::string m_folder;
+};

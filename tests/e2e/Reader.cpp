@@ -1,0 +1,36 @@
+#include "tests/e2e/Reader.h"
+
+#include "Version.h"
+#include "contract/ProgramNames.h"
+#include "reader/res/resource.h"
+#include "tests/e2e/Windows.h"
+
+#include <gtest/gtest.h>
+
+bool Reader::Launch(const std::string& currentFolder) {
+    m_window = nullptr;
+    return m_process.Start(m_folder + readerFileName, "", currentFolder);
+}
+
+HWND Reader::Start(bool firstTime, const std::string& currentFolder) {
+    EXPECT_TRUE(Launch(currentFolder));
+    if (firstTime) {
+        HWND welcome = WaitForWindow("Quillview");
+        EXPECT_TRUE(welcome) << "no welcome message";
+        if (!welcome) return nullptr;
+        EXPECT_EQ(MessageText(welcome), welcomeText);
+        EXPECT_TRUE(Answer(welcome, IDOK));
+    }
+    return WaitForMainWindow();
+}
+
+HWND Reader::WaitForMainWindow(DWORD milliseconds) {
+    return m_window = WaitForWindow(QUILLMERE_CAPTION, "#32770", milliseconds);
+}
+
+int Reader::Leave(int button) {
+    Press(m_window, button);
+    return m_process.WaitForExit();
+}
+
+bool Reader::Handled() const { return PostedMessagesHandled(::GetDlgItem(m_window, IDC_VERSE)); }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tests/e2e/Process.h"
+#include "tests/e2e/Waits.h"
+
+#include <windows.h>
+
+#include <string>
+
+// The reader of a program folder, started and left as a user does.
+class Reader {
+public:
+    // folder ends in a backslash.
+    explicit Reader(std::string folder) : m_folder(std::move(folder)) {}
+
+    // Starts Quillview.exe of the folder in currentFolder, or else in the folder, and waits for its
+    // main window; on a first start it answers the welcome message first, whose text it checks.
+    // The main window, or null when none came.
+    HWND Start(bool firstTime, const std::string& currentFolder = "");
+    // Starts it and leaves it to the caller: false when it could not be started.
+    bool Launch(const std::string& currentFolder = "");
+    // Waits for the main window; null when none came.
+    HWND WaitForMainWindow(DWORD milliseconds = deadline);
+    // Leaves with button, the exit button or Esc, and waits for the end; the exit code, or -1.
+    int Leave(int button = IDOK);
+
+    HWND Window() const { return m_window; }
+    // Waits until the reader has handled every click and message posted to it so far.
+    bool Handled() const;
+    Process& process() { return m_process; }
+
+private:
+    std::string m_folder;
+    Process m_process;
+    HWND m_window = nullptr;
+};
+
+// The first-use message of the reader.
+constexpr char welcomeText[] = "Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!";

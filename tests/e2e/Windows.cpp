@@ -1,0 +1,59 @@
+#include "tests/e2e/Windows.h"
+
+#include "contract/ProgramNames.h"
+
+HWND WaitForWindow(const char* caption, const char* windowClass, DWORD milliseconds) {
+    HWND window = nullptr;
+    const bool shown = WaitUntil(
+        [&] { return (window = ::FindWindowA(windowClass, caption)) && ::IsWindowVisible(window); }, milliseconds);
+    return shown ? window : nullptr;
+}
+
+std::string Text(HWND window) {
+    char text[8192] = {};
+    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id) { return Text(::GetDlgItem(dialog, id)); }
+
+std::string MessageText(HWND box) {
+    constexpr int messageTextId = 0xFFFF; // the static text of a message box
+    return ItemText(box, messageTextId);
+}
+
+void Press(HWND dialog, int id) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+bool Answer(HWND box, int id) {
+    Press(box, id);
+    return WaitUntil([box] { return !::IsWindow(box); });
+}
+
+void ClickAt(HWND window, int x, int y) {
+    ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+bool PostedMessagesHandled(HWND edit) {
+    static WPARAM marker = 0x7FFF0000;
+    const WPARAM limit = ++marker;
+    return ::PostMessageA(edit, EM_SETLIMITTEXT, limit, 0) &&
+           WaitUntil([=] { return static_cast<WPARAM>(::SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)) == limit; });
+}
+
+int WindowHeight(HWND window) {
+    RECT rect;
+    ::GetWindowRect(window, &rect);
+    return rect.bottom - rect.top;
+}
+
+HWND SchedulerWindow() { return ::FindWindowA(schedulerWindowClass, schedulerWindowTitle); }
+
+bool SchedulerWaiting() { return SchedulerWindow() != nullptr; }
+
+void EndScheduler() {
+    if (HWND scheduler = SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
+    WaitUntil([] { return !SchedulerWaiting(); });
+}
