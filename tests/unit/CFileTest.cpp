@@ -1,13 +1,9 @@
 #include "framework/core/CFile.h"
 
+#include "tests/unit/FileSizeLimit.h"
 #include "tests/unit/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#if !defined(_WIN32)
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 constexpr unsigned readFlags = CFile::typeBinary | CFile::modeRead;
@@ -76,16 +72,11 @@ TEST(CFile, AWriteCutShortIsAFailure) {
     TempFolder folder;
     CFile file;
     ASSERT_TRUE(file.Open(folder.Path("short").c_str(), createFlags));
-    // Past the limit a write stops short with EFBIG, rather than raising SIGXFSZ.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit limited = old;
-    limited.rlim_cur = 10;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool written = file.Write("0123456789abcdef", 16);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_FALSE(written);
+    {
+        ScopedFileSizeLimit limit(10);
+        ASSERT_TRUE(limit.Set());
+        EXPECT_FALSE(file.Write("0123456789abcdef", 16));
+    }
     EXPECT_EQ(file.GetLength(), 10u);
 #endif
 }

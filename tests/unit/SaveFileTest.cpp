@@ -1,5 +1,6 @@
 #include "framework/core/SaveFile.h"
 
+#include "tests/unit/FileSizeLimit.h"
 #include "tests/unit/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,22 @@ TEST(SaveFile, ReplacesTheOldFileWholeAndLeavesNoNewFile) {
     EXPECT_FALSE(fs::exists(path + ".new"));
     ASSERT_TRUE(SaveFile(folder.Path("fresh.dat").c_str(), "", 0));
     EXPECT_EQ(TempFolder::Read(folder.Path("fresh.dat")), "");
+}
+
+TEST(SaveFile, AWriteCutShortLeavesTheOldFile) {
+#if defined(_WIN32)
+    GTEST_SKIP() << "Windows has no limit on a process's file size to cut a write short";
+#else
+    TempFolder folder;
+    const std::string path = folder.Write("settings.dat", "old");
+    {
+        ScopedFileSizeLimit limit(4);
+        ASSERT_TRUE(limit.Set());
+        EXPECT_FALSE(SaveFile(path.c_str(), "new bytes", 9));
+    }
+    EXPECT_EQ(TempFolder::Read(path), "old");
+    EXPECT_FALSE(fs::exists(path + ".new"));
+#endif
 }
 
 // Each way a save can fail leaves the old file byte for byte.

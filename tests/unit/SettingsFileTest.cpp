@@ -77,6 +77,8 @@ TEST(SettingsFile, APathThatDoesNotFitTheFileIsNoPath) {
     for (std::uint32_t length : {0u, 5u, 32768u, 0x7FFFFFFFu, 0xFFFFFFFFu})
         EXPECT_EQ(ParseSettings(fixed + LittleEndian(length) + "abcd").bookPath, "") << length;
     EXPECT_EQ(ParseSettings(fixed + LittleEndian(4) + "abcd").bookPath, "abcd");
+    const std::string longest(longestBookPath, 'p');
+    EXPECT_EQ(ParseSettings(fixed + LittleEndian(longestBookPath) + longest).bookPath, longest);
     EXPECT_EQ(ParseSettings(fixed + LittleEndian(3) + "abcd").bookPath, "abc");
     EXPECT_EQ(ParseSettings(fixed + LittleEndian(4) + std::string("ab\0d", 4)).bookPath, "ab");
 }
