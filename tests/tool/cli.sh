@@ -16,7 +16,7 @@ expect_status 2 "$quillbook" show "$book" 23-01-01
 expect_status 2 "$quillbook" record "$book" 1x
 expect_status 2 "$quillbook" record "$book" 99999999999
 "$quillbook" show "$book" 2026-02-30 2>"$work/error" >/dev/null || true
-grep -qx 'quillbook: 2026-02-30 is not a date: write it as YYYY-MM-DD, for example 2026-03-14' "$work/error" ||
+grep -qx 'quillbook: 2026-02-30 is not a valid date (write dates as YYYY-MM-DD, for example 2026-03-14)' "$work/error" ||
     fail "a wrong date is reported as: $(head -n 1 "$work/error")"
 
 # help, on standard output

@@ -96,7 +96,8 @@ int Info(const char* path) {
 int Show(const char* path, const char* dateText) {
     Date date;
     if (!ParseDateArgument(dateText, date))
-        return Usage(std::string(dateText) + " is not a date: write it as YYYY-MM-DD, for example 2026-03-14");
+        return Usage(std::string(dateText) +
+                     " is not a valid date (write dates as YYYY-MM-DD, for example 2026-03-14)");
     BookFile book;
     if (!book.OpenBook(path)) return Fail(std::string("cannot open ") + path);
     const CString text = VerseTextForDate(book, date.day, date.month, date.year);
@@ -109,7 +110,7 @@ int Record(const char* path, const char* indexText) {
     errno = 0;
     const long long index = std::strtoll(indexText, &end, 10);
     if (*indexText == '\0' || *end != '\0' || errno || index < INT32_MIN || index > INT32_MAX)
-        return Usage(std::string(indexText) + " is not a record number: write a whole number, for example 1");
+        return Usage(std::string(indexText) + " is not a valid record number (write a whole number, for example 1)");
     BookFile book;
     if (!book.OpenBook(path)) return Fail(std::string("cannot open ") + path);
     const CString text = book.GetRecordText(static_cast<std::int32_t>(index));
