@@ -1,12 +1,12 @@
 #pragma once
 
 #include "reader/app/SettingsFile.h"
+#include "tests/unit/TempFolder.h"
 
 #include <initializer_list>
 #include <string>
 
-// A fresh folder under the temporary folder holding copies of files of the build's program
-// folder, removed with everything in it at the end.
+// A fresh temporary folder holding copies of files of the build's program folder.
 class ProgramFolder {
 public:
     explicit ProgramFolder(std::initializer_list<const char*> programFiles);
@@ -15,10 +15,10 @@ public:
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
     // The folder, ending in a backslash, or the file name in it.
-    std::string Path(const std::string& name = "") const { return m_folder + name; }
+    std::string Path(const std::string& name = "") const { return m_folder.Path(name); }
     bool Exists(const std::string& name) const;
-    std::string Read(const std::string& name) const;
-    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const { return TempFolder::Read(Path(name)); }
+    void Write(const std::string& name, const std::string& bytes) const { m_folder.Write(name, bytes); }
     void Copy(const std::string& source, const std::string& name) const;
 
     // settings.dat as the reader reads it, and written as the reader writes it.
@@ -28,5 +28,5 @@ public:
     std::int64_t ScheduledTime() const;
 
 private:
-    std::string m_folder;
+    TempFolder m_folder;
 };

@@ -4,6 +4,8 @@
 //   quillpoke text CAPTION ID     prints the text of the window's control ID
 //   quillpoke wait CAPTION        waits up to ten seconds for the window to show
 //   quillpoke shown CAPTION       succeeds only if the window shows now
+#include "tests/e2e/Waits.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -19,13 +21,9 @@ int main(int argc, char** argv) {
             stderr);
         return 2;
     }
-    const bool waits = std::strcmp(argv[1], "shown") != 0;
     HWND window = nullptr;
-    for (int tries = 0; tries < (waits ? 200 : 1) && !(window && ::IsWindowVisible(window)); ++tries) {
-        if (tries > 0) ::Sleep(50);
-        window = ::FindWindowA(nullptr, argv[2]);
-    }
-    if (!window || !::IsWindowVisible(window)) return 1;
+    const auto shown = [&] { return (window = ::FindWindowA(nullptr, argv[2])) && ::IsWindowVisible(window); };
+    if (!(std::strcmp(argv[1], "shown") == 0 ? shown() : WaitUntil(shown))) return 1;
     if (std::strcmp(argv[1], "press") == 0 && argc == 4) {
         const int id = std::atoi(argv[3]);
         ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
