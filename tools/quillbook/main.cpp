@@ -1,4 +1,5 @@
 // quillbook: makes books and shows what the reader shows of them.
+#include "framework/core/SaveFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "tools/quillbook/BookBuild.h"
@@ -62,12 +63,6 @@ bool ReadWholeFile(const char* path, std::string& bytes) {
     return true;
 }
 
-bool WriteWholeFile(const char* path, const std::string& bytes) {
-    CFile file;
-    return file.Open(path, CFile::typeBinary | CFile::modeWrite | CFile::modeCreate) &&
-           file.Write(bytes.data(), static_cast<unsigned>(bytes.size()));
-}
-
 int Build(const char* sourcePath, const char* outPath) {
     std::string text, error;
     if (!ReadWholeFile(sourcePath, text)) return Fail(std::string("cannot read ") + sourcePath);
@@ -76,7 +71,7 @@ int Build(const char* sourcePath, const char* outPath) {
     if (!BuildBook(text, sourcePath, palmTime, book, error)) return Fail(error);
     for (const std::string& warning : book.warnings)
         std::fprintf(stderr, "quillbook: warning: %s\n", warning.c_str());
-    if (!WriteWholeFile(outPath, book.bytes)) return Fail(std::string("cannot write ") + outPath);
+    if (!SaveFile(outPath, book.bytes.data(), book.bytes.size())) return Fail(std::string("cannot write ") + outPath);
     return success;
 }
 
