@@ -8,6 +8,7 @@
 #include "tests/e2e/Reader.h"
 #include "tests/e2e/Shortcut.h"
 #include "tests/e2e/Windows.h"
+#include "tests/unit/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@
 #include <tlhelp32.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 
@@ -28,16 +28,11 @@ constexpr char userBook[] = "My own book.pdb";
 
 std::string InstallFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA) + "Programs\\Quillmere\\"; }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Every file of the folder by name, with its bytes.
 std::map<std::string, std::string> FolderContents(const std::string& folder) {
     std::map<std::string, std::string> contents;
     for (const auto& entry : fs::directory_iterator(folder))
-        contents[entry.path().filename().string()] = ReadFile(entry.path().string());
+        contents[entry.path().filename().string()] = TempFolder::Read(entry.path().string());
     return contents;
 }
 
@@ -180,12 +175,12 @@ void InstallerTest::StartAsOnAFirstStart() {
 
 void InstallerTest::UpgradeKeepsSettingsBooksAndTheDailyStart() {
     fs::copy_file(folder + "quillmere.pdb", folder + userBook);
-    const std::string settings = ReadFile(folder + "settings.dat");
+    const std::string settings = TempFolder::Read(folder + "settings.dat");
     const DWORD scheduler = SchedulerProcess();
     ASSERT_NE(scheduler, 0u);
 
     ASSERT_EQ(RunSetup(), 0);
-    EXPECT_EQ(ReadFile(folder + "settings.dat"), settings);
+    EXPECT_EQ(TempFolder::Read(folder + "settings.dat"), settings);
     EXPECT_TRUE(fs::exists(folder + userBook));
     EXPECT_TRUE(
         WaitUntil([&] { return SchedulerProcess() != 0 && SchedulerProcess() != scheduler; }, installerDeadline))
