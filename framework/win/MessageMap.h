@@ -64,6 +64,14 @@ constexpr MessageEntry<WindowOf<handler>> OnMessage(UINT message) {
             }};
 }
 
+// LRESULT handler(WPARAM wParam, LPARAM lParam) of a message that carries its arguments.
+template <auto handler>
+constexpr MessageEntry<WindowOf<handler>> OnMessageWithParams(UINT message) {
+    return {message, 0, 0, [](WindowOf<handler>& window, WPARAM wParam, LPARAM lParam) -> LRESULT {
+                return (window.*handler)(wParam, lParam);
+            }};
+}
+
 // Runs the handler of the first matching entry; false when no entry matches.
 template <class Window, std::size_t count>
 bool DispatchMessageMap(const MessageEntry<Window> (&map)[count], Window& window, UINT message, WPARAM wParam,

@@ -3,11 +3,24 @@
 #include "framework/win/CFileDialog.h"
 #include "framework/win/CFontDialog.h"
 #include "framework/win/CWinApp.h"
+#include "framework/win/Dpi.h"
 #include "framework/win/StringResource.h"
+#include "reader/app/CalendarFont.h"
+#include "reader/app/DpiScaling.h"
 #include "reader/app/FontSteps.h"
 #include "reader/book/VerseOfDay.h"
 
 #include <mmsystem.h>
+
+namespace {
+
+// Posted to the window after a change of DPI, to run once the dialog manager has laid it out anew.
+constexpr UINT WM_FIT_CALENDAR = WM_APP + 1;
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+int Height(const RECT& rect) { return rect.bottom - rect.top; }
+
+} // namespace
 
 const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnMessage<&ReaderDlg::OnPaint>(WM_PAINT),
@@ -20,19 +33,17 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnClicked<&ReaderDlg::OnFonts>(IDC_FONTS),
     OnClicked<&ReaderDlg::OnSelectBook>(IDC_SELECT_BOOK),
     OnClicked<&ReaderDlg::OnAbout>(IDC_ABOUT),
+    OnMessageWithParams<&ReaderDlg::OnDpiChanged>(WM_DPICHANGED),
+    OnMessage<&ReaderDlg::FitCalendar>(WM_FIT_CALENDAR),
 };
-
-namespace {
-
-int Height(const RECT& rect) { return rect.bottom - rect.top; }
-
-} // namespace
 
 ReaderDlg::ReaderDlg(CWnd* parent)
     : CDialog(IDD, parent), m_bookTitle(""), m_icon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
 
 BOOL ReaderDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_dpi = WindowDpi(m_hWnd);
+    FitCalendar();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
 
@@ -41,7 +52,7 @@ BOOL ReaderDlg::OnInitDialog() {
     GetWindowRect(&window);
     m_fullHeight = Height(window);
     m_compactHeight = m_fullHeight - Height(holder);
-    const int width = window.right - window.left;
+    const int width = Width(window);
 
     char modulePath[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
@@ -59,10 +70,7 @@ BOOL ReaderDlg::OnInitDialog() {
         AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
-    if (m_settings.HasFont()) {
-        const CFont* font = m_settings.ApplyFont(nullptr);
-        m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), TRUE);
-    }
+    if (m_settings.HasFont()) ShowVerseFont(m_settings.ApplyFont(nullptr));
 
     if (m_book.OpenBook(m_settings.m_bookPath)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
@@ -122,7 +130,7 @@ void ReaderDlg::OnCalendarSelChange(NMHDR*, LRESULT* result) {
 void ReaderDlg::OnSettings() {
     RECT window;
     GetWindowRect(&window);
-    const int width = window.right - window.left;
+    const int width = Width(window);
     if (!m_settingsShown) m_settings.ShowWindow(SW_SHOWNORMAL);
     SetWindowPos(nullptr, 0, 0, width, m_settingsShown ? m_compactHeight : m_fullHeight, SWP_NOMOVE);
     m_settingsShown = !m_settingsShown;
@@ -169,8 +177,7 @@ void ReaderDlg::SetVerseFont(const LOGFONTA* description) {
     if (!description) return;
     CWinApp* app = AfxGetApp();
     app->BeginWaitCursor();
-    const CFont* font = m_settings.ApplyFont(description);
-    m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), TRUE);
+    ShowVerseFont(m_settings.ApplyFont(description));
     m_verseBox.UpdateWindow();
     app->EndWaitCursor();
 }
@@ -195,6 +202,61 @@ void ReaderDlg::StepVerseFont(std::optional<int> (*step)(int height)) {
         description.lfHeight = *height;
         SetVerseFont(&description);
     }
+}
+
+// The verse box keeps the user's font when the window moves to a screen of another DPI:
+// OnDpiChanged scales it.
+void ReaderDlg::ShowVerseFont(const CFont* font) {
+    m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), TRUE);
+    KeepFontOnDpiChange(m_verseBox.m_hWnd);
+}
+
+// Where the calendar needs more room than its rectangle in the template (Wine's calendar does in
+// Tahoma 8), it is drawn in a smaller font, so that it shows whole and every other control stays
+// where the template puts it. A calendar that fits keeps the dialog font.
+void ReaderDlg::FitCalendar() {
+    const auto dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (m_calendarFont.GetSafeHandle()) {
+        m_calendar.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont), FALSE);
+        m_calendarFont.DeleteObject();
+    }
+    LOGFONTA font{};
+    if (CalendarFits() || !dialogFont || ::GetObjectA(dialogFont, sizeof font, &font) == 0) return;
+    SmallerCalendarFontHeight(font.lfHeight, SmallestCalendarFontHeight(m_dpi), [&](int height) {
+        font.lfHeight = height;
+        if (!m_calendarFont.CreateFontIndirect(&font)) return false;
+        m_calendar.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_calendarFont.GetSafeHandle()), TRUE);
+        return CalendarFits();
+    });
+}
+
+// MCM_GETMINREQRECT leaves out the border, as the client rectangle does.
+bool ReaderDlg::CalendarFits() const {
+    RECT client, minimum{};
+    m_calendar.GetClientRect(&client);
+    m_calendar.SendMessage(MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&minimum));
+    return Width(minimum) <= Width(client) && Height(minimum) <= Height(client);
+}
+
+// Windows moved the window to a screen of another DPI. The window takes the rectangle Windows
+// suggests and both its heights follow; the verse font keeps its size in points, and is the font
+// saved on exit; the dialog manager then scales the template's fonts and controls.
+LRESULT ReaderDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    const int dpi = HIWORD(wParam);
+    m_fullHeight = ScaledToDpi(m_fullHeight, m_dpi, dpi);
+    m_compactHeight = ScaledToDpi(m_compactHeight, m_dpi, dpi);
+    const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(nullptr, suggested.left, suggested.top, Width(suggested), Height(suggested),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_settings.HasFont()) {
+        LOGFONTA description = m_settings.m_fontDescription;
+        description.lfHeight = ScaledToDpi(description.lfHeight, m_dpi, dpi);
+        description.lfWidth = ScaledToDpi(description.lfWidth, m_dpi, dpi);
+        SetVerseFont(&description);
+    }
+    m_dpi = dpi;
+    ::PostMessageA(m_hWnd, WM_FIT_CALENDAR, 0, 0);
+    return Default();
 }
 
 void ReaderDlg::ShowBookError(const CString& path) {

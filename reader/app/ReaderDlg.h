@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/win/CDialog.h"
+#include "framework/win/CFont.h"
 #include "framework/win/Controls.h"
 #include "framework/win/MessageMap.h"
 #include "reader/app/SettingsDlg.h"
@@ -42,6 +43,10 @@ private:
     void OnSelectBook();
     void OnAbout();
     void StepVerseFont(std::optional<int> (*step)(int height));
+    void ShowVerseFont(const CFont* font);
+    void FitCalendar();
+    bool CalendarFits() const;
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ShowBookError(const CString& path);
 
     static const MessageEntry<ReaderDlg> messageMap[];
@@ -57,4 +62,6 @@ private:
     BookFile m_book;
     CString m_programDirectory;
     HICON m_icon;
+    CFont m_calendarFont;
+    int m_dpi = USER_DEFAULT_SCREEN_DPI;
 };

@@ -80,3 +80,22 @@ TEST_F(ReaderFontTest, EachStepDeletesTheFontBeforeItAndLeavesTheTemplateFontAlo
         }
     }
 }
+
+TEST_F(ReaderFontTest, AChangeOfDpiTakesTheSuggestedRectangleAndScalesTheVerseFontInItsFace) {
+    RECT window;
+    ::GetWindowRect(dialog.m_hWnd, &window);
+    const RECT suggested{window.left + 10, window.top + 20, window.left + 10 + (window.right - window.left) * 3 / 2,
+                         window.top + 20 + (window.bottom - window.top) * 3 / 2};
+    dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+
+    ::GetWindowRect(dialog.m_hWnd, &window);
+    EXPECT_EQ(window.right - window.left, suggested.right - suggested.left);
+    EXPECT_EQ(window.bottom - window.top, suggested.bottom - suggested.top);
+    LOGFONTA font{};
+    ASSERT_TRUE(::GetObjectA(VerseFont(), sizeof font, &font));
+    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    EXPECT_EQ(font.lfHeight, -18);
+
+    dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
+    EXPECT_EQ(VerseHeight(), -12) << "back at 96 DPI the font is the one the user chose";
+}

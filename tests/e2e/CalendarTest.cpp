@@ -1,0 +1,52 @@
+// The calendar of the reader's window shows whole: its minimum size fits its control, in a prefix
+// with Wine's own fonts, in one without them, where a wider font stands in for Tahoma, and in one
+// at 144 DPI (the build names the prefix's fonts and DPI).
+#include "reader/res/resource.h"
+#include "tests/e2e/ProgramFolder.h"
+#include "tests/e2e/Reader.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+namespace {
+
+// The minimum size that the calendar asks for: MCM_GETMINREQRECT writes a RECT into the
+// memory of the calendar's own process.
+bool MinimumSize(HWND calendar, RECT& minimum) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(calendar, &processId);
+    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
+    void* remote = ::VirtualAllocEx(process, nullptr, sizeof minimum, MEM_COMMIT, PAGE_READWRITE);
+    bool read = false;
+    if (remote) {
+        ::SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(remote));
+        read = ::ReadProcessMemory(process, remote, &minimum, sizeof minimum, nullptr);
+        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    ::CloseHandle(process);
+    return read;
+}
+
+bool HasWineFonts() { return ::GetFileAttributesA("C:\\windows\\Fonts\\tahoma.ttf") != INVALID_FILE_ATTRIBUTES; }
+
+} // namespace
+
+TEST(Calendar, ItsMinimumSizeFitsItsControl) {
+    ASSERT_EQ(HasWineFonts(), QUILLMERE_WINE_FONTS != 0) << "the prefix is not the one this test is built for";
+    ProgramFolder folder{"Quillview.exe", "quillmere.pdb"};
+    folder.WriteSettings(false, 0, FontDescription{});
+    Reader reader{folder.Path()};
+    HWND window = reader.Start(false);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(::GetDpiForWindow(window), static_cast<UINT>(QUILLMERE_WINE_DPI));
+
+    HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);
+    RECT client, minimum;
+    ::GetClientRect(calendar, &client);
+    ASSERT_TRUE(MinimumSize(calendar, minimum));
+    EXPECT_LE(minimum.right - minimum.left, client.right) << "the calendar's last column is cut off";
+    EXPECT_LE(minimum.bottom - minimum.top, client.bottom) << "the calendar's last row is cut off";
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
+}
