@@ -54,12 +54,18 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; The programs cannot be replaced while the reader runs: a silent run ends with an exit code and
+; The programs cannot be replaced while a reader of this folder runs, whatever its version: the
+; running program's file cannot be opened for writing. A silent run ends with an exit code and
 ; changes nothing, and a user is asked to close the reader.
 !macro WaitForReaderClosed
     ${Do}
-        FindWindow $0 "#32770" "${CAPTION}"
-        ${If} $0 == 0
+        ${IfNot} ${FileExists} "$INSTDIR\Quillview.exe"
+            ${Break}
+        ${EndIf}
+        ClearErrors
+        FileOpen $0 "$INSTDIR\Quillview.exe" a
+        ${IfNot} ${Errors}
+            FileClose $0
             ${Break}
         ${EndIf}
         ${If} ${Silent}

@@ -1,6 +1,5 @@
 #include "tests/e2e/Reader.h"
 
-#include "Version.h"
 #include "contract/ProgramNames.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Windows.h"
@@ -25,7 +24,7 @@ HWND Reader::Start(bool firstTime, const std::string& currentFolder) {
 }
 
 HWND Reader::WaitForMainWindow(DWORD milliseconds) {
-    return m_window = WaitForWindow(QUILLMERE_CAPTION, "#32770", milliseconds);
+    return m_window = WaitForWindow(m_caption.c_str(), "#32770", milliseconds);
 }
 
 int Reader::Leave(int button) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Version.h"
 #include "tests/e2e/Process.h"
 #include "tests/e2e/Waits.h"
 
@@ -10,8 +11,9 @@
 // The reader of a program folder, started and left as a user does.
 class Reader {
 public:
-    // folder ends in a backslash.
-    explicit Reader(std::string folder) : m_folder(std::move(folder)) {}
+    // folder ends in a backslash; caption is the main window's.
+    explicit Reader(std::string folder, std::string caption = QUILLMERE_CAPTION)
+        : m_folder(std::move(folder)), m_caption(std::move(caption)) {}
 
     // Starts Quillview.exe of the folder in currentFolder, or else in the folder, and waits for its
     // main window; on a first start it answers the welcome message first, whose text it checks.
@@ -31,6 +33,7 @@ public:
 
 private:
     std::string m_folder;
+    std::string m_caption;
     Process m_process;
     HWND m_window = nullptr;
 };

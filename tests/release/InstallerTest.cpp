@@ -192,9 +192,15 @@ void InstallerTest::SetupTurnedAwayWhileTheReaderIsOpen() {
     ASSERT_TRUE(window);
     const auto before = FolderContents(folder);
 
-    EXPECT_NE(RunSetup(), 0);
+    EXPECT_EQ(RunSetup(), 2);
     EXPECT_TRUE(FolderContents(folder) == before) << "the setup changed the folder while the reader was open";
     EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_TRUE(reader.process().Running());
+
+    // The uninstaller runs on from a copy of itself, so what it would take away is watched.
+    ASSERT_EQ(RunAndWait(folder + "Uninstall.exe", "/S"), 0);
+    EXPECT_TRUE(NeverHolds([&] { return !UninstallEntryThere() || FolderContents(folder) != before; }))
+        << "the uninstaller took something away while the reader was open";
     EXPECT_TRUE(reader.process().Running());
     EXPECT_EQ(reader.Leave(), 0); // arms the scheduler again, for the uninstaller to stop
     EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }, installerDeadline));
@@ -225,4 +231,30 @@ TEST_F(InstallerTest, InstallUseUpgradeAndRemove) {
     SetupTurnedAwayWhileTheReaderIsOpen();
     ASSERT_FALSE(HasFatalFailure());
     UninstallSilently();
+}
+
+// An upgrade from another version, whose reader has another caption: refused while that reader is
+// open, then made in place, keeping the settings and the daily start.
+TEST_F(InstallerTest, AnUpgradeFromAnotherVersionWaitsUntilItsReaderIsClosed) {
+    ASSERT_EQ(RunAndWait(QUILLMERE_OTHER_SETUP, "/S"), 0);
+    EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_OTHER_VERSION);
+    Reader other{folder, "Quillmere " QUILLMERE_OTHER_VERSION};
+    ASSERT_TRUE(other.Start(true));
+    EXPECT_EQ(other.Leave(), 0);
+    ASSERT_TRUE(fs::exists(folder + "sched.dat")) << "the daily start is not armed";
+    ASSERT_TRUE(other.Start(false));
+    const std::string settings = TempFolder::Read(folder + "settings.dat");
+    const auto before = FolderContents(folder);
+
+    EXPECT_EQ(RunSetup(), 2);
+    EXPECT_TRUE(FolderContents(folder) == before) << "the setup changed the folder while the reader was open";
+    EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_OTHER_VERSION);
+    EXPECT_TRUE(other.process().Running());
+
+    EXPECT_EQ(other.Leave(IDCANCEL), 0);
+    ASSERT_EQ(RunSetup(), 0);
+    EXPECT_EQ(TempFolder::Read(folder + "settings.dat"), settings);
+    EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_VERSION);
+    EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }, installerDeadline)) << "the daily start is not armed";
+    EXPECT_NE(TempFolder::Read(folder + "Quillview.exe"), before.at("Quillview.exe")) << "the reader was not replaced";
 }
