@@ -16,7 +16,7 @@ END {
     print "The Book of Proverbs"
     print "Wisdom for every day of the year: the thirty-one chapters of the Book of Proverbs in the " \
           "King James Version, two or three verses a day, from its first verse on 1 January to its " \
-          "last on 31 December."
+          "last on 31 December. The text is in the public domain."
     for (day = 0; day < days; day++) {
         print "%%"
         first = int(day * count / days) + 1

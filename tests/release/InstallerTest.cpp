@@ -134,7 +134,7 @@ protected:
 void InstallerTest::InstallSilently() {
     ASSERT_EQ(RunSetup(), 0);
     const std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb",
-                                             "quill.wav",     "README.txt",    "Uninstall.exe"};
+                                             "quill.wav",     "README.txt",    "LICENSE",       "Uninstall.exe"};
     ASSERT_EQ(FileNames(folder), installed);
 
     EXPECT_EQ(RegistryText("DisplayName"), "Quillmere");

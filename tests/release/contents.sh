@@ -1,5 +1,5 @@
 #!/bin/bash
-# The release folder holds the zip, the setup and their sums, which check; the zip holds exactly
+# The release folder holds the zip, the setup, their sums, which check, and the manifests; the zip holds exactly
 # what is installed, with the programs stripped and the user guide in CR LF lines.
 #   contents.sh RELEASE_FOLDER VERSION
 set -euo pipefail
@@ -7,11 +7,11 @@ source "$(dirname "$0")/../tool/check.sh"
 release=$1 version=$2
 zip=Quillmere-$version-win64.zip setup=Quillmere-$version-setup.exe
 
-[[ $(ls "$release" | sort) == "$(printf '%s\n' "$setup" "$zip" SHA256SUMS | sort)" ]] ||
+[[ $(ls "$release" | sort) == "$(printf '%s\n' "$setup" "$zip" SHA256SUMS quillmere.json winget | sort)" ]] ||
     fail "the release folder holds: $(ls "$release")"
 (cd "$release" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not check"
 
-expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt | sort)
+expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt LICENSE | sort)
 [[ $(unzip -Z1 "$release/$zip" | sort) == "$expected" ]] || fail "the zip holds: $(unzip -Z1 "$release/$zip")"
 
 unpacked=$(mktemp -d)
@@ -23,5 +23,9 @@ for program in Quillview.exe Quillwake.exe quillbook.exe; do
 done
 guide=$unpacked/Quillmere/README.txt
 grep -q "Quillmere $version" "$guide" || fail "README.txt does not name version $version"
-[[ $(grep -c $'\r$' "$guide") == $(wc -l <"$guide") ]] || fail "README.txt has lines that do not end in CR LF"
+for text in README.txt LICENSE; do
+    [[ $(grep -c $'\r$' "$unpacked/Quillmere/$text") == $(wc -l <"$unpacked/Quillmere/$text") ]] ||
+        fail "$text has lines that do not end in CR LF"
+done
+grep -q "^MIT License" "$unpacked/Quillmere/LICENSE" || fail "LICENSE is not the MIT licence"
 echo "release:" $(ls "$release")
