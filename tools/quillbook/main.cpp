@@ -4,8 +4,10 @@
 #include "reader/book/VerseOfDay.h"
 #include "tools/quillbook/BookBuild.h"
 #include "tools/quillbook/BookCheck.h"
+#include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/DateArgument.h"
 #include "tools/quillbook/PdbWriter.h"
+#include "tools/quillbook/PlanBook.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,6 +15,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #if defined(_WIN32)
 #include "framework/win/SafeDllSearch.h"
@@ -25,10 +28,24 @@ namespace {
 
 enum ExitCode { success = 0, faulty = 1, usageError = 2 };
 
-const char usage[] = "usage: quillbook build SOURCE OUT.pdb\n"
-                     "       quillbook info BOOK\n"
-                     "       quillbook show BOOK YYYY-MM-DD\n"
-                     "       quillbook record BOOK N\n";
+const char usage[] =
+    "usage: quillbook build SOURCE OUT.pdb\n"
+    "       quillbook plan [OPTION...] PLAN MODULE.imp OUT.pdb\n"
+    "       quillbook info BOOK\n"
+    "       quillbook show BOOK YYYY-MM-DD\n"
+    "       quillbook record BOOK N\n"
+    "\n"
+    "plan makes a reading plan of 365 days from a SWORD module written out by mod2imp\n"
+    "(mod2imp MODULE > MODULE.imp). PLAN is one of\n"
+    "  bible             the 66 books, each day ending at the end of a chapter\n"
+    "  new-testament     Matthew to Revelation\n"
+    "  psalms            Psalms 1 to 150\n"
+    "  proverbs-monthly  the chapter of Proverbs of the day of the month\n"
+    "and the days are about the same length. OPTIONs:\n"
+    "  --title TEXT        the book's title (default: the plan's)\n"
+    "  --description TEXT  what the book is (default: a line on the plan)\n"
+    "  --code-page N       the Windows code page of the book's text (default 1252)\n"
+    "  --language en|es    the language of the book names, English or Spanish (default en)\n";
 
 int Usage(const std::string& why = "") {
     if (!why.empty()) std::fprintf(stderr, "quillbook: %s\n", why.c_str());
@@ -72,6 +89,44 @@ int Build(const char* sourcePath, const char* outPath) {
     for (const std::string& warning : book.warnings)
         std::fprintf(stderr, "quillbook: warning: %s\n", warning.c_str());
     if (!SaveFile(outPath, book.bytes.data(), book.bytes.size())) return Fail(std::string("cannot write ") + outPath);
+    return success;
+}
+
+int MakePlan(int count, char** arguments) {
+    PlanOptions options;
+    std::vector<std::string> positional;
+    for (int i = 0; i < count; ++i) {
+        const std::string argument = arguments[i];
+        if (argument.rfind("--", 0) != 0) {
+            positional.push_back(argument);
+            continue;
+        }
+        if (i + 1 == count) return Usage(argument + " needs a value");
+        const std::string value = ArgumentInUtf8(arguments[++i]);
+        if (argument == "--title") {
+            options.title = value;
+        } else if (argument == "--description") {
+            options.description = value;
+        } else if (argument == "--language") {
+            if (!LanguageByName(value, options.language)) return Usage("no language " + value + " (en or es)");
+        } else if (argument == "--code-page") {
+            char* end = nullptr;
+            const unsigned long codePage = std::strtoul(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || codePage > 65535 || !KnownCodePage(codePage))
+                return Usage("no code page " + value + " is known here (for example 1252)");
+            options.codePage = static_cast<unsigned>(codePage);
+        } else {
+            return Usage("no option " + argument);
+        }
+    }
+    if (positional.size() != 3) return Usage();
+    if (!PlanByName(positional[0], options.plan))
+        return Usage("no plan named " + positional[0] + " (bible, new-testament, psalms or proverbs-monthly)");
+    std::string text, bytes, error;
+    if (!ReadWholeFile(positional[1].c_str(), text)) return Fail("cannot read " + positional[1]);
+    const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
+    if (!MakePlanBook(text, options, palmTime, bytes, error)) return Fail(positional[1] + ": " + error);
+    if (!SaveFile(positional[2].c_str(), bytes.data(), bytes.size())) return Fail("cannot write " + positional[2]);
     return success;
 }
 
@@ -122,6 +177,7 @@ int main(int argc, char** argv) {
 #endif
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
+    if (command == "plan") return MakePlan(argc - 2, argv + 2);
     if (command == "info" && argc == 3) return Info(argv[2]);
     if (command == "show" && argc == 4) return Show(argv[2], argv[3]);
     if (command == "record" && argc == 4) return Record(argv[2], argv[3]);

@@ -1,0 +1,61 @@
+#include "tools/quillbook/CodePage.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring Wide(const std::string& text, UINT codePage, DWORD flags) {
+    const int length = ::MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    ::MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+// The text in codePage, where every character has its own byte there: no best-fit stand-ins.
+bool Narrow(const std::wstring& wide, UINT codePage, std::string& out) {
+    BOOL usedDefault = FALSE;
+    const int length = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
+                                             nullptr, 0, nullptr, &usedDefault);
+    out.assign(length, '\0');
+    ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), out.data(),
+                          length, nullptr, &usedDefault);
+    return !usedDefault && (length > 0 || wide.empty());
+}
+
+} // namespace
+
+bool KnownCodePage(unsigned codePage) { return ::IsValidCodePage(codePage); }
+
+bool FromUtf8(const std::string& text, unsigned codePage, std::string& out, std::string& unwritable) {
+    out.clear();
+    unwritable.clear();
+    if (!KnownCodePage(codePage)) return false;
+    if (Narrow(Wide(text, CP_UTF8, MB_ERR_INVALID_CHARS), codePage, out) &&
+        (text.empty() || ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                                               nullptr, 0) > 0))
+        return true;
+    // The first character that does not go over, looked for one at a time.
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string character = text.substr(at, length);
+        std::string ignored;
+        const std::wstring wide = Wide(character, CP_UTF8, MB_ERR_INVALID_CHARS);
+        if (wide.empty() || !Narrow(wide, codePage, ignored)) {
+            unwritable = NameOfCharacter(text, at);
+            break;
+        }
+        at += length;
+    }
+    out.clear();
+    return false;
+}
+
+std::string ArgumentInUtf8(const char* argument) {
+    const std::wstring wide = Wide(argument, CP_ACP, 0);
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(length, '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}

@@ -1,0 +1,176 @@
+#include "tools/quillbook/OsisText.h"
+
+#include <cstring>
+
+namespace {
+
+struct Tag {
+    std::string name;
+    bool closing = false;
+    bool selfClosing = false;
+    std::string attributes;
+
+    bool Has(const char* attribute, const char* value) const {
+        return attributes.find(std::string(attribute) + "=\"" + value + "\"") != std::string::npos;
+    }
+};
+
+// The tag that starts at markup[at], a '<'; at moves past its '>'.
+Tag ReadTag(const std::string& markup, std::size_t& at) {
+    Tag tag;
+    std::size_t end = markup.find('>', at);
+    if (end == std::string::npos) end = markup.size();
+    std::string inside = markup.substr(at + 1, end - at - 1);
+    at = end + 1;
+    if (!inside.empty() && inside.front() == '/') {
+        tag.closing = true;
+        inside.erase(0, 1);
+    }
+    if (!inside.empty() && inside.back() == '/') {
+        tag.selfClosing = true;
+        inside.pop_back();
+    }
+    const std::size_t nameEnd = inside.find_first_of(" \t\r\n");
+    tag.name = inside.substr(0, nameEnd);
+    if (nameEnd != std::string::npos) tag.attributes = inside.substr(nameEnd);
+    return tag;
+}
+
+void AppendUtf8(std::string& out, unsigned long codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | codePoint >> 6);
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | codePoint >> 12);
+        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | codePoint >> 18);
+        out += static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+// The text of the entity that starts at markup[at], a '&'; at moves past its ';'. An '&' that
+// starts no entity stands for itself.
+std::string ReadEntity(const std::string& markup, std::size_t& at) {
+    const std::size_t end = markup.find(';', at);
+    if (end == std::string::npos || end - at > 10) {
+        ++at;
+        return "&";
+    }
+    const std::string name = markup.substr(at + 1, end - at - 1);
+    std::string text;
+    if (name == "amp") text = "&";
+    else if (name == "lt") text = "<";
+    else if (name == "gt") text = ">";
+    else if (name == "quot") text = "\"";
+    else if (name == "apos") text = "'";
+    else if (name.size() > 1 && name[0] == '#') {
+        const bool hex = name[1] == 'x' || name[1] == 'X';
+        const std::string digits = name.substr(hex ? 2 : 1);
+        char* parsed = nullptr;
+        const unsigned long codePoint = std::strtoul(digits.c_str(), &parsed, hex ? 16 : 10);
+        if (!digits.empty() && *parsed == '\0' && codePoint > 0 && codePoint <= 0x10FFFF) AppendUtf8(text, codePoint);
+    }
+    if (text.empty()) {
+        ++at;
+        return "&";
+    }
+    at = end + 1;
+    return text;
+}
+
+// Elements whose words are not read: notes with their cross-references, headings that are no
+// canonical psalm title, and the speakers' names set over a song's parts.
+bool Unread(const Tag& tag) {
+    if (tag.name == "note" || tag.name == "speaker" || tag.name == "catchWord" || tag.name == "rdg") return true;
+    return tag.name == "title" && !tag.Has("canonical", "true");
+}
+
+// Elements that part lines, stanzas, paragraphs and list items, which the markup may write
+// without a blank between the words on either side.
+bool Parts(const Tag& tag) {
+    static const char* const names[] = {"l", "lg", "lb", "p", "div", "item", "list", "title"};
+    for (const char* name : names)
+        if (tag.name == name) return true;
+    return false;
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Punctuation that no blank comes before, though the markup may lay one out there.
+bool Punctuation(const std::string& text) {
+    return !text.empty() && std::strchr(",.;:!?", text[0]) != nullptr;
+}
+
+// What a blank that markup stands for gives way to besides: punctuation that closes, after it,
+// and punctuation that opens, before it.
+bool ClosesUp(const std::string& text) {
+    static const char* const closing[] = {",", ".", ";", ":", "!", "?", ")", "]", "\xE2\x80\x9D", "\xE2\x80\x99",
+                                          "\xC2\xBB"};
+    for (const char* mark : closing)
+        if (text.compare(0, std::strlen(mark), mark) == 0) return true;
+    return false;
+}
+
+bool OpensUp(const std::string& out) {
+    static const char* const opening[] = {"(", "[", "\xE2\x80\x9C", "\xE2\x80\x98", "\xC2\xAB", "\xC2\xBF", "\xC2\xA1"};
+    for (const char* mark : opening) {
+        const std::size_t length = std::strlen(mark);
+        if (out.size() >= length && out.compare(out.size() - length, length, mark) == 0) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string PlainVerseText(const std::string& markup, bool& bookEnds) {
+    bookEnds = false;
+    std::string out;
+    enum class Blank { none, written, ofMarkup } blank = Blank::none;
+    int unreadDepth = 0;
+    const auto write = [&](const std::string& text) {
+        if (unreadDepth > 0 || text.empty()) return;
+        if (!out.empty() && out.back() != ' ' && !Punctuation(text) &&
+            (blank == Blank::written || (blank == Blank::ofMarkup && !ClosesUp(text) && !OpensUp(out))))
+            out += ' ';
+        out += text;
+        blank = Blank::none;
+    };
+    for (std::size_t at = 0; at < markup.size();) {
+        const char c = markup[at];
+        if (c == '<') {
+            const Tag tag = ReadTag(markup, at);
+            if (tag.name == "div" && tag.selfClosing && tag.Has("type", "book") &&
+                tag.attributes.find("eID=") != std::string::npos) {
+                bookEnds = true;
+                break;
+            }
+            if (unreadDepth > 0) {
+                if (tag.closing) --unreadDepth;
+                else if (!tag.selfClosing) ++unreadDepth;
+                if (unreadDepth == 0 && blank == Blank::none) blank = Blank::ofMarkup;
+            } else if (!tag.closing && !tag.selfClosing && Unread(tag)) {
+                unreadDepth = 1;
+                if (blank == Blank::written) blank = Blank::ofMarkup; // laid out around the note
+            } else if (Parts(tag) && blank == Blank::none) {
+                blank = Blank::ofMarkup;
+            }
+        } else if (c == '&') {
+            write(ReadEntity(markup, at));
+        } else if (IsSpace(c)) {
+            if (unreadDepth == 0) blank = Blank::written;
+            ++at;
+        } else {
+            const auto lead = static_cast<unsigned char>(c);
+            const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            write(markup.substr(at, length));
+            at += length;
+        }
+    }
+    return out;
+}

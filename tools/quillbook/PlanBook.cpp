@@ -1,0 +1,135 @@
+#include "tools/quillbook/PlanBook.h"
+
+#include "tools/quillbook/BookSource.h"
+#include "tools/quillbook/CodePage.h"
+#include "tools/quillbook/PdbWriter.h"
+#include "tools/quillbook/SwordImport.h"
+
+namespace {
+
+std::string Reference(const PlanVerse& verse) {
+    return std::string(ImportName(verse.book)) + " " + std::to_string(verse.chapter) + ":" +
+           std::to_string(verse.verse);
+}
+
+bool StartsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
+    return i == 0 || verses[i - 1].book != verses[i].book || verses[i - 1].chapter != verses[i].chapter;
+}
+
+bool EndsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
+    return i + 1 == verses.size() || verses[i + 1].book != verses[i].book || verses[i + 1].chapter != verses[i].chapter;
+}
+
+// The plan's title and description in the book's language, where the user gave none.
+const char* OwnTitle(Plan plan, Language language) {
+    const bool spanish = language == Language::spanish;
+    switch (plan) {
+    case Plan::bible: return spanish ? "La Biblia en un año" : "The Bible in a year";
+    case Plan::newTestament: return spanish ? "El Nuevo Testamento en un año" : "The New Testament in a year";
+    case Plan::psalms: return spanish ? "Los Salmos en un año" : "The Psalms in a year";
+    case Plan::proverbsMonthly: return spanish ? "Proverbios, un capítulo al día" : "Proverbs, a chapter a day";
+    }
+    return "";
+}
+
+const char* OwnDescription(Language language) {
+    return language == Language::spanish
+               ? "Una lectura para cada día del año. El 29 de febrero se lee el texto del 1 de enero."
+               : "A reading for every day of the year. 29 February reads the text of 1 January.";
+}
+
+bool Encode(const std::string& text, unsigned codePage, const std::string& what, std::string& out, std::string& error) {
+    std::string unwritable;
+    if (FromUtf8(text, codePage, out, unwritable)) return true;
+    error = what + " holds " + unwritable + ", which code page " + std::to_string(codePage) + " cannot hold";
+    return false;
+}
+
+} // namespace
+
+std::string DayReading(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day, Language language) {
+    const std::size_t firstIndex = day.front(), lastIndex = day.back();
+    const PlanVerse &first = verses[firstIndex], &last = verses[lastIndex];
+    const bool wholeChapters = StartsChapter(verses, firstIndex) && EndsChapter(verses, lastIndex);
+    const std::string firstBook = first.book == last.book && first.chapter == last.chapter && wholeChapters
+                                      ? ChapterName(first.book, language)
+                                      : BookName(first.book, language);
+    std::string reading = firstBook + " " + std::to_string(first.chapter);
+    if (!wholeChapters) reading += ":" + std::to_string(first.verse);
+    if (first.book != last.book) {
+        reading += std::string(" - ") + BookName(last.book, language) + " " + std::to_string(last.chapter);
+        if (!wholeChapters) reading += ":" + std::to_string(last.verse);
+    } else if (wholeChapters) {
+        if (last.chapter != first.chapter) reading += "-" + std::to_string(last.chapter);
+    } else if (last.chapter != first.chapter) {
+        reading += "-" + std::to_string(last.chapter) + ":" + std::to_string(last.verse);
+    } else if (last.verse != first.verse) {
+        reading += "-" + std::to_string(last.verse);
+    }
+    return reading;
+}
+
+std::string DayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day, Language language) {
+    std::string text = DayReading(verses, day, language) + "\n";
+    for (std::size_t n = 0; n < day.size(); ++n) {
+        const PlanVerse& verse = verses[day[n]];
+        if (n == 0 || verses[day[n - 1]].chapter != verse.chapter || verses[day[n - 1]].book != verse.book)
+            text += std::string("\n") + ChapterName(verse.book, language) + " " + std::to_string(verse.chapter) + "\n";
+        text += std::to_string(verse.verse) + " " + verse.text + "\n";
+    }
+    text.pop_back();
+    return text;
+}
+
+bool PlanVerses(const std::vector<ModuleVerse>& module, Plan plan, std::vector<PlanVerse>& verses, std::string& error) {
+    verses.clear();
+    std::vector<bool> found(bookCount, false);
+    for (const ModuleVerse& verse : module) {
+        const int book = BookIndex(verse.book);
+        if (book < FirstBook(plan) || book > LastBook(plan)) continue;
+        found[book] = true;
+        if (!verse.text.empty()) verses.push_back({book, verse.chapter, verse.verse, verse.text});
+    }
+    for (int book = FirstBook(plan); book <= LastBook(plan); ++book) {
+        if (!found[book]) {
+            error = std::string("the source has no verse of ") + ImportName(book) + ", which the plan reads";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime,
+                  std::string& bytes, std::string& error) {
+    std::vector<ModuleVerse> module;
+    std::vector<PlanVerse> verses;
+    if (!ReadSwordImport(importText, module, error) || !PlanVerses(module, options.plan, verses, error)) return false;
+    const std::vector<std::vector<std::size_t>> days = PlanDays(options.plan, verses);
+    if (days.empty()) {
+        error = "the source's verses cannot be cut into " + std::to_string(daysInYear) + " days";
+        return false;
+    }
+
+    BookSource book;
+    const std::string title = options.title.empty() ? OwnTitle(options.plan, options.language) : options.title;
+    const std::string description =
+        options.description.empty() ? OwnDescription(options.language) : options.description;
+    if (title.find('$') != std::string::npos || title.find('\n') != std::string::npos) {
+        error = "a book's title holds no \"$\" and no line break";
+        return false;
+    }
+    if (!Encode(title, options.codePage, "the title", book.title, error) ||
+        !Encode(description, options.codePage, "the description", book.description, error))
+        return false;
+    for (const std::vector<std::size_t>& day : days) {
+        for (std::size_t i : day) {
+            std::string ignored;
+            if (!Encode(verses[i].text, options.codePage, Reference(verses[i]), ignored, error)) return false;
+        }
+        book.verses.emplace_back();
+        if (!Encode(DayText(verses, day, options.language), options.codePage, "a day", book.verses.back(), error))
+            return false;
+    }
+    bytes = WritePalmDatabase(book.title, BookRecords(book), palmTime);
+    return true;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "tools/quillbook/BookNames.h"
+#include "tools/quillbook/ReadingPlan.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct PlanOptions {
+    Plan plan = Plan::bible;
+    Language language = Language::english;
+    unsigned codePage = 1252;
+    // In UTF-8; empty for the plan's own, in the book's language.
+    std::string title;
+    std::string description;
+};
+
+// The text of one day, in UTF-8 with LF line breaks: what the day reads ("Genesis 1-3"), an
+// empty line, then for each chapter its name before its first verse of the day and its verses,
+// each led by its number, with an empty line between chapters.
+std::string DayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day, Language language);
+
+// What a day reads: "Genesis 1-3" or "Genesis 50 - Exodus 2" for whole chapters, "Matthew 5:1-26",
+// "Matthew 5:27-6:4" or "Jude 1:20 - Revelation 1:3" for parts of them.
+std::string DayReading(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day, Language language);
+
+// The verses of the plan's books in a module's verses, in order, without the empty ones. False,
+// with a reason, when a book of the plan has no verse there.
+bool PlanVerses(const std::vector<struct ModuleVerse>& module, Plan plan, std::vector<PlanVerse>& verses,
+                std::string& error);
+
+// The book file of the plan made from a SWORD import file's text; false, with a reason, when
+// the text is no import file, lacks a book of the plan, or holds a character that the code page
+// cannot hold, or the title or description cannot be a book's.
+bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime,
+                  std::string& bytes, std::string& error);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "tools/quillbook/BookNames.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A verse that a plan reads: its book (0 to 65), chapter, verse, and text in UTF-8, never empty.
+struct PlanVerse {
+    int book = 0;
+    int chapter = 0;
+    int verse = 0;
+    std::string text;
+};
+
+enum class Plan { bible, newTestament, psalms, proverbsMonthly };
+
+constexpr int daysInYear = 365;
+
+// "bible", "new-testament", "psalms" or "proverbs-monthly"; false for others.
+bool PlanByName(const std::string& name, Plan& plan);
+// The books the plan reads, first to last.
+int FirstBook(Plan plan);
+int LastBook(Plan plan);
+
+// Where a day of the plan may end after verses[i]: at the end of a chapter, and for the New
+// Testament and the Psalms also after a verse that ends a sentence.
+bool MayEndDay(Plan plan, const std::vector<PlanVerse>& verses, std::size_t i);
+bool EndsSentence(const std::string& text);
+
+// The verses of each of the 365 days, as indexes into verses: the plan's books in order, none
+// left out. The whole-book plans cut their books into days of about the same length in
+// characters, each ending where MayEndDay allows; proverbs-monthly reads on each day of the year
+// the chapter of Proverbs named by the day of the month. Empty where verses cannot make the plan:
+// fewer places to end a day than days, or no chapter for a day.
+std::vector<std::vector<std::size_t>> PlanDays(Plan plan, const std::vector<PlanVerse>& verses);
