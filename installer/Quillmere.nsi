@@ -11,6 +11,7 @@ SetCompressor /SOLID lzma
 
 !include LogicLib.nsh
 !include MUI2.nsh
+!include Sections.nsh
 !include "${STAGE}/version.nsh"
 
 !define CAPTION "Quillmere ${VERSION}"
@@ -47,6 +48,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Quillview.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Show today's verse now"
 
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -93,6 +95,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !macroend
 
 Section "Quillmere" Program
+    SectionIn RO
     !insertmacro WaitForReaderClosed
     SetOutPath "$INSTDIR"
     !insertmacro StopScheduler
@@ -105,7 +108,16 @@ Section "Quillmere" Program
     File "${STAGE}/Quillmere/LICENSE"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Quillmere.lnk" "$INSTDIR\Quillview.exe"
+SectionEnd
 
+!include /CHARSET=UTF8 "${STAGE}/books.nsh"
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${Program} "The reader, the scheduler, the book tool and the Book of Proverbs, two or three verses a day."
+    !insertmacro DescribePlanBooks
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+Section "-Register"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quillmere"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quillmere"
@@ -115,6 +127,7 @@ Section "Quillmere" Program
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
     SectionGetSize ${Program} $0
+    !insertmacro AddPlanBookSizes
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
@@ -136,6 +149,7 @@ Section "Uninstall"
     Delete "$INSTDIR\Quillwake.exe"
     Delete "$INSTDIR\quillbook.exe"
     Delete "$INSTDIR\quillmere.pdb"
+    !insertmacro DeletePlanBooks
     Delete "$INSTDIR\quill.wav"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE"

@@ -15,9 +15,12 @@
 #include <shlobj.h>
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -131,11 +134,30 @@ protected:
     void UninstallSilently();
 };
 
+// The books of the plans that the setup ships, all chosen in a silent setup.
+std::vector<std::string> PlanBooks() {
+    std::vector<std::string> names;
+    const std::string books = QUILLMERE_PLAN_BOOKS;
+    for (std::size_t at = 0, end; at <= books.size(); at = end + 1) {
+        end = std::min(books.find('|', at), books.size());
+        names.push_back(books.substr(at, end - at));
+    }
+    return names;
+}
+
+// Every file a silent setup installs: the programs, the default book and the plan books.
+std::set<std::string> InstalledFiles() {
+    std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb",
+                                       "quill.wav",     "README.txt",    "LICENSE",       "Uninstall.exe"};
+    for (const std::string& book : PlanBooks())
+        installed.insert(book);
+    return installed;
+}
+
 void InstallerTest::InstallSilently() {
     ASSERT_EQ(RunSetup(), 0);
-    const std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb",
-                                             "quill.wav",     "README.txt",    "LICENSE",       "Uninstall.exe"};
-    ASSERT_EQ(FileNames(folder), installed);
+    ASSERT_EQ(FileNames(folder), InstalledFiles());
+    ASSERT_EQ(PlanBooks().size(), 12u);
 
     EXPECT_EQ(RegistryText("DisplayName"), "Quillmere");
     EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_VERSION);
@@ -144,8 +166,8 @@ void InstallerTest::InstallSilently() {
     EXPECT_EQ(RegistryText("InstallLocation") + "\\", folder);
     EXPECT_EQ(RegistryText("UninstallString"), "\"" + folder + "Uninstall.exe\"");
     EXPECT_EQ(RegistryText("QuietUninstallString"), "\"" + folder + "Uninstall.exe\" /S");
-    EXPECT_GT(RegistryNumber("EstimatedSize"), 500u); // in KiB
-    EXPECT_LT(RegistryNumber("EstimatedSize"), 2000u);
+    EXPECT_GT(RegistryNumber("EstimatedSize"), 15000u); // in KiB, the plan books taking most
+    EXPECT_LT(RegistryNumber("EstimatedSize"), 25000u);
     EXPECT_EQ(RegistryNumber("NoModify"), 1u);
     EXPECT_EQ(RegistryNumber("NoRepair"), 1u);
 
@@ -175,6 +197,9 @@ void InstallerTest::StartAsOnAFirstStart() {
 
 void InstallerTest::UpgradeKeepsSettingsBooksAndTheDailyStart() {
     fs::copy_file(folder + "quillmere.pdb", folder + userBook);
+    // A shipped book as an older version may have shipped it.
+    const std::string shippedBook = folder + PlanBooks().front(), shipped = TempFolder::Read(shippedBook);
+    std::ofstream(shippedBook, std::ios::binary) << "an older version's book";
     const std::string settings = TempFolder::Read(folder + "settings.dat");
     const DWORD scheduler = SchedulerProcess();
     ASSERT_NE(scheduler, 0u);
@@ -182,6 +207,7 @@ void InstallerTest::UpgradeKeepsSettingsBooksAndTheDailyStart() {
     ASSERT_EQ(RunSetup(), 0);
     EXPECT_EQ(TempFolder::Read(folder + "settings.dat"), settings);
     EXPECT_TRUE(fs::exists(folder + userBook));
+    EXPECT_EQ(TempFolder::Read(shippedBook), shipped) << "the upgrade kept a shipped book of before";
     EXPECT_TRUE(
         WaitUntil([&] { return SchedulerProcess() != 0 && SchedulerProcess() != scheduler; }, installerDeadline))
         << "the upgrade did not start the new scheduler";

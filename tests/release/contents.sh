@@ -1,17 +1,19 @@
 #!/bin/bash
 # The release folder holds the zip, the setup, their sums, which check, and the manifests; the zip holds exactly
 # what is installed, with the programs stripped and the user guide in CR LF lines.
-#   contents.sh RELEASE_FOLDER VERSION
+#   contents.sh RELEASE_FOLDER VERSION PLAN_BOOK...
 set -euo pipefail
 source "$(dirname "$0")/../tool/check.sh"
 release=$1 version=$2
+shift 2
 zip=Quillmere-$version-win64.zip setup=Quillmere-$version-setup.exe
 
 [[ $(ls "$release" | sort) == "$(printf '%s\n' "$setup" "$zip" SHA256SUMS quillmere.json winget | sort)" ]] ||
     fail "the release folder holds: $(ls "$release")"
 (cd "$release" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not check"
 
-expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt LICENSE | sort)
+expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt LICENSE "$@" |
+    sort)
 [[ $(unzip -Z1 "$release/$zip" | sort) == "$expected" ]] || fail "the zip holds: $(unzip -Z1 "$release/$zip")"
 
 unpacked=$(mktemp -d)

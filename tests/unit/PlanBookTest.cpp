@@ -1,0 +1,166 @@
+#include "reader/book/BookFile.h"
+#include "tests/unit/TempFolder.h"
+#include "tools/quillbook/CodePage.h"
+#include "tools/quillbook/PlanBook.h"
+#include "tools/quillbook/SwordImport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// An import file as mod2imp writes one: headings, introductions, then the verses given, each
+// "BOOK C:V=MARKUP".
+std::string ImportFile(const std::vector<std::string>& entries) {
+    std::string text = "$$$[ Module Heading ]\n\n$$$[ Testament 1 Heading ]\n<milestone type=\"x-importer\"/>\n";
+    for (const std::string& entry : entries) {
+        const std::size_t equals = entry.find('=');
+        text += "$$$" + entry.substr(0, equals) + "\n" + entry.substr(equals + 1) + "\n";
+    }
+    return text;
+}
+
+std::vector<PlanVerse> Verses(const std::vector<std::tuple<int, int, int>>& keys) {
+    std::vector<PlanVerse> verses;
+    for (const auto& [book, chapter, verse] : keys)
+        verses.push_back({book, chapter, verse, "text"});
+    return verses;
+}
+
+PlanOptions Options(Plan plan, Language language = Language::english, const std::string& title = "",
+                    const std::string& description = "") {
+    PlanOptions options;
+    options.plan = plan;
+    options.language = language;
+    options.title = title;
+    options.description = description;
+    return options;
+}
+
+// Proverbs in 31 chapters of two verses; chapter 3's first verse as given.
+std::string Proverbs(const std::string& firstOfChapter3 = "Trust") {
+    std::vector<std::string> entries;
+    for (int chapter = 1; chapter <= 31; ++chapter) {
+        entries.push_back("Proverbs " + std::to_string(chapter) + ":0=<chapter n=\"" + std::to_string(chapter) + "\"/>");
+        entries.push_back("Proverbs " + std::to_string(chapter) + ":1=" + (chapter == 3 ? firstOfChapter3 : "Wisdom."));
+        entries.push_back("Proverbs " + std::to_string(chapter) + ":2=<w>Hear</w> \xE2\x80\x9Cthis\xE2\x80\x9D.");
+    }
+    return ImportFile(entries);
+}
+
+} // namespace
+
+TEST(SwordImport, ReadsTheVersesAndLeavesOutHeadingsAndIntroductions) {
+    std::vector<ModuleVerse> verses;
+    std::string error;
+    ASSERT_TRUE(ReadSwordImport(ImportFile({"Genesis 0:0=<title>The First Book</title>", "Genesis 1:0=<chapter/>",
+                                            "Genesis 1:1=In the <w>beginning</w>", "Genesis 1:2=",
+                                            "Song of Solomon 2:10=Rise up"}),
+                                verses, error))
+        << error;
+    ASSERT_EQ(verses.size(), 3u);
+    EXPECT_EQ(verses[0].book, "Genesis");
+    EXPECT_EQ(verses[0].text, "In the beginning");
+    EXPECT_EQ(verses[1].text, "") << "an empty verse is kept, empty";
+    EXPECT_EQ(verses[2].book, "Song of Solomon");
+    EXPECT_EQ(verses[2].chapter, 2);
+    EXPECT_EQ(verses[2].verse, 10);
+
+    ASSERT_TRUE(ReadSwordImport("$$$John 3:16\r\nFor God\r\n", verses, error));
+    EXPECT_EQ(verses[0].text, "For God");
+}
+
+TEST(SwordImport, TextThatIsNoImportFileIsRefused) {
+    std::vector<ModuleVerse> verses;
+    std::string error;
+    for (const char* text : {"", "The Book of Proverbs\n%%\nverse\n", "$$$[ Module Heading ]\n"}) {
+        EXPECT_FALSE(ReadSwordImport(text, verses, error)) << text;
+        EXPECT_NE(error.find("no SWORD import file"), std::string::npos) << error;
+    }
+}
+
+TEST(PlanBook, TheReadingOfADayNamesItsFirstAndLastVerse) {
+    const auto wholeAndParts = Verses({{0, 1, 1}, {0, 1, 2}, {0, 2, 1}, {0, 2, 2}, {1, 1, 1}, {1, 1, 2}});
+    const struct {
+        std::vector<std::size_t> day;
+        const char* reading;
+    } cases[] = {
+        {{0, 1}, "Genesis 1"},
+        {{0, 1, 2, 3}, "Genesis 1-2"},
+        {{2, 3, 4, 5}, "Genesis 2 - Exodus 1"},
+        {{1}, "Genesis 1:2"},
+        {{0}, "Genesis 1:1"},
+        {{1, 2}, "Genesis 1:2-2:1"},
+        {{0, 1, 2}, "Genesis 1:1-2:1"},
+        {{3, 4}, "Genesis 2:2 - Exodus 1:1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DayReading(wholeAndParts, c.day, Language::english), c.reading) << c.reading;
+
+    const auto psalms = Verses({{psalmsBook, 23, 1}, {psalmsBook, 24, 1}});
+    EXPECT_EQ(DayReading(psalms, {0}, Language::english), "Psalm 23");
+    EXPECT_EQ(DayReading(psalms, {0, 1}, Language::english), "Psalms 23-24");
+    EXPECT_EQ(DayReading(psalms, {0, 1}, Language::spanish), "Salmos 23-24");
+    EXPECT_EQ(DayReading(Verses({{65, 1, 1}}), {0}, Language::spanish), "Apocalipsis 1");
+}
+
+TEST(PlanBook, ADayShowsItsReadingThenEachChapterNamedBeforeItsNumberedVerses) {
+    auto verses = Verses({{0, 1, 29}, {0, 1, 30}, {0, 1, 31}, {0, 2, 1}, {0, 2, 2}});
+    verses[1].text = "And to every beast.";
+    verses[2].text = "And God saw.";
+    verses[3].text = "Thus the heavens.";
+    EXPECT_EQ(DayText(verses, {1, 2, 3}, Language::english),
+              "Genesis 1:30-2:1\n\nGenesis 1\n30 And to every beast.\n31 And God saw.\n\nGenesis 2\n1 Thus the heavens.");
+    EXPECT_EQ(DayText(Verses({{psalmsBook, 117, 1}}), {0}, Language::spanish), "Salmo 117\n\nSalmo 117\n1 text");
+}
+
+TEST(PlanBook, AProverbsBookInCodePage1252) {
+    std::string bytes, error;
+    ASSERT_TRUE(MakePlanBook(Proverbs(), Options(Plan::proverbsMonthly, Language::spanish), 0, bytes, error))
+        << error;
+    TempFolder folder;
+    BookFile book;
+    ASSERT_TRUE(book.OpenBook(folder.Write("book.pdb", bytes).c_str()));
+    EXPECT_NE(std::string(book.GetRecordText(365)), "");
+    EXPECT_EQ(std::string(book.GetRecordText(366)), "") << "365 days";
+    CString title, description;
+    book.GetTitleAndDescription(title, description);
+    EXPECT_EQ(std::string(title), "Proverbios, un cap\xEDtulo al d\xED" "a") << "in code page 1252";
+    EXPECT_EQ(std::string(book.GetRecordText(32)), "Proverbios 1\r\n\r\nProverbios 1\r\n1 Wisdom.\r\n2 Hear \x93this\x94.");
+}
+
+TEST(PlanBook, ErrorsSayWhatIsWrongAndMakeNoBook) {
+    const struct {
+        std::string text;
+        PlanOptions options;
+        const char* says;
+    } cases[] = {
+        {"no import file", Options(Plan::proverbsMonthly), "no SWORD import file"},
+        {Proverbs(), Options(Plan::psalms), "no verse of Psalms"},
+        {Proverbs("Trust in the \xE2\x88\x9E LORD"), Options(Plan::proverbsMonthly),
+         "Proverbs 3:1 holds \xE2\x80\x9C\xE2\x88\x9E\xE2\x80\x9D (U+221E), which code page 1252 cannot hold"},
+        {Proverbs("\xD0\x96"), Options(Plan::proverbsMonthly), "(U+0416)"},
+        {Proverbs(), Options(Plan::proverbsMonthly, Language::english, "Title $ with a dollar"), "\"$\""},
+        {Proverbs(), Options(Plan::proverbsMonthly, Language::english, "", "\xE2\x98\x83"), "the description holds"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = "untouched", error;
+        EXPECT_FALSE(MakePlanBook(c.text, c.options, 0, bytes, error)) << c.says;
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
+        EXPECT_TRUE(bytes == "untouched") << "a book was made";
+    }
+}
+
+TEST(CodePage, Utf8GoesOverToItsOwnBytesOrIsNamed) {
+    std::string out, unwritable;
+    ASSERT_TRUE(FromUtf8("\xE2\x80\x9CQui\xC3\xA9n\xE2\x80\x9D \xE2\x80\x94 \xC2\xBF\xC3\xB1?", 1252, out, unwritable));
+    EXPECT_EQ(out, "\x93Qui\xE9n\x94 \x97 \xBF\xF1?");
+    EXPECT_FALSE(FromUtf8("a\xE2\x88\x9E", 1252, out, unwritable));
+    EXPECT_EQ(unwritable, "\xE2\x80\x9C\xE2\x88\x9E\xE2\x80\x9D (U+221E)");
+    EXPECT_FALSE(FromUtf8("bad \xE9 byte", 1252, out, unwritable));
+    EXPECT_EQ(unwritable, "a byte that is no UTF-8");
+    ASSERT_TRUE(FromUtf8("\xD0\x96", 1251, out, unwritable)) << "Cyrillic in its own code page";
+    EXPECT_EQ(out, "\xC6");
+    EXPECT_TRUE(KnownCodePage(1252));
+    EXPECT_FALSE(KnownCodePage(1));
+    EXPECT_FALSE(FromUtf8("a", 1, out, unwritable));
+}

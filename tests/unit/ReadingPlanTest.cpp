@@ -1,0 +1,122 @@
+#include "tools/quillbook/ReadingPlan.h"
+
+#include <gtest/gtest.h>
+
+
+namespace {
+
+// A made-up book: chapters of given verse counts, each verse of length characters, every third
+// verse ending a sentence.
+std::vector<PlanVerse> Chapters(int book, const std::vector<int>& verseCounts, std::size_t length = 40) {
+    std::vector<PlanVerse> verses;
+    for (std::size_t chapter = 0; chapter < verseCounts.size(); ++chapter)
+        for (int verse = 1; verse <= verseCounts[chapter]; ++verse)
+            verses.push_back({book, static_cast<int>(chapter) + 1, verse,
+                              std::string(length - 1, 'a') + (verse % 3 == 0 ? "." : ",")});
+    return verses;
+}
+
+std::size_t DayLength(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day) {
+    std::size_t length = 0;
+    for (std::size_t i : day)
+        length += verses[i].text.size();
+    return length;
+}
+
+// The days take every verse once, in order, and each ends where a day may end.
+void ExpectWholeAndInOrder(Plan plan, const std::vector<PlanVerse>& verses,
+                           const std::vector<std::vector<std::size_t>>& days) {
+    ASSERT_EQ(days.size(), static_cast<std::size_t>(daysInYear));
+    std::size_t next = 0;
+    for (const auto& day : days) {
+        ASSERT_FALSE(day.empty());
+        for (std::size_t i : day)
+            ASSERT_EQ(i, next++);
+        ASSERT_TRUE(MayEndDay(plan, verses, day.back())) << day.back();
+    }
+    ASSERT_EQ(next, verses.size());
+}
+
+} // namespace
+
+TEST(ReadingPlan, NamesOfPlans) {
+    Plan plan;
+    EXPECT_TRUE(PlanByName("bible", plan) && plan == Plan::bible);
+    EXPECT_TRUE(PlanByName("new-testament", plan) && plan == Plan::newTestament);
+    EXPECT_TRUE(PlanByName("psalms", plan) && plan == Plan::psalms);
+    EXPECT_TRUE(PlanByName("proverbs-monthly", plan) && plan == Plan::proverbsMonthly);
+    EXPECT_FALSE(PlanByName("Bible", plan));
+    EXPECT_FALSE(PlanByName("", plan));
+}
+
+TEST(ReadingPlan, ASentenceEndsAtAStopBehindAnyClosingQuotes) {
+    EXPECT_TRUE(EndsSentence("and it was good."));
+    EXPECT_TRUE(EndsSentence("Who is he?"));
+    EXPECT_TRUE(EndsSentence("Hallelujah!"));
+    EXPECT_TRUE(EndsSentence("\xE2\x80\x9CI am.\xE2\x80\x9D"));
+    EXPECT_TRUE(EndsSentence("\xE2\x80\x98walk\xE2\x80\x99?\xE2\x80\x9D"));
+    EXPECT_TRUE(EndsSentence("(Selah.)"));
+    EXPECT_FALSE(EndsSentence("and said,"));
+    EXPECT_FALSE(EndsSentence("these:"));
+    EXPECT_FALSE(EndsSentence("the land;"));
+    EXPECT_FALSE(EndsSentence("\xE2\x80\x9D"));
+    EXPECT_FALSE(EndsSentence(""));
+}
+
+TEST(ReadingPlan, TheWholeBiblePlanEndsEachDayAtAChapterEndWithDaysOfLikeLength) {
+    // 1,100 chapters of 5 to 40 verses, and one of 176.
+    std::vector<int> counts;
+    for (int chapter = 0; chapter < 1100; ++chapter)
+        counts.push_back(5 + chapter * 7 % 36);
+    counts[600] = 176;
+    const std::vector<PlanVerse> verses = Chapters(0, counts);
+    const auto days = PlanDays(Plan::bible, verses);
+    ExpectWholeAndInOrder(Plan::bible, verses, days);
+    std::size_t total = 0;
+    for (const auto& day : days)
+        total += DayLength(verses, day);
+    const double average = static_cast<double>(total) / daysInYear;
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        const double ratio = DayLength(verses, days[d]) / average;
+        const bool holdsTheLongChapter = verses[days[d].front()].chapter <= 601 && verses[days[d].back()].chapter >= 601;
+        if (!holdsTheLongChapter) EXPECT_TRUE(ratio >= 0.6 && ratio <= 1.4) << "day " << d + 1 << ": " << ratio;
+    }
+}
+
+TEST(ReadingPlan, PartPlansMayEndADayAfterASentenceAndKeepWithinAHalfOfTheMean) {
+    const std::vector<PlanVerse> verses = Chapters(psalmsBook, std::vector<int>(150, 16));
+    for (Plan plan : {Plan::psalms, Plan::newTestament}) {
+        const auto days = PlanDays(plan, verses);
+        ExpectWholeAndInOrder(plan, verses, days);
+        const double average = 150.0 * 16 * 40 / daysInYear;
+        for (const auto& day : days) {
+            const double ratio = DayLength(verses, day) / average;
+            EXPECT_TRUE(ratio >= 0.5 && ratio <= 1.5) << ratio;
+        }
+    }
+}
+
+TEST(ReadingPlan, TooFewPlacesToEndADayMakeNoPlan) {
+    EXPECT_TRUE(PlanDays(Plan::bible, Chapters(0, std::vector<int>(364, 3))).empty());
+    EXPECT_EQ(PlanDays(Plan::bible, Chapters(0, std::vector<int>(365, 3))).size(), 365u);
+    EXPECT_TRUE(PlanDays(Plan::psalms, {}).empty());
+}
+
+// Day N is the date N of a common year; its day of the month names the chapter.
+TEST(ReadingPlan, ProverbsMonthlyReadsTheChapterOfTheDayOfTheMonth) {
+    const std::vector<PlanVerse> verses = Chapters(proverbsBook, std::vector<int>(31, 2));
+    const auto days = PlanDays(Plan::proverbsMonthly, verses);
+    ASSERT_EQ(days.size(), 365u);
+    const int monthLengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int day = 0;
+    for (int length : monthLengths) {
+        for (int dayOfMonth = 1; dayOfMonth <= length; ++dayOfMonth, ++day) {
+            ASSERT_EQ(days[day].size(), 2u) << day + 1;
+            for (std::size_t i : days[day])
+                ASSERT_EQ(verses[i].chapter, dayOfMonth) << "day " << day + 1;
+        }
+    }
+    EXPECT_EQ(verses[days[31].front()].chapter, 1) << "1 February, record 32, reads Proverbs 1";
+    EXPECT_TRUE(PlanDays(Plan::proverbsMonthly, Chapters(proverbsBook, std::vector<int>(30, 2))).empty())
+        << "no 31st chapter for the 31st";
+}
