@@ -73,14 +73,14 @@ TEST_F(ReaderWithoutBookTest, AFirstStartWithoutABookSaysSoAndShowsTheHeadingAlo
     HWND window = reader.WaitForMainWindow();
     ASSERT_TRUE(window);
     EXPECT_EQ(ItemText(window, IDC_BOOK_TITLE), "No book selected!");
-    EXPECT_EQ(ItemText(window, IDC_VERSE), TodaysVerse(folder.Path("quillmere.pdb")));
+    EXPECT_TRUE(ItemText(window, IDC_VERSE) == TodaysVerse(folder.Path("quillmere.pdb"))) << "not shown whole";
     EXPECT_EQ(ItemText(window, IDC_VERSE).find("\r\n\r\n") + 4, ItemText(window, IDC_VERSE).size());
     EXPECT_EQ(reader.Leave(), 0);
 }
 
 TEST_F(StartedReaderTest, AFirstStartWithTheDefaultBookShowsTodaysVerse) {
     EXPECT_EQ(ItemText(window, IDC_BOOK_TITLE), "The Book of Proverbs");
-    EXPECT_EQ(ItemText(window, IDC_VERSE), TodaysVerse(folder.Path("quillmere.pdb")));
+    EXPECT_TRUE(ItemText(window, IDC_VERSE) == TodaysVerse(folder.Path("quillmere.pdb"))) << "not shown whole";
     EXPECT_EQ(reader.Leave(), 0);
 }
 
@@ -234,4 +234,36 @@ TEST_F(StartedReaderTest, AFailedSelectionKeepsThePreviousBook) {
     EXPECT_NE(shown.find("Proverbs "), std::string::npos) << shown;
     EXPECT_EQ(reader.Leave(), 0);
     EXPECT_TRUE(EndsWith(folder.Settings().bookPath, "\\quillmere.pdb")) << folder.Settings().bookPath;
+}
+
+// The longest day of the whole Bible in a year, on every day of a book.
+TEST(ReaderWithTheLongestDay, ShowsItWholeAndScrollsThroughIt) {
+    BookFile plan;
+    ASSERT_TRUE(plan.OpenBook(QUILLMERE_LONGEST_BOOK));
+    std::string longest;
+    for (int record = 1; record <= 365; ++record) {
+        const std::string text = static_cast<const char*>(plan.GetRecordText(record));
+        if (text.size() > longest.size()) longest = text;
+    }
+    plan.CloseBook();
+    ASSERT_GT(longest.size(), 12000u);
+    CString lf(longest.c_str());
+    lf.Replace("\r\n", "\n");
+    ProgramFolder folder{"Quillview.exe"};
+    const std::vector<std::string> records(365, static_cast<const char*>(lf) + std::string(1, '\0'));
+    std::vector<std::string> book{std::string("Longest$days\0", 13)};
+    book.insert(book.end(), records.begin(), records.end());
+    folder.Write("quillmere.pdb", WritePalmDatabase("Longest", book, 0));
+    folder.WriteSettings(false, 0, FontDescription{});
+    Reader reader{folder.Path()};
+    HWND window = reader.Start(false);
+    ASSERT_TRUE(window);
+
+    EXPECT_TRUE(ItemText(window, IDC_VERSE) == TodaysVerse(folder.Path("quillmere.pdb"))) << "not shown whole";
+    HWND verse = ::GetDlgItem(window, IDC_VERSE);
+    EXPECT_GT(::SendMessageA(verse, EM_GETLINECOUNT, 0, 0), 200);
+    EXPECT_EQ(::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    ::SendMessageA(verse, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_GT(::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 150) << "the verse box does not scroll to the end";
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
 }

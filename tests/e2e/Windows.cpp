@@ -10,8 +10,8 @@ HWND WaitForWindow(const char* caption, const char* windowClass, DWORD milliseco
 }
 
 std::string Text(HWND window) {
-    char text[8192] = {};
-    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    std::string text(::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    text.resize(::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
     return text;
 }
 
