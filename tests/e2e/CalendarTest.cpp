@@ -4,6 +4,7 @@
 #include "reader/res/resource.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
+#include "tests/e2e/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST(Calendar, ItsMinimumSizeFitsItsControl) {
     folder.WriteSettings(false, 0, FontDescription{});
     Reader reader{folder.Path()};
     HWND window = reader.Start(false);
-    ASSERT_TRUE(window);
+    ASSERT_TRUE(window) << "running: " << reader.process().Running() << "; windows shown: " << VisibleWindows();
     EXPECT_EQ(::GetDpiForWindow(window), static_cast<UINT>(QUILLMERE_WINE_DPI));
 
     HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);

@@ -57,3 +57,14 @@ void EndScheduler() {
     if (HWND scheduler = SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
     WaitUntil([] { return !SchedulerWaiting(); });
 }
+
+std::string VisibleWindows() {
+    std::string captions;
+    ::EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            if (::IsWindowVisible(window)) *reinterpret_cast<std::string*>(found) += "\"" + Text(window) + "\" ";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&captions));
+    return captions.empty() ? "none" : captions;
+}

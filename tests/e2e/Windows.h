@@ -26,6 +26,8 @@ void ClickAt(HWND window, int x, int y);
 // for a thread handles the messages posted to it in turn. False when that did not come about.
 bool PostedMessagesHandled(HWND edit);
 int WindowHeight(HWND window);
+// The captions of the visible top-level windows, for a test that misses one.
+std::string VisibleWindows();
 
 // The waiting scheduler's window, known by its class and title, or null.
 HWND SchedulerWindow();

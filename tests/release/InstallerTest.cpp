@@ -157,7 +157,7 @@ std::set<std::string> InstalledFiles() {
 void InstallerTest::InstallSilently() {
     ASSERT_EQ(RunSetup(), 0);
     ASSERT_EQ(FileNames(folder), InstalledFiles());
-    ASSERT_EQ(PlanBooks().size(), 12u);
+    ASSERT_EQ(PlanBooks().size(), 15u);
 
     EXPECT_EQ(RegistryText("DisplayName"), "Quillmere");
     EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_VERSION);

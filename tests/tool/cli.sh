@@ -66,4 +66,19 @@ expect_status 1 "$quillbook" info "$work/three.pdb"
 [[ $(cat "$work/out") == three ]] || fail "the third verse reads '$(cat "$work/out")'"
 printf 'Price $1\n%%%%\none\n' >"$work/dollar.txt"
 expect_status 1 "$quillbook" build "$work/dollar.txt" "$work/dollar.pdb"
+# a plan from a list of references: its format in the usage, and its errors write nothing
+"$quillbook" --help | grep -q 'list:FILE' || fail "the usage does not show the list of references"
+"$quillbook" --help | grep -q 'BOOK CHAPTER:FIRST-LAST' || fail "the usage does not show how to write a reference"
+printf '$$$John 3:16\nFor God so loved the world.\n' >"$work/module.imp"
+for count in 364 365; do
+    for _ in $(seq "$count"); do echo "John 3:16"; done >"$work/list$count.txt"
+done
+expect_status 1 "$quillbook" plan "list:$work/list364.txt" "$work/module.imp" "$work/list.pdb"
+[[ ! -e $work/list.pdb ]] || fail "a list of 364 references made a book"
+expect_status 1 "$quillbook" plan "list:$work/missing.txt" "$work/module.imp" "$work/list.pdb"
+expect_status 2 "$quillbook" plan frob "$work/module.imp" "$work/list.pdb"
+expect_status 2 "$quillbook" plan "list:$work/list365.txt" "$work/module.imp"
+"$quillbook" plan "list:$work/list365.txt" "$work/module.imp" "$work/list.pdb" || fail "a list of 365 references made no book"
+[[ $("$quillbook" record "$work/list.pdb" 365 | tr -d '\r') == $'John 3:16\n\nFor God so loved the world.' ]] ||
+    fail "day 365 of the list reads: $("$quillbook" record "$work/list.pdb" 365)"
 echo "quillbook: all checks passed"

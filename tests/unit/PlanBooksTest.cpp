@@ -7,12 +7,15 @@
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/PlanBook.h"
 #include "tools/quillbook/SwordImport.h"
+#include "tools/quillbook/VerseList.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
+#include <tuple>
 #include <numeric>
 #include <sstream>
 
@@ -206,3 +209,59 @@ INSTANTIATE_TEST_SUITE_P(Shipped, PlanBooksTest, ::testing::ValuesIn(shippedBook
                name.end());
     return name;
 });
+
+// Our verse a day in the three translations: one passage a day from the list, each verse with
+// its module's words, the same verses on the same day in all three, no verse twice.
+TEST(VerseADayBooks, HoldTheListsVersesWithTheirModulesWordsOnTheSameDayInEachTranslation) {
+    std::vector<VerseReference> references;
+    std::vector<int> lines;
+    std::string error;
+    ASSERT_TRUE(ReadVerseList(TempFolder::Read(QUILLMERE_VERSE_LIST), references, lines, error)) << error;
+    ASSERT_EQ(references.size(), 365u);
+    std::set<std::tuple<int, int, int>> seen;
+    int oldTestament = 0;
+    for (const VerseReference& reference : references) {
+        oldTestament += reference.book < firstNewTestamentBook;
+        ASSERT_LE(reference.lastVerse - reference.firstVerse, 2) << lines[&reference - &references[0]];
+        for (int verse = reference.firstVerse; verse <= reference.lastVerse; ++verse)
+            ASSERT_TRUE(seen.insert({reference.book, reference.chapter, verse}).second)
+                << "a verse on two days, line " << lines[&reference - &references[0]];
+    }
+    EXPECT_GE(oldTestament, 365 / 3);
+    EXPECT_GE(365 - oldTestament, 365 / 3);
+
+    const struct {
+        const char* file;
+        const char* module;
+        Language language;
+    } books[] = {{"A verse a day (KJV).pdb", "engKJV2006eb", Language::english},
+                 {"A verse a day (WEB).pdb", "engWEB2015eb", Language::english},
+                 {"Un versiculo al dia (RV1909).pdb", "spaRV1909eb", Language::spanish}};
+    for (const auto& shipped : books) {
+        std::vector<ModuleVerse> module;
+        ASSERT_TRUE(ReadSwordImport(TempFolder::Read(InPlans(std::string(shipped.module) + ".imp")), module, error));
+        std::map<std::tuple<int, int, int>, std::string> text;
+        for (const ModuleVerse& verse : module)
+            text[{BookIndex(verse.book), verse.chapter, verse.verse}] = verse.text;
+        BookFile book;
+        ASSERT_TRUE(book.OpenBook(InPlans(shipped.file).c_str()));
+        EXPECT_EQ(CheckBook(book, InPlans(shipped.file).c_str()).problems, std::vector<std::string>{}) << shipped.file;
+        for (int day = 1; day <= 365; ++day) {
+            const VerseReference& reference = references[day - 1];
+            std::string expected = Cp1252(ChapterName(reference.book, shipped.language)) + " " +
+                                   std::to_string(reference.chapter) + ":" + std::to_string(reference.firstVerse) +
+                                   (reference.lastVerse > reference.firstVerse ? "-" + std::to_string(reference.lastVerse)
+                                                                               : "") +
+                                   "\r\n";
+            for (int verse = reference.firstVerse; verse <= reference.lastVerse; ++verse) {
+                const std::string words = text[{reference.book, reference.chapter, verse}];
+                ASSERT_FALSE(words.empty()) << shipped.file << ", day " << day;
+                expected += "\r\n" + (reference.lastVerse > reference.firstVerse ? std::to_string(verse) + " " : "") +
+                            Cp1252(words);
+            }
+            const std::string shown = static_cast<const char*>(book.GetRecordText(day));
+            ASSERT_EQ(shown, expected) << shipped.file << ", day " << day;
+            ASSERT_LE(shown.size(), 600u) << shipped.file << ", day " << day;
+        }
+    }
+}

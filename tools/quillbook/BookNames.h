@@ -20,3 +20,10 @@ const char* BookName(int book, Language language);
 const char* ChapterName(int book, Language language);
 // "en" or "english", "es" or "spanish"; false for others.
 bool LanguageByName(const std::string& name, Language& language);
+
+// The book named by name as mod2imp names it ("I Corinthians", "Revelation of John"), by its
+// English name ("1 Corinthians") or by a common short form ("1 Cor", "1Cor", "Rev", "Ps",
+// "Matt."), in any letter case; -1 for none.
+int BookByAnyName(const std::string& name);
+// The short forms that BookByAnyName knows, for the usage: "Gen, Ex, ..."
+std::string ShortBookNames();

@@ -4,6 +4,10 @@
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/PdbWriter.h"
 #include "tools/quillbook/SwordImport.h"
+#include "tools/quillbook/VerseList.h"
+
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -28,14 +32,63 @@ const char* OwnTitle(Plan plan, Language language) {
     case Plan::newTestament: return spanish ? "El Nuevo Testamento en un año" : "The New Testament in a year";
     case Plan::psalms: return spanish ? "Los Salmos en un año" : "The Psalms in a year";
     case Plan::proverbsMonthly: return spanish ? "Proverbios, un capítulo al día" : "Proverbs, a chapter a day";
+    case Plan::verseList: return spanish ? "Un versículo al día" : "A verse a day";
     }
     return "";
 }
 
-const char* OwnDescription(Language language) {
+const char* OwnDescription(Plan plan, Language language) {
+    if (plan == Plan::verseList)
+        return language == Language::spanish
+                   ? "Un versículo escogido para cada día del año. El 29 de febrero se lee el texto del 1 de enero."
+                   : "A chosen verse for every day of the year. 29 February reads the text of 1 January.";
     return language == Language::spanish
                ? "Una lectura para cada día del año. El 29 de febrero se lee el texto del 1 de enero."
                : "A reading for every day of the year. 29 February reads the text of 1 January.";
+}
+
+// The passages of a verse list, one for each day, from the module's verses; false, with a reason
+// that names the line, where the list cannot make a year or names what the module lacks.
+bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listText, std::vector<PlanVerse>& verses,
+              std::vector<std::vector<std::size_t>>& days, std::string& error) {
+    std::vector<VerseReference> references;
+    std::vector<int> lines;
+    if (!ReadVerseList(listText, references, lines, error)) return false;
+    if (references.size() != static_cast<std::size_t>(daysInYear)) {
+        error = "the list holds " + std::to_string(references.size()) + " references, not one for each of the " +
+                std::to_string(daysInYear) + " days";
+        return false;
+    }
+    std::map<std::tuple<int, int, int>, const ModuleVerse*> byPlace;
+    std::vector<bool> bookFound(bookCount, false);
+    for (const ModuleVerse& verse : module) {
+        const int book = BookIndex(verse.book);
+        if (book < 0) continue;
+        bookFound[book] = true;
+        byPlace[{book, verse.chapter, verse.verse}] = &verse;
+    }
+    verses.clear();
+    days.clear();
+    for (std::size_t n = 0; n < references.size(); ++n) {
+        const VerseReference& reference = references[n];
+        const std::string line = "line " + std::to_string(lines[n]) + ": ";
+        if (!bookFound[reference.book]) {
+            error = line + "the source has no verse of " + ImportName(reference.book);
+            return false;
+        }
+        days.emplace_back();
+        for (int number = reference.firstVerse; number <= reference.lastVerse; ++number) {
+            const auto found = byPlace.find({reference.book, reference.chapter, number});
+            if (found == byPlace.end() || found->second->text.empty()) {
+                error = line + "the source has no " + ImportName(reference.book) + " " +
+                        std::to_string(reference.chapter) + ":" + std::to_string(number);
+                return false;
+            }
+            days.back().push_back(verses.size());
+            verses.push_back({reference.book, reference.chapter, number, found->second->text});
+        }
+    }
+    return true;
 }
 
 bool Encode(const std::string& text, unsigned codePage, const std::string& what, std::string& out, std::string& error) {
@@ -81,6 +134,17 @@ std::string DayText(const std::vector<PlanVerse>& verses, const std::vector<std:
     return text;
 }
 
+std::string ChosenDayText(const std::vector<PlanVerse>& passage, Language language) {
+    const PlanVerse &first = passage.front(), &last = passage.back();
+    std::string text = std::string(ChapterName(first.book, language)) + " " + std::to_string(first.chapter) + ":" +
+                       std::to_string(first.verse);
+    if (last.verse != first.verse) text += "-" + std::to_string(last.verse);
+    text += "\n";
+    for (const PlanVerse& verse : passage)
+        text += "\n" + (passage.size() > 1 ? std::to_string(verse.verse) + " " : std::string()) + verse.text;
+    return text;
+}
+
 bool PlanVerses(const std::vector<ModuleVerse>& module, Plan plan, std::vector<PlanVerse>& verses, std::string& error) {
     verses.clear();
     std::vector<bool> found(bookCount, false);
@@ -103,17 +167,23 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
                   std::string& bytes, std::string& error) {
     std::vector<ModuleVerse> module;
     std::vector<PlanVerse> verses;
-    if (!ReadSwordImport(importText, module, error) || !PlanVerses(module, options.plan, verses, error)) return false;
-    const std::vector<std::vector<std::size_t>> days = PlanDays(options.plan, verses);
-    if (days.empty()) {
-        error = "the source's verses cannot be cut into " + std::to_string(daysInYear) + " days";
-        return false;
+    std::vector<std::vector<std::size_t>> days;
+    if (!ReadSwordImport(importText, module, error)) return false;
+    if (options.plan == Plan::verseList) {
+        if (!ListDays(module, options.list, verses, days, error)) return false;
+    } else {
+        if (!PlanVerses(module, options.plan, verses, error)) return false;
+        days = PlanDays(options.plan, verses);
+        if (days.empty()) {
+            error = "the source's verses cannot be cut into " + std::to_string(daysInYear) + " days";
+            return false;
+        }
     }
 
     BookSource book;
     const std::string title = options.title.empty() ? OwnTitle(options.plan, options.language) : options.title;
     const std::string description =
-        options.description.empty() ? OwnDescription(options.language) : options.description;
+        options.description.empty() ? OwnDescription(options.plan, options.language) : options.description;
     if (title.find('$') != std::string::npos || title.find('\n') != std::string::npos) {
         error = "a book's title holds no \"$\" and no line break";
         return false;
@@ -126,9 +196,15 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
             std::string ignored;
             if (!Encode(verses[i].text, options.codePage, Reference(verses[i]), ignored, error)) return false;
         }
+        std::string text;
+        if (options.plan == Plan::verseList) {
+            const std::vector<PlanVerse> passage(verses.begin() + day.front(), verses.begin() + day.back() + 1);
+            text = ChosenDayText(passage, options.language);
+        } else {
+            text = DayText(verses, day, options.language);
+        }
         book.verses.emplace_back();
-        if (!Encode(DayText(verses, day, options.language), options.codePage, "a day", book.verses.back(), error))
-            return false;
+        if (!Encode(text, options.codePage, "a day", book.verses.back(), error)) return false;
     }
     bytes = WritePalmDatabase(book.title, BookRecords(book), palmTime);
     return true;

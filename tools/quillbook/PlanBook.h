@@ -14,6 +14,8 @@ struct PlanOptions {
     // In UTF-8; empty for the plan's own, in the book's language.
     std::string title;
     std::string description;
+    // The text of the list of references of a verseList plan.
+    std::string list;
 };
 
 // The text of one day, in UTF-8 with LF line breaks: what the day reads ("Genesis 1-3"), an
@@ -25,6 +27,11 @@ std::string DayText(const std::vector<PlanVerse>& verses, const std::vector<std:
 // "Matthew 5:27-6:4" or "Jude 1:20 - Revelation 1:3" for parts of them.
 std::string DayReading(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day, Language language);
 
+// The text of a day of chosen verses: its reference ("John 3:16", "Psalm 23:1-3"), an empty line,
+// and the text; where the day holds more than one verse, each on a line of its own, led by its
+// number.
+std::string ChosenDayText(const std::vector<PlanVerse>& passage, Language language);
+
 // The verses of the plan's books in a module's verses, in order, without the empty ones. False,
 // with a reason, when a book of the plan has no verse there.
 bool PlanVerses(const std::vector<struct ModuleVerse>& module, Plan plan, std::vector<PlanVerse>& verses,
@@ -32,6 +39,8 @@ bool PlanVerses(const std::vector<struct ModuleVerse>& module, Plan plan, std::v
 
 // The book file of the plan made from a SWORD import file's text; false, with a reason, when
 // the text is no import file, lacks a book of the plan, or holds a character that the code page
-// cannot hold, or the title or description cannot be a book's.
+// cannot hold, or the title or description cannot be a book's. A verseList plan also fails where
+// its list holds another number of references than 365, or a line that is no reference or names
+// a verse that the source does not have (or has empty); the reason names the line.
 bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime,
                   std::string& bytes, std::string& error);

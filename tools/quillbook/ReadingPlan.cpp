@@ -95,12 +95,13 @@ int FirstBook(Plan plan) {
     case Plan::newTestament: return firstNewTestamentBook;
     case Plan::psalms: return psalmsBook;
     case Plan::proverbsMonthly: return proverbsBook;
+    case Plan::verseList: return 0;
     }
     return 0;
 }
 
 int LastBook(Plan plan) {
-    return plan == Plan::bible || plan == Plan::newTestament ? bookCount - 1 : FirstBook(plan);
+    return plan == Plan::bible || plan == Plan::newTestament || plan == Plan::verseList ? bookCount - 1 : FirstBook(plan);
 }
 
 bool EndsSentence(const std::string& text) {

@@ -14,7 +14,8 @@ struct PlanVerse {
     std::string text;
 };
 
-enum class Plan { bible, newTestament, psalms, proverbsMonthly };
+// The whole-book plans, and verseList: the passages of a list of references, one a day.
+enum class Plan { bible, newTestament, psalms, proverbsMonthly, verseList };
 
 constexpr int daysInYear = 365;
 

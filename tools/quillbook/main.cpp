@@ -4,6 +4,7 @@
 #include "reader/book/VerseOfDay.h"
 #include "tools/quillbook/BookBuild.h"
 #include "tools/quillbook/BookCheck.h"
+#include "tools/quillbook/BookNames.h"
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/DateArgument.h"
 #include "tools/quillbook/PdbWriter.h"
@@ -41,20 +42,49 @@ const char usage[] =
     "  new-testament     Matthew to Revelation\n"
     "  psalms            Psalms 1 to 150\n"
     "  proverbs-monthly  the chapter of Proverbs of the day of the month\n"
-    "and the days are about the same length. OPTIONs:\n"
+    "  list:FILE         on day N the passage named on line N of FILE\n"
+    "and the days of the first three are about the same length. FILE holds 365\n"
+    "references, one a line, as BOOK CHAPTER:VERSE or BOOK CHAPTER:FIRST-LAST (John 3:16,\n"
+    "Romans 8:38-39); empty lines and lines that start with # are skipped. Books are named\n"
+    "as mod2imp names them (I Corinthians, Revelation of John), by their English names\n"
+    "(1 Corinthians), or by these short forms, in any letter case and with or without a\n"
+    "full stop:\n"
+    "%s\n"
+    "OPTIONs:\n"
     "  --title TEXT        the book's title (default: the plan's)\n"
     "  --description TEXT  what the book is (default: a line on the plan)\n"
     "  --code-page N       the Windows code page of the book's text (default 1252)\n"
     "  --language en|es    the language of the book names, English or Spanish (default en)\n";
 
+// The usage, with the short forms of the books wrapped into lines.
+std::string UsageText() {
+    std::string forms, line = " ";
+    const std::string names = ShortBookNames() + ".";
+    for (std::size_t at = 0; at < names.size();) {
+        std::size_t end = names.find(", ", at);
+        end = end == std::string::npos ? names.size() : end + 2;
+        const std::string name = names.substr(at, end - at);
+        if (line.size() + name.size() > 80) {
+            forms += line + "\n";
+            line = " ";
+        }
+        line += " " + name.substr(0, name.find_last_not_of(' ') + 1);
+        at = end;
+    }
+    forms += line;
+    std::string text(usage);
+    text.replace(text.find("%s"), 2, forms);
+    return text;
+}
+
 int Usage(const std::string& why = "") {
     if (!why.empty()) std::fprintf(stderr, "quillbook: %s\n", why.c_str());
-    std::fputs(usage, stderr);
+    std::fputs(UsageText().c_str(), stderr);
     return usageError;
 }
 
 int Help() {
-    std::fputs(usage, stdout);
+    std::fputs(UsageText().c_str(), stdout);
     return success;
 }
 
@@ -120,9 +150,14 @@ int MakePlan(int count, char** arguments) {
         }
     }
     if (positional.size() != 3) return Usage();
-    if (!PlanByName(positional[0], options.plan))
-        return Usage("no plan named " + positional[0] + " (bible, new-testament, psalms or proverbs-monthly)");
     std::string text, bytes, error;
+    if (positional[0].rfind("list:", 0) == 0) {
+        options.plan = Plan::verseList;
+        const std::string list = positional[0].substr(5);
+        if (!ReadWholeFile(list.c_str(), options.list)) return Fail("cannot read " + list);
+    } else if (!PlanByName(positional[0], options.plan)) {
+        return Usage("no plan named " + positional[0] + " (bible, new-testament, psalms, proverbs-monthly or list:FILE)");
+    }
     if (!ReadWholeFile(positional[1].c_str(), text)) return Fail("cannot read " + positional[1]);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
     if (!MakePlanBook(text, options, palmTime, bytes, error)) return Fail(positional[1] + ": " + error);
