@@ -39,7 +39,9 @@ TEST(Calendar, ItsMinimumSizeFitsItsControl) {
     ProgramFolder folder{"Quillview.exe", "quillmere.pdb"};
     folder.WriteSettings(false, 0, FontDescription{});
     Reader reader{folder.Path()};
-    HWND window = reader.Start(false);
+    // The first window of a session in a prefix of its own waits for Wine to start its desktop.
+    ASSERT_TRUE(reader.Launch());
+    HWND window = reader.WaitForMainWindow(60000);
     ASSERT_TRUE(window) << "running: " << reader.process().Running() << "; windows shown: " << VisibleWindows();
     EXPECT_EQ(::GetDpiForWindow(window), static_cast<UINT>(QUILLMERE_WINE_DPI));
 
