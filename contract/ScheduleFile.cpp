@@ -1,12 +1,13 @@
 #include "contract/ScheduleFile.h"
 
 #include "contract/TimeField.h"
+#include "framework/core/LittleEndian.h"
 
 #include <cstdio>
 
 bool ParseSchedule(const unsigned char* bytes, std::size_t size, std::int64_t& stored) {
     if (size < 4) return false;
-    stored = FromTimeField(std::uint32_t{bytes[0]} | bytes[1] << 8 | bytes[2] << 16 | std::uint32_t{bytes[3]} << 24);
+    stored = FromTimeField(ReadLittleEndian32(bytes));
     return true;
 }
 

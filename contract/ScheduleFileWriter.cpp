@@ -3,13 +3,12 @@
 #include "contract/ScheduleFile.h"
 
 #include "contract/TimeField.h"
+#include "framework/core/LittleEndian.h"
 #include "framework/core/SaveFile.h"
 
 std::string ScheduleBytes(std::int64_t time) {
-    const std::uint32_t field = ToTimeField(time);
     std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>(field >> (8 * i) & 0xFF);
+    AppendLittleEndian32(bytes, ToTimeField(time));
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include "contract/ProgramNames.h"
 #include "contract/ScheduleFile.h"
 #include "framework/win/SafeDllSearch.h"
+#include "framework/core/ProgramPath.h"
 #include "scheduler/Schedule.h"
 #include "scheduler/res/resource.h"
 

@@ -35,14 +35,3 @@ ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now) {
     const std::int64_t wait = std::min(stored - now, dayInSeconds);
     return {false, static_cast<std::uint32_t>(wait * 1000)};
 }
-
-bool ProgramFilePath(const char* modulePath, const char* fileName, char* out, std::size_t size) {
-    if (size > 0) out[0] = '\0';
-    const char* slash = std::strrchr(modulePath, '\\');
-    const std::size_t folder = slash ? static_cast<std::size_t>(slash - modulePath + 1) : 0;
-    const std::size_t name = std::strlen(fileName);
-    if (folder + name + 1 > size) return false;
-    std::memcpy(out, modulePath, folder);
-    std::memcpy(out + folder, fileName, name + 1);
-    return true;
-}

@@ -22,6 +22,3 @@ struct ScheduleDecision {
 // What to do at time now for the stored time: start the reader once now is strictly later.
 ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now);
 
-// The folder of modulePath (up to its last backslash) joined with fileName into out of size
-// bytes; false, with out left empty, when the result does not fit.
-bool ProgramFilePath(const char* modulePath, const char* fileName, char* out, std::size_t size);

@@ -1,9 +1,8 @@
 #include "reader/app/Autorun.h"
 
 #include "contract/ProgramNames.h"
-#include "contract/ScheduleFile.h"
 #include "framework/win/Win32.h"
-#include "reader/app/AutorunPaths.h"
+#include "reader/app/AutorunSequence.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -11,77 +10,55 @@
 
 namespace {
 
-constexpr char shortcutDescription[] = "Quillwaker";
-
-void StartScheduler(const CString& programDirectory, const char* parameters) {
-    std::string scheduler;
-    if (JoinAutorunPath(static_cast<const char*>(programDirectory), schedulerFileName, scheduler))
-        ::ShellExecuteA(nullptr, "OPEN", scheduler.c_str(), parameters, nullptr, SW_SHOWNORMAL);
-}
-
-bool StartupFolder(int folderId, std::string& folder) {
-    char path[MAX_PATH] = {};
-    if (!::SHGetSpecialFolderPathA(nullptr, path, folderId, FALSE)) return false;
-    folder = path;
-    return true;
-}
+class Win32Platform : public AutorunPlatform {
+public:
+    bool SchedulerWaiting() override { return ::FindWindowA(schedulerWindowClass, schedulerWindowTitle) != nullptr; }
+    void Start(const std::string& program, const char* parameters) override {
+        ::ShellExecuteA(nullptr, "OPEN", program.c_str(), parameters, nullptr, SW_SHOWNORMAL);
+    }
+    bool FindStartupFolder(StartupFolder which, std::string& folder) override {
+        char path[MAX_PATH] = {};
+        const int id = which == StartupFolder::allUsers ? CSIDL_COMMON_STARTUP : CSIDL_STARTUP;
+        if (!::SHGetSpecialFolderPathA(nullptr, path, id, FALSE)) return false;
+        folder = path;
+        return true;
+    }
+    bool SaveShortcut(const std::string& target, const std::string& link, const char* description) override {
+        ::CoInitialize(nullptr);
+        const bool saved = SaveShortcutFile(target.c_str(), link.c_str(), description);
+        ::CoUninitialize();
+        return saved;
+    }
+    void Delete(const std::string& path) override { ::DeleteFileA(path.c_str()); }
+};
 
 } // namespace
 
-// A quit request that finds no scheduler does nothing, so it is sent only to one that is there: the
-// start of the messenger process would otherwise slow every start of the reader.
+AutorunPlatform& Win32AutorunPlatform() {
+    static Win32Platform platform;
+    return platform;
+}
+
 void StopScheduler(const CString& programDirectory) {
-    if (::FindWindowA(schedulerWindowClass, schedulerWindowTitle)) StartScheduler(programDirectory, " QUIT");
+    autorun::StopScheduler(static_cast<const char*>(programDirectory), Win32AutorunPlatform());
 }
 
 void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {
-    std::string schedule;
-    if (JoinAutorunPath(static_cast<const char*>(programDirectory), scheduleFileName, schedule) &&
-        WriteScheduleFile(schedule.c_str(), nextStartTime.GetTime()))
-        StartScheduler(programDirectory, nullptr);
+    autorun::ArmScheduler(static_cast<const char*>(programDirectory), nextStartTime.GetTime(), Win32AutorunPlatform());
 }
 
 void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStartTime) {
-    if (autorun) {
-        ArmScheduler(programDirectory, nextStartTime);
-        CreateStartupShortcut(shortcutDescription, programDirectory, schedulerFileName);
-        return;
-    }
-    DeleteStartupShortcut(shortcutDescription, programDirectory, schedulerFileName);
-    std::string schedule;
-    if (JoinAutorunPath(static_cast<const char*>(programDirectory), scheduleFileName, schedule))
-        ::DeleteFileA(schedule.c_str());
-    StopScheduler(programDirectory);
+    autorun::ApplyAutorun(autorun, static_cast<const char*>(programDirectory), nextStartTime.GetTime(),
+                          Win32AutorunPlatform());
 }
 
 bool CreateStartupShortcut(const char* description, const CString& programDirectory, const char* fileName) {
-    ::CoInitialize(nullptr);
-    std::string target, folder, link;
-    bool saved = false;
-    if (JoinAutorunPath(static_cast<const char*>(programDirectory), fileName, target)) {
-        // A user without administrator rights cannot write the all-users folder: the shortcut then
-        // goes to the user's own start-up folder.
-        for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
-            if (StartupFolder(folderId, folder) && StartupLinkPath(folder, fileName, link) &&
-                SaveShortcutFile(target.c_str(), link.c_str(), description)) {
-                saved = true;
-                break;
-            }
-        }
-    }
-    ::CoUninitialize();
-    return saved;
+    return autorun::CreateStartupShortcut(description, static_cast<const char*>(programDirectory), fileName,
+                                          Win32AutorunPlatform());
 }
 
 bool DeleteStartupShortcut(const char*, const CString&, const char* fileName) {
-    bool found = false;
-    std::string folder, link;
-    for (int folderId : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
-        if (!StartupFolder(folderId, folder)) continue;
-        found = true;
-        if (StartupLinkPath(folder, fileName, link)) ::DeleteFileA(link.c_str());
-    }
-    return found;
+    return autorun::DeleteStartupShortcut(fileName, Win32AutorunPlatform());
 }
 
 bool SaveShortcutFile(const char* target, const char* linkPath, const char* description) {

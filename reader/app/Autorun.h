@@ -2,9 +2,14 @@
 
 #include "framework/core/CString.h"
 #include "framework/core/CTime.h"
+#include "reader/app/AutorunPlatform.h"
 
-// Keeps the scheduler and the start-up shortcut in step with the autorun setting. Nothing here is
-// reported to the user: each step that fails is left out silently.
+// Keeps the scheduler and the start-up shortcut in step with the autorun setting, on this machine:
+// each operation is the one of AutorunSequence.h over Windows' platform. Nothing here is reported
+// to the user: each step that fails is left out silently.
+
+// Windows: the scheduler's window, ShellExecuteA, the start-up folders, shell links, DeleteFileA.
+AutorunPlatform& Win32AutorunPlatform();
 
 // Tells a waiting scheduler to stop: starts the scheduler with " QUIT" when one is running.
 void StopScheduler(const CString& programDirectory);
@@ -20,7 +25,8 @@ void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStart
 // that cannot be written, in the user's own; true when it was saved.
 bool CreateStartupShortcut(const char* description, const CString& programDirectory, const char* fileName);
 
-// Deletes the shortcut for fileName from both start-up folders; true when a folder was found.
+// Deletes the shortcut for fileName from both start-up folders; true when a folder was found. The
+// description and the program directory play no part: a shortcut is known by its file name.
 bool DeleteStartupShortcut(const char* description, const CString& programDirectory, const char* fileName);
 
 // Saves a shell link to target with description at linkPath; true when it was saved.

@@ -1,10 +1,12 @@
 #include "reader/app/ReaderDlg.h"
 
+#include "framework/core/ProgramPath.h"
 #include "framework/win/CFileDialog.h"
 #include "framework/win/CFontDialog.h"
 #include "framework/win/CWinApp.h"
 #include "framework/win/Dpi.h"
 #include "framework/win/StringResource.h"
+#include "reader/app/Autorun.h"
 #include "reader/app/CalendarFont.h"
 #include "reader/app/DpiScaling.h"
 #include "reader/app/FontSteps.h"
@@ -54,14 +56,12 @@ BOOL ReaderDlg::OnInitDialog() {
     m_compactHeight = m_fullHeight - Height(holder);
     const int width = Width(window);
 
-    char modulePath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    const CString path(modulePath);
-    m_programDirectory = path.Left(path.ReverseFind('\\') + 1);
+    m_programDirectory = ProgramDirectory();
 
     RECT placeholder;
     ::GetWindowRect(GetDlgItem(IDC_SETTINGS_PLACEHOLDER), &placeholder);
     ScreenToClient(&placeholder);
+    m_settings.m_platform = &Platform();
     m_settings.Create(SettingsDlg::IDD, this);
     m_settings.SetWindowPos(nullptr, placeholder.left, placeholder.top, 0, 0, SWP_NOSIZE);
     m_settings.ShowWindow(SW_SHOWNORMAL);
@@ -74,7 +74,9 @@ BOOL ReaderDlg::OnInitDialog() {
 
     if (m_book.OpenBook(m_settings.m_bookPath)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
-        if (m_settings.m_chime) ::PlaySoundA(m_programDirectory + "quill.wav", nullptr, SND_FILENAME | SND_ASYNC);
+        std::string chime;
+        if (m_settings.m_chime && JoinProgramPath(static_cast<const char*>(m_programDirectory), "quill.wav", chime))
+            ::PlaySoundA(chime.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
     } else {
         ShowBookError(m_settings.m_bookPath);
         m_bookTitle = "No book selected!";
@@ -83,6 +85,15 @@ BOOL ReaderDlg::OnInitDialog() {
     ShowVerse();
     return TRUE;
 }
+
+CString ReaderDlg::ProgramDirectory() const {
+    char modulePath[programPathBuffer] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    if (length == 0 || length >= sizeof modulePath) return "";
+    return CString(modulePath).Left(static_cast<int>(FolderLength(modulePath)));
+}
+
+AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 
 void ReaderDlg::ShowVerse() {
     SYSTEMTIME date{};

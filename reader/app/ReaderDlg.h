@@ -27,6 +27,12 @@ public:
     void SetVerseFont(const LOGFONTA* description);
 
 protected:
+    // The folder of the program's own file, with its trailing backslash; empty where Windows gives
+    // no whole path for it. A test shows the window with a folder of its own.
+    virtual CString ProgramDirectory() const;
+    // What the settings panel's autorun asks of the machine.
+    virtual AutorunPlatform& Platform();
+
     void DoDataExchange(CDataExchange* pDX) override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

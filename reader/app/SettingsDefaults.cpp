@@ -1,5 +1,6 @@
 #include "reader/app/SettingsDefaults.h"
 
+#include "framework/core/ProgramPath.h"
 #include "reader/app/NextStart.h"
 
 Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
@@ -10,6 +11,7 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
     settings.autorunTime =
         record.nextStartTime ? DateAtTimeOfDay(now, CTime(*record.nextStartTime)) : DateAt(now, 8, 0, 0);
     settings.font = record.font.value_or(fallbackFont);
-    settings.bookPath = record.bookPath.empty() ? programDirectory + "quillmere.pdb" : record.bookPath;
+    settings.bookPath = record.bookPath;
+    if (settings.bookPath.empty()) JoinProgramPath(programDirectory, "quillmere.pdb", settings.bookPath);
     return settings;
 }

@@ -1,9 +1,9 @@
 #include "reader/app/SettingsDlg.h"
 
 #include "reader/app/Autorun.h"
+#include "reader/app/AutorunSequence.h"
 #include "reader/app/FontDescription.h"
-#include "reader/app/NextStart.h"
-#include "reader/app/SettingsDefaults.h"
+#include "reader/app/SettingsSequence.h"
 
 const MessageEntry<SettingsDlg> SettingsDlg::messageMap[] = {
     OnClicked<&SettingsDlg::OnAutorunClicked>(IDC_AUTORUN),
@@ -21,36 +21,35 @@ FontDescription SystemFontDescription() {
 
 } // namespace
 
-SettingsDlg::SettingsDlg() : CDialog(IDD) {}
+SettingsDlg::SettingsDlg() : CDialog(IDD), m_platform(&Win32AutorunPlatform()) {}
 
 SettingsDlg::~SettingsDlg() = default;
 
 bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& fileName) {
     m_programDirectory = programDirectory;
+    m_settingsFileName = fileName;
     m_settingsPath = programDirectory + fileName;
-    SettingsRecord record;
-    const bool found = ReadSettingsFile(m_settingsPath, record);
-    const Settings settings = SettingsWithDefaults(record, CTime::GetCurrentTime(),
-                                                   static_cast<const char*>(programDirectory), SystemFontDescription());
+    Settings settings;
+    const bool found = LoadSettingsFromFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName),
+                                              CTime::GetCurrentTime(), SystemFontDescription(), settings);
     m_autorun = settings.autorun;
     m_chime = settings.chime;
     m_autorunTime = settings.autorunTime;
     m_fontDescription = ToLogFont(settings.font);
     m_bookPath = settings.bookPath.c_str();
-
     UpdateData(FALSE);
     OnAutorunClicked();
-    StopScheduler(m_programDirectory);
+    autorun::StopScheduler(static_cast<const char*>(m_programDirectory), *m_platform);
     return found;
 }
 
 bool SettingsDlg::SaveSettings() {
     UpdateData(TRUE);
-    m_autorunTime = NextStartTime(CTime::GetCurrentTime(), m_autorunTime);
-    const std::string bytes = SettingsBytes(m_autorun != 0, m_autorunTime.GetTime(), m_chime != 0,
-                                            ToFontDescription(m_fontDescription), static_cast<const char*>(m_bookPath));
-    if (WriteSettingsFile(m_programDirectory + "settings.dat", bytes))
-        ApplyAutorun(m_autorun != 0, m_programDirectory, m_autorunTime);
+    Settings settings{m_autorun != 0, m_chime != 0, m_autorunTime, ToFontDescription(m_fontDescription),
+                      static_cast<const char*>(m_bookPath)};
+    SaveSettingsToFolder(static_cast<const char*>(m_programDirectory), static_cast<const char*>(m_settingsFileName),
+                         CTime::GetCurrentTime(), *m_platform, settings);
+    m_autorunTime = settings.autorunTime;
     return true;
 }
 

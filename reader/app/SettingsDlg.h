@@ -3,6 +3,7 @@
 #include "framework/win/CDialog.h"
 #include "framework/win/CFont.h"
 #include "framework/win/MessageMap.h"
+#include "reader/app/AutorunPlatform.h"
 #include "reader/res/resource.h"
 
 // The settings panel, a child of the main window, and the reader's settings in memory. It reads
@@ -17,8 +18,8 @@ public:
     // Reads the settings file in programDirectory into the members and the controls, then stops a
     // waiting scheduler. True when the file could be opened, however much of it there was.
     bool LoadSettings(const CString& programDirectory, const CString& fileName);
-    // Reads the controls back, writes settings.dat with the next start time, then arms or stops
-    // the autorun. Always true.
+    // Reads the controls back, writes the settings file that LoadSettings read with the next start
+    // time, then arms or stops the autorun. Always true.
     bool SaveSettings();
     void OnAutorunClicked();
     bool HasFont() const { return m_fontDescription.lfHeight != 0; }
@@ -34,6 +35,8 @@ public:
     CFont m_verseFont;
     LOGFONTA m_fontDescription{};
     CString m_settingsPath;
+    // What the autorun asks of the machine: Windows, or a test's stand-in. Not owned.
+    AutorunPlatform* m_platform;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -41,4 +44,5 @@ protected:
 
 private:
     static const MessageEntry<SettingsDlg> messageMap[];
+    CString m_settingsFileName;
 };

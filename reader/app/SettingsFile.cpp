@@ -2,6 +2,7 @@
 
 #include "contract/TimeField.h"
 #include "framework/core/CFile.h"
+#include "framework/core/LittleEndian.h"
 #include "framework/core/SaveFile.h"
 
 #include <algorithm>
@@ -18,15 +19,7 @@ constexpr std::size_t pathLengthOffset = 72;
 // The little-endian 32-bit field at offset, if the bytes hold it whole.
 std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset) {
     if (bytes.size() < offset + 4) return std::nullopt;
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
-    return value;
-}
-
-void PutField(std::string& bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>(value >> (8 * i) & 0xFF);
+    return ReadLittleEndian32(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
 }
 
 } // namespace
@@ -51,11 +44,11 @@ SettingsRecord ParseSettings(const std::string& bytes) {
 std::string SettingsBytes(bool autorun, std::int64_t nextStartTime, bool chime, const FontDescription& font,
                           const std::string& bookPath) {
     std::string bytes;
-    PutField(bytes, autorun ? 1 : 0);
-    PutField(bytes, ToTimeField(nextStartTime));
-    PutField(bytes, chime ? 1 : 0);
+    AppendLittleEndian32(bytes, autorun ? 1 : 0);
+    AppendLittleEndian32(bytes, ToTimeField(nextStartTime));
+    AppendLittleEndian32(bytes, chime ? 1 : 0);
     bytes.append(reinterpret_cast<const char*>(font.data()), font.size());
-    PutField(bytes, static_cast<std::uint32_t>(bookPath.size()));
+    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(bookPath.size()));
     return bytes + bookPath;
 }
 

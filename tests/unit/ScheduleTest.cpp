@@ -47,12 +47,3 @@ TEST(Schedule, StartsOnceTheStoredTimeHasPassedAndOtherwiseWaitsAtMostADay) {
         EXPECT_EQ(decision.waitMs, c.waitMs) << c.stored << " at " << c.now;
     }
 }
-
-TEST(Schedule, ProgramFilePathsMustFitTheirBuffer) {
-    char path[20];
-    ASSERT_TRUE(ProgramFilePath("C:\\Q\\Quillwake.exe", "sched.dat", path, sizeof path));
-    EXPECT_STREQ(path, "C:\\Q\\sched.dat");
-    EXPECT_TRUE(ProgramFilePath("C:\\Quillm\\x.exe", "sched.dat", path, sizeof path)); // 19 bytes and the NUL
-    EXPECT_FALSE(ProgramFilePath("C:\\Quillme\\x.exe", "sched.dat", path, sizeof path));
-    EXPECT_STREQ(path, "");
-}

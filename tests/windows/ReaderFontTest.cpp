@@ -3,43 +3,46 @@
 
 #include "framework/win/CWinApp.h"
 #include "reader/app/FontDescription.h"
+#include "tests/unit/RecordingPlatform.h"
 #include "tests/unit/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
 CWinApp testApplication;
 
+// The main window with a program folder of its own and a machine that the test makes up.
 class SteppedReaderDlg : public ReaderDlg {
 public:
+    explicit SteppedReaderDlg(const TempFolder& folder) : m_folder(folder) {}
     using ReaderDlg::OnLarger;
     using ReaderDlg::OnSmaller;
+
+protected:
+    CString ProgramDirectory() const override { return m_folder.Path("").c_str(); }
+    AutorunPlatform& Platform() override { return m_platform; }
+
+private:
+    const TempFolder& m_folder;
+    RecordingPlatform m_platform;
 };
 
-// The main window made from its template, with settings.dat and a book beside this program.
+// The main window made from its template, with settings.dat and a book in its program folder.
 class ReaderFontTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char module[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, module, MAX_PATH);
-        settingsPath = std::filesystem::path(module).parent_path() / "settings.dat";
         LOGFONTA font{};
         font.lfHeight = -12;
         std::strcpy(font.lfFaceName, "Tahoma");
         const std::string book = folder.Write("book.pdb", WritePalmDatabase("T", {std::string("T$D\0", 4)}, 0));
-        std::ofstream(settingsPath, std::ios::binary) << SettingsBytes(false, 0, false, ToFontDescription(font), book);
+        folder.Write("settings.dat", SettingsBytes(false, 0, false, ToFontDescription(font), book));
         ASSERT_TRUE(dialog.Create(ReaderDlg::IDD, nullptr));
     }
-    void TearDown() override {
-        ::DestroyWindow(dialog.m_hWnd);
-        std::filesystem::remove(settingsPath);
-    }
+    void TearDown() override { ::DestroyWindow(dialog.m_hWnd); }
 
     HFONT VerseFont() {
         return reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog.m_hWnd, IDC_VERSE, WM_GETFONT, 0, 0));
@@ -51,8 +54,7 @@ protected:
     }
 
     TempFolder folder;
-    std::filesystem::path settingsPath;
-    SteppedReaderDlg dialog;
+    SteppedReaderDlg dialog{folder};
 };
 
 } // namespace

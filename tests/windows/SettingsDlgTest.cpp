@@ -2,6 +2,7 @@
 #include "reader/app/SettingsDlg.h"
 
 #include "reader/app/FontDescription.h"
+#include "tests/unit/RecordingPlatform.h"
 #include "tests/unit/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ protected:
         parent.m_hWnd = ::CreateWindowExA(0, "STATIC", "Settings test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500,
                                           200, nullptr, nullptr, nullptr, nullptr);
         ASSERT_TRUE(parent.m_hWnd);
+        panel.m_platform = &platform;
         ASSERT_TRUE(panel.Create(SettingsDlg::IDD, &parent));
         panel.ShowWindow(SW_SHOWNORMAL);
         directory = folder.Path("").c_str();
@@ -40,6 +42,7 @@ protected:
     TempFolder folder;
     CString directory;
     CWnd parent;
+    RecordingPlatform platform;
     SettingsDlg panel;
 };
 
@@ -106,12 +109,16 @@ TEST_F(SettingsDlgTest, SavedSettingsLoadBackThroughTheControls) {
     panel.m_bookPath = "C:\\Other\\book.pdb";
     panel.UpdateData(FALSE);
     Click(IDC_CHIME);
-    ASSERT_TRUE(panel.SaveSettings());
+    panel.SaveSettings();
     const std::string bytes = TempFolder::Read(folder.Path("settings.dat"));
     EXPECT_EQ(bytes.size(), 76u + std::strlen("C:\\Other\\book.pdb"));
     EXPECT_GT(panel.m_autorunTime, CTime::GetCurrentTime() + -1);
+    EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), bytes.substr(4, 4)) << "the saved settings armed no scheduler";
+    ASSERT_EQ(platform.calls.size(), 2u);
+    EXPECT_EQ(platform.calls[0], "start " + std::string(directory) + "Quillwake.exe");
 
     SettingsDlg again;
+    again.m_platform = &platform;
     ASSERT_TRUE(again.Create(SettingsDlg::IDD, &parent));
     EXPECT_TRUE(again.LoadSettings(directory, "settings.dat"));
     EXPECT_EQ(again.m_chime, 0);

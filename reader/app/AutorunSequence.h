@@ -1,0 +1,35 @@
+#pragma once
+
+#include "reader/app/AutorunPlatform.h"
+
+#include <cstdint>
+#include <string>
+
+// The autorun registration over plain data: the program directory ends in a backslash, and the
+// platform does what only the machine can. Nothing here is reported to the user: each step that
+// fails is left out silently.
+namespace autorun {
+
+// Tells a waiting scheduler to stop: starts the scheduler with " QUIT" when one is waiting. A quit
+// request that finds no scheduler does nothing, so the start of a messenger process, which would
+// slow every start of the reader, is saved.
+void StopScheduler(const std::string& programDirectory, AutorunPlatform& platform);
+
+// Writes the next start time to sched.dat whole, then starts the scheduler; nothing is started
+// where the file could not be written.
+void ArmScheduler(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform);
+
+// With autorun on, arms the scheduler and saves the start-up shortcut, whether or not the
+// scheduler could be armed; with it off, deletes the shortcut and sched.dat and stops the scheduler.
+void ApplyAutorun(bool autorun, const std::string& programDirectory, std::int64_t nextStartTime,
+                  AutorunPlatform& platform);
+
+// Saves the shortcut to programDirectory + fileName in the all-users start-up folder or, where
+// that cannot be written, in the user's own; true when it was saved.
+bool CreateStartupShortcut(const char* description, const std::string& programDirectory, const char* fileName,
+                           AutorunPlatform& platform);
+
+// Deletes the shortcut for fileName from both start-up folders; true when a folder was found.
+bool DeleteStartupShortcut(const std::string& fileName, AutorunPlatform& platform);
+
+} // namespace autorun

@@ -1,0 +1,25 @@
+#include "reader/app/SettingsSequence.h"
+
+#include "framework/core/ProgramPath.h"
+#include "reader/app/AutorunSequence.h"
+#include "reader/app/NextStart.h"
+
+bool LoadSettingsFromFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                            const FontDescription& fallbackFont, Settings& settings) {
+    std::string path;
+    SettingsRecord record;
+    const bool found = JoinProgramPath(programDirectory, fileName, path) && ReadSettingsFile(path.c_str(), record);
+    settings = SettingsWithDefaults(found ? record : SettingsRecord{}, now, programDirectory, fallbackFont);
+    return found;
+}
+
+bool SaveSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                          AutorunPlatform& platform, Settings& settings) {
+    settings.autorunTime = NextStartTime(now, settings.autorunTime);
+    const std::string bytes =
+        SettingsBytes(settings.autorun, settings.autorunTime.GetTime(), settings.chime, settings.font, settings.bookPath);
+    std::string path;
+    if (!JoinProgramPath(programDirectory, fileName, path) || !WriteSettingsFile(path.c_str(), bytes)) return false;
+    autorun::ApplyAutorun(settings.autorun, programDirectory, settings.autorunTime.GetTime(), platform);
+    return true;
+}
