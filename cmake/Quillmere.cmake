@@ -2,7 +2,9 @@
 add_compile_options(-Wall -Wextra -Wshadow)
 include_directories(${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
 
-# The version is written once, in project(); Version.h carries it to the code and the resources.
+# The version is written once, in project(); Version.h carries it to the code and the resources,
+# and version.nsh to the setup, with the main window's caption.
+set(QUILLMERE_CAPTION "Quillmere ${PROJECT_VERSION}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/Version.h.in ${PROJECT_BINARY_DIR}/generated/Version.h @ONLY)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
 

@@ -1,7 +1,8 @@
 ; The Quillmere setup: installs the program folder for the current user, without administrator
 ; rights, and writes an uninstaller that takes it away again.
 ;   makensis -WX -DSTAGE=STAGE_FOLDER -DOUTFILE=SETUP.exe [-DSIGNER=SIGN_PROGRAM] Quillmere.nsi
-; STAGE_FOLDER holds the folder Quillmere/ with what is installed, quillmere.ico and version.nsh;
+; STAGE_FOLDER holds the folder Quillmere/ with what is installed, quillmere.ico, version.nsh,
+; names.nsh (the names that the programs and the setup share) and books.nsh (the plan books);
 ; SIGN_PROGRAM, given the path of the uninstaller, signs it in place.
 Unicode true
 Target amd64-unicode
@@ -13,11 +14,9 @@ SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include Sections.nsh
 !include "${STAGE}/version.nsh"
+!include "${STAGE}/names.nsh"
 
-!define CAPTION "Quillmere ${VERSION}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillmere"
-!define SCHEDULER_CLASS "QUILLWAKE"
-!define SCHEDULER_TITLE "Quillwake"
 ; Exit code of a silent setup that found the reader open and changed nothing.
 !define READER_OPEN_EXIT_CODE 2
 
@@ -45,7 +44,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !define MUI_ICON "${STAGE}/quillmere.ico"
 !define MUI_UNICON "${STAGE}/quillmere.ico"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Quillview.exe"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\${READER_FILE_NAME}"
 !define MUI_FINISHPAGE_RUN_TEXT "Show today's verse now"
 
 !insertmacro MUI_PAGE_COMPONENTS
@@ -61,11 +60,11 @@ VIAddVersionKey ProductVersion "${VERSION}"
 ; changes nothing, and a user is asked to close the reader.
 !macro WaitForReaderClosed
     ${Do}
-        ${IfNot} ${FileExists} "$INSTDIR\Quillview.exe"
+        ${IfNot} ${FileExists} "$INSTDIR\${READER_FILE_NAME}"
             ${Break}
         ${EndIf}
         ClearErrors
-        FileOpen $0 "$INSTDIR\Quillview.exe" a
+        FileOpen $0 "$INSTDIR\${READER_FILE_NAME}" a
         ${IfNot} ${Errors}
             FileClose $0
             ${Break}
@@ -82,11 +81,11 @@ VIAddVersionKey ProductVersion "${VERSION}"
 ; Asks a waiting scheduler to end, and waits up to five seconds until it has, so that its program
 ; file is free.
 !macro StopScheduler
-    ${If} ${FileExists} "$INSTDIR\Quillwake.exe"
-        ExecWait '"$INSTDIR\Quillwake.exe" QUIT'
+    ${If} ${FileExists} "$INSTDIR\${SCHEDULER_FILE_NAME}"
+        ExecWait '"$INSTDIR\${SCHEDULER_FILE_NAME}" QUIT'
     ${EndIf}
     ${For} $1 1 50
-        FindWindow $0 "${SCHEDULER_CLASS}" "${SCHEDULER_TITLE}"
+        FindWindow $0 "${SCHEDULER_WINDOW_CLASS}" "${SCHEDULER_WINDOW_TITLE}"
         ${If} $0 == 0
             ${Break}
         ${EndIf}
@@ -99,15 +98,15 @@ Section "Quillmere" Program
     !insertmacro WaitForReaderClosed
     SetOutPath "$INSTDIR"
     !insertmacro StopScheduler
-    File "${STAGE}/Quillmere/Quillview.exe"
-    File "${STAGE}/Quillmere/Quillwake.exe"
+    File "${STAGE}/Quillmere/${READER_FILE_NAME}"
+    File "${STAGE}/Quillmere/${SCHEDULER_FILE_NAME}"
     File "${STAGE}/Quillmere/quillbook.exe"
     File "${STAGE}/Quillmere/quillmere.pdb"
     File "${STAGE}/Quillmere/quill.wav"
     File "${STAGE}/Quillmere/README.txt"
     File "${STAGE}/Quillmere/LICENSE"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
-    CreateShortcut "$SMPROGRAMS\Quillmere.lnk" "$INSTDIR\Quillview.exe"
+    CreateShortcut "$SMPROGRAMS\Quillmere.lnk" "$INSTDIR\${READER_FILE_NAME}"
 SectionEnd
 
 !include /CHARSET=UTF8 "${STAGE}/books.nsh"
@@ -122,7 +121,7 @@ Section "-Register"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Quillmere"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "URLInfoAbout" "${PRODUCT_URL}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quillview.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${READER_FILE_NAME},0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
     WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
@@ -133,8 +132,8 @@ Section "-Register"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
 
     ; A daily start that was armed before the upgrade stays armed.
-    ${If} ${FileExists} "$INSTDIR\sched.dat"
-        Exec '"$INSTDIR\Quillwake.exe"'
+    ${If} ${FileExists} "$INSTDIR\${SCHEDULE_FILE_NAME}"
+        Exec '"$INSTDIR\${SCHEDULER_FILE_NAME}"'
     ${EndIf}
 SectionEnd
 
@@ -142,11 +141,11 @@ Section "Uninstall"
     !insertmacro WaitForReaderClosed
     !insertmacro StopScheduler
     SetShellVarContext all
-    Delete "$SMSTARTUP\Quillwake.lnk"
+    Delete "$SMSTARTUP\${SCHEDULER_LINK_NAME}"
     SetShellVarContext current
-    Delete "$SMSTARTUP\Quillwake.lnk"
-    Delete "$INSTDIR\Quillview.exe"
-    Delete "$INSTDIR\Quillwake.exe"
+    Delete "$SMSTARTUP\${SCHEDULER_LINK_NAME}"
+    Delete "$INSTDIR\${READER_FILE_NAME}"
+    Delete "$INSTDIR\${SCHEDULER_FILE_NAME}"
     Delete "$INSTDIR\quillbook.exe"
     Delete "$INSTDIR\quillmere.pdb"
     !insertmacro DeletePlanBooks
@@ -155,8 +154,8 @@ Section "Uninstall"
     Delete "$INSTDIR\LICENSE"
     Delete "$INSTDIR\settings.dat"
     Delete "$INSTDIR\settings.dat.new"
-    Delete "$INSTDIR\sched.dat"
-    Delete "$INSTDIR\sched.dat.new"
+    Delete "$INSTDIR\${SCHEDULE_FILE_NAME}"
+    Delete "$INSTDIR\${SCHEDULE_FILE_NAME}.new"
     Delete "$INSTDIR\Uninstall.exe"
     ; Only an empty folder goes: books that the user added stay.
     RMDir "$INSTDIR"

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr UINT_PTR schedulerTimer = 1188;
+// The command that closes the window; the window has no menu, so nothing sends it but another program.
 constexpr WORD closeCommand = 105;
 
 // Set once at start-up; the process owns them until it ends.

@@ -21,4 +21,3 @@ struct ScheduleDecision {
 
 // What to do at time now for the stored time: start the reader once now is strictly later.
 ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now);
-

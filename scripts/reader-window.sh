@@ -6,27 +6,28 @@ caption=$(sed -n 's/^#define QUILLMERE_CAPTION "\(.*\)"$/\1/p' build/windows/gen
 poke=build/windows/bin/quillpoke.exe
 run() { tests/wine/run "$state" "$@"; }
 
-# Waits up to about half a minute for the reader's window, confirming the messages that a first
-# start shows before it (the welcome, a book that cannot be opened).
+# Waits up to half a minute for the reader's window, confirming the messages that a first start
+# shows before it (the welcome, a book that cannot be opened).
 wait_for_reader() {
-    for _ in $(seq 100); do
-        if run "$poke" shown "$caption"; then
-            sleep 1 # let it finish painting
-            return 0
-        fi
-        run "$poke" shown Quillview && run "$poke" press Quillview 1
-        sleep 0.2
-    done
+    run "$poke" wait "$caption" Quillview && return 0
     echo "the reader's window did not show" >&2
     return 1
 }
 
-# Saves a screenshot of the reader's window as FILE.
+# Saves a screenshot of the reader's window as FILE once it has finished moving and painting:
+# once two screenshots in a row, and the window's place on them, are the same.
 shoot_reader() {
-    local screen x y width height
-    screen=$(mktemp --suffix=.png)
-    read -r x y width height < <(run "$poke" rect "$caption" | tr -d '\r')
-    DISPLAY=:$(cat "$state/display") import -window root "$screen"
-    convert "$screen" -crop "${width}x${height}+${x}+${y}" +repage "$1"
-    rm -f "$screen"
+    local work place previous=
+    work=$(mktemp -d)
+    for _ in $(seq 50); do
+        place=$(run "$poke" rect "$caption" | tr -d '\r')
+        read -r x y width height <<<"$place"
+        DISPLAY=:$(cat "$state/display") import -window root "$work/screen.png"
+        convert "$work/screen.png" -crop "${width}x${height}+${x}+${y}" +repage "$work/shot.png"
+        [[ $place == "$previous" ]] && cmp -s "$work/shot.png" "$work/before.png" && break
+        previous=$place
+        mv "$work/shot.png" "$work/before.png"
+    done
+    cp "$work/shot.png" "$1"
+    rm -rf "$work"
 }

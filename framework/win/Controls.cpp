@@ -1,13 +1,13 @@
 #include "framework/win/Controls.h"
 
-bool CDateTimeCtrl::GetTime(CTime& time) const {
+BOOL CDateTimeCtrl::GetTime(CTime& time) const {
     SYSTEMTIME local{};
-    if (SendMessage(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&local)) != GDT_VALID) return false;
+    if (SendMessage(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&local)) != GDT_VALID) return FALSE;
     time = CTime(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond);
-    return true;
+    return TRUE;
 }
 
-bool CDateTimeCtrl::SetTime(const CTime& time) {
+BOOL CDateTimeCtrl::SetTime(const CTime& time) {
     SYSTEMTIME local{};
     local.wYear = static_cast<WORD>(time.GetYear());
     local.wMonth = static_cast<WORD>(time.GetMonth());

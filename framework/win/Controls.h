@@ -12,7 +12,7 @@ public:
 
 class CDateTimeCtrl : public CWnd {
 public:
-    // The picker's date and time as a local time; false when it holds none.
-    bool GetTime(CTime& time) const;
-    bool SetTime(const CTime& time);
+    // The picker's date and time as a local time; FALSE when it holds none.
+    BOOL GetTime(CTime& time) const;
+    BOOL SetTime(const CTime& time);
 };

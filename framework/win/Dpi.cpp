@@ -5,7 +5,8 @@ namespace {
 // Both functions are newer than the Windows the programs start on, so they are looked up.
 template <class Function>
 Function* User32Function(const char* name) {
-    return reinterpret_cast<Function*>(reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name)));
+    return reinterpret_cast<Function*>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), name)));
 }
 
 } // namespace

@@ -24,7 +24,8 @@ void StopScheduler(const std::string& programDirectory, AutorunPlatform& platfor
 
 void ArmScheduler(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform) {
     std::string schedule;
-    if (JoinProgramPath(programDirectory, scheduleFileName, schedule) && WriteScheduleFile(schedule.c_str(), nextStartTime))
+    if (JoinProgramPath(programDirectory, scheduleFileName, schedule) &&
+        WriteScheduleFile(schedule.c_str(), nextStartTime))
         StartScheduler(programDirectory, nullptr, platform);
 }
 

@@ -30,8 +30,9 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     m_settingsFileName = fileName;
     m_settingsPath = programDirectory + fileName;
     Settings settings;
-    const bool found = LoadSettingsFromFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName),
-                                              CTime::GetCurrentTime(), SystemFontDescription(), settings);
+    const bool found =
+        LoadSettingsFromFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName),
+                               CTime::GetCurrentTime(), SystemFontDescription(), settings);
     m_autorun = settings.autorun;
     m_chime = settings.chime;
     m_autorunTime = settings.autorunTime;

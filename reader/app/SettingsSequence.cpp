@@ -16,8 +16,8 @@ bool LoadSettingsFromFolder(const std::string& programDirectory, const std::stri
 bool SaveSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                           AutorunPlatform& platform, Settings& settings) {
     settings.autorunTime = NextStartTime(now, settings.autorunTime);
-    const std::string bytes =
-        SettingsBytes(settings.autorun, settings.autorunTime.GetTime(), settings.chime, settings.font, settings.bookPath);
+    const std::string bytes = SettingsBytes(settings.autorun, settings.autorunTime.GetTime(), settings.chime,
+                                            settings.font, settings.bookPath);
     std::string path;
     if (!JoinProgramPath(programDirectory, fileName, path) || !WriteSettingsFile(path.c_str(), bytes)) return false;
     autorun::ApplyAutorun(settings.autorun, programDirectory, settings.autorunTime.GetTime(), platform);

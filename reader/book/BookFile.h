@@ -14,6 +14,7 @@ public:
 
     // Makes path the current book, even when it cannot be opened; true when it can.
     bool OpenBook(const CString& path);
+    // Does nothing: no file stays open between requests. Kept, since the exit sequence calls it.
     void CloseBook();
     // The text of record index up to its first NUL, LF widened to CR LF; empty when the file
     // cannot be opened, index is out of range or the record has no data.
@@ -33,6 +34,8 @@ private:
     // Reads size bytes at offset into bytes, those beyond the end of the file as 0.
     void ReadBytesAt(std::uint64_t offset, unsigned char* bytes, unsigned size);
 
+    // The record count of the book as it was opened; nothing reads it, for every request reads the
+    // file anew. Kept as the book's state of record.
     std::int32_t m_recordCount = 0;
     CString m_path;
 };

@@ -1,7 +1,5 @@
 // The daily cycle between the real reader and the real scheduler under Wine.
 #include "contract/ProgramNames.h"
-#include "reader/book/BookFile.h"
-#include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
@@ -164,14 +162,10 @@ TEST_F(AutorunTest, TheRoadOfOneDay) {
     ASSERT_TRUE(window) << "the scheduler did not start the reader";
     EXPECT_GE(std::time(nullptr), at);
     EXPECT_FALSE(SchedulerWaiting());
-    SYSTEMTIME today;
-    ::GetLocalTime(&today);
-    BookFile book;
-    book.OpenBook(folder.Path("quillmere.pdb").c_str());
-    EXPECT_EQ(ItemText(window, IDC_VERSE), std::string(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear)));
+    EXPECT_EQ(ItemText(window, IDC_VERSE), TodaysVerse(folder.Path("quillmere.pdb")));
 
     Press(window, IDOK);
-    WaitUntil([&] { return !::IsWindow(window); });
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); })) << "the reader's window did not close";
     EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "the scheduler is not armed for the next day";
     const std::int64_t next = folder.ScheduledTime();
     EXPECT_GE(next, at + 82800);

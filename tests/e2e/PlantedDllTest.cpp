@@ -66,5 +66,5 @@ TEST_F(PlantedDllTest, NoneIsLoadedThroughAReadersSessionAndASchedulersWait) {
     ASSERT_TRUE(window) << "the scheduler did not start the reader";
     EXPECT_TRUE(WaitUntil([] { return !SchedulerWaiting(); }));
     Press(window, IDCANCEL);
-    WaitUntil([&] { return !::IsWindow(window); });
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); })) << "the reader's window did not close";
 }

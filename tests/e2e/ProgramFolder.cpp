@@ -29,7 +29,8 @@ void ProgramFolder::Copy(const std::string& source, const std::string& name) con
 
 void ProgramFolder::WriteSettings(bool autorun, std::int64_t nextStartTime, const FontDescription& font,
                                   const std::string& book) const {
-    Write("settings.dat", SettingsBytes(autorun, nextStartTime, false, font, book.empty() ? Path("quillmere.pdb") : book));
+    Write("settings.dat",
+          SettingsBytes(autorun, nextStartTime, false, font, book.empty() ? Path("quillmere.pdb") : book));
 }
 
 std::int64_t ProgramFolder::ScheduledTime() const {

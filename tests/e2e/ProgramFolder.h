@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reader/app/SettingsFile.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <initializer_list>
 #include <string>

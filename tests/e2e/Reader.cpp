@@ -1,6 +1,8 @@
 #include "tests/e2e/Reader.h"
 
 #include "contract/ProgramNames.h"
+#include "reader/book/BookFile.h"
+#include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Windows.h"
 
@@ -33,3 +35,11 @@ int Reader::Leave(int button) {
 }
 
 bool Reader::Handled() const { return PostedMessagesHandled(::GetDlgItem(m_window, IDC_VERSE)); }
+
+std::string TodaysVerse(const std::string& bookPath) {
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    BookFile book;
+    book.OpenBook(bookPath.c_str());
+    return static_cast<const char*>(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear));
+}

@@ -38,5 +38,8 @@ private:
     HWND m_window = nullptr;
 };
 
+// The text that the reader shows today for the book at bookPath.
+std::string TodaysVerse(const std::string& bookPath);
+
 // The first-use message of the reader.
 constexpr char welcomeText[] = "Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!";

@@ -1,9 +1,12 @@
 // Works a window of another program from the command line, for scripts:
 //   quillpoke press CAPTION ID    clicks the button ID of the window titled CAPTION
+// ID is a number or a name: IDOK, IDCANCEL or one of the reader's resource.h.
 //   quillpoke rect CAPTION        prints the window's screen rectangle as X Y WIDTH HEIGHT
 //   quillpoke text CAPTION ID     prints the text of the window's control ID
-//   quillpoke wait CAPTION        waits up to ten seconds for the window to show
+//   quillpoke wait CAPTION [MESSAGE]  waits up to half a minute for the window to show,
+//                                 confirming meanwhile every message box titled MESSAGE
 //   quillpoke shown CAPTION       succeeds only if the window shows now
+#include "reader/res/resource.h"
 #include "tests/e2e/Waits.h"
 
 #include <windows.h>
@@ -14,18 +17,49 @@
 #include <fcntl.h>
 #include <io.h>
 
+namespace {
+
+// The control ids that scripts name, as their headers write them.
+int ControlId(const char* text) {
+#define QUILLPOKE_ID(name)                                                                                             \
+    { #name, name }
+    static const struct {
+        const char* name;
+        int id;
+    } ids[] = {QUILLPOKE_ID(IDOK),
+               QUILLPOKE_ID(IDCANCEL),
+               QUILLPOKE_ID(IDC_CALENDAR),
+               QUILLPOKE_ID(IDC_VERSE),
+               QUILLPOKE_ID(IDC_SETTINGS),
+               QUILLPOKE_ID(IDC_ABOUT),
+               QUILLPOKE_ID(IDC_SELECT_BOOK),
+               QUILLPOKE_ID(IDC_BOOK_TITLE),
+               QUILLPOKE_ID(IDC_BOOK_PATH)};
+#undef QUILLPOKE_ID
+    for (const auto& known : ids)
+        if (std::strcmp(known.name, text) == 0) return known.id;
+    return std::atoi(text);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fputs(
-            "usage: quillpoke press CAPTION ID | rect CAPTION | text CAPTION ID | wait CAPTION | shown CAPTION\n",
-            stderr);
+        std::fputs("usage: quillpoke press CAPTION ID | rect CAPTION | text CAPTION ID | wait CAPTION [MESSAGE] | "
+                   "shown CAPTION\n",
+                   stderr);
         return 2;
     }
     HWND window = nullptr;
-    const auto shown = [&] { return (window = ::FindWindowA(nullptr, argv[2])) && ::IsWindowVisible(window); };
-    if (!(std::strcmp(argv[1], "shown") == 0 ? shown() : WaitUntil(shown))) return 1;
+    const char* message = std::strcmp(argv[1], "wait") == 0 && argc == 4 ? argv[3] : nullptr;
+    const auto shown = [&] {
+        if (HWND box = message ? ::FindWindowA(nullptr, message) : nullptr)
+            ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return (window = ::FindWindowA(nullptr, argv[2])) && ::IsWindowVisible(window);
+    };
+    if (!(std::strcmp(argv[1], "shown") == 0 ? shown() : WaitUntil(shown, 30000))) return 1;
     if (std::strcmp(argv[1], "press") == 0 && argc == 4) {
-        const int id = std::atoi(argv[3]);
+        const int id = ControlId(argv[3]);
         ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                        reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
     } else if (std::strcmp(argv[1], "rect") == 0) {
@@ -34,7 +68,7 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     } else if (std::strcmp(argv[1], "text") == 0 && argc == 4) {
         static char text[65536];
-        ::SendMessageA(::GetDlgItem(window, std::atoi(argv[3])), WM_GETTEXT, sizeof text,
+        ::SendMessageA(::GetDlgItem(window, ControlId(argv[3])), WM_GETTEXT, sizeof text,
                        reinterpret_cast<LPARAM>(text));
         _setmode(_fileno(stdout), _O_BINARY); // the text's own CR LF, not one made from each LF
         std::printf("%s\n", text);

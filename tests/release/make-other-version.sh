@@ -22,5 +22,5 @@ VERSION=$version OTHER=$other perl -0777 -pi -e '
     $count += s/\Q$wideFrom\E/$wideTo/g;
     die "no caption in $ARGV\n" unless $count;
 ' "$work/Quillmere/Quillview.exe"
-sed -i "s/\"${version//./\\.}/\"$other/" "$work/version.nsh"
+sed -i "s/\"${version//./\\.}/\"$other/; s/Quillmere ${version//./\\.}\"/Quillmere $other\"/" "$work/version.nsh"
 QUILLMERE_SIGN_CERT= QUILLMERE_SIGN_KEY= "$here/../../installer/make-release" "$work" "$out" >/dev/null

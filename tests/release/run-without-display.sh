@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/tests/tool/check.sh"
 
 status=0
-output=$(env -u DISPLAY timeout 60 "$root/scripts/run" 2>&1) || status=$?
+output=$(env -u DISPLAY timeout 60 "$root/scripts/run" --built 2>&1) || status=$?
 [[ $status == 0 ]] || fail "scripts/run ended with $status: $output"
 shot=$(sed -n "s/^run: the reader's window: //p" <<<"$output")
 [[ -s $shot ]] || fail "no screenshot named: $output"

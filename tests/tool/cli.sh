@@ -15,6 +15,7 @@ expect_status 2 "$quillbook" show "$book" 2023-02-29
 expect_status 2 "$quillbook" show "$book" 23-01-01
 expect_status 2 "$quillbook" record "$book" 1x
 expect_status 2 "$quillbook" record "$book" 99999999999
+expect_status 2 "$quillbook" build "$work/source.txt" "$work/out.pdb" extra
 "$quillbook" show "$book" 2026-02-30 2>"$work/error" >/dev/null || true
 grep -qx 'quillbook: 2026-02-30 is not a valid date (write dates as YYYY-MM-DD, for example 2026-03-14)' "$work/error" ||
     fail "a wrong date is reported as: $(head -n 1 "$work/error")"
@@ -64,6 +65,8 @@ grep -q 'warning: .* 3 verses' "$work/warning" || fail "no warning for a book of
 expect_status 1 "$quillbook" info "$work/three.pdb"
 "$quillbook" record "$work/three.pdb" 3 >"$work/out"
 [[ $(cat "$work/out") == three ]] || fail "the third verse reads '$(cat "$work/out")'"
+"$quillbook" build "$work/three.txt" "$work/no/such/folder/three.pdb" 2>"$work/error" && fail "a build into a missing folder succeeded"
+grep -q "cannot write $work/no/such/folder/three.pdb" "$work/error" || fail "a build into a missing folder says: $(cat "$work/error")"
 printf 'Price $1\n%%%%\none\n' >"$work/dollar.txt"
 expect_status 1 "$quillbook" build "$work/dollar.txt" "$work/dollar.pdb"
 # a plan from a list of references: its format in the usage, and its errors write nothing

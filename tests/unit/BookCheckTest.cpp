@@ -1,7 +1,7 @@
 #include "tools/quillbook/BookCheck.h"
 
 #include "tests/unit/PalmBytes.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +52,18 @@ TEST(BookCheck, FindsEachKindOfFault) {
     EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 7, data + 4}, body)), "record 2: data offset"));
     EXPECT_TRUE(Mentions(Check(RawBook(3, {data, data + 4, data + 99}, body)), "beyond the end"));
     EXPECT_TRUE(Mentions(Check(RawBook(9, {data}, body)), "the record list"));
+}
+
+TEST(BookCheck, AnOffsetPastTheEndIsReportedOnceAndForThatAlone) {
+    std::vector<std::string> records = SoundRecords();
+    std::string bytes = WritePalmDatabase("T", records, 0);
+    const std::size_t lastEntry = RecordListEnd(records.size() - 1);
+    const std::uint32_t past = static_cast<std::uint32_t>(bytes.size()) + 10;
+    for (int i = 0; i < 4; ++i)
+        bytes[lastEntry + i] = static_cast<char>(past >> (24 - 8 * i) & 0xFF);
+    const BookReport report = Check(bytes);
+    ASSERT_EQ(report.problems.size(), 1u) << report.problems.front();
+    EXPECT_NE(report.problems[0].find("beyond the end"), std::string::npos) << report.problems[0];
 }
 
 TEST(BookCheck, AFileThatCannotBeOpenedIsAProblem) {

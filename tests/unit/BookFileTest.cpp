@@ -1,7 +1,7 @@
 #include "reader/book/BookFile.h"
 
 #include "tests/unit/PalmBytes.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +64,19 @@ TEST_F(BookFileTest, IndexesOutsideTheRecordListReadEmpty) {
     Open(Book({std::string("T$D\0", 4), std::string("v\0", 2)}));
     for (std::int32_t index : {-1, 2, 3, 65535, INT32_MIN, INT32_MAX})
         EXPECT_EQ(Record(index), "") << index;
+}
+
+// Record -1's entry would be the header's last eight bytes, before the record count; made to hold
+// the offset of a record's text, they are still no record.
+TEST_F(BookFileTest, ANegativeIndexReadsEmptyWhereTheHeaderHoldsAPlausibleOffset) {
+    std::string bytes = RawBook(2, {94, 98}, std::string("one\0two\0", 8));
+    bytes[73] = 94; // record -1's offset: record 0's text
+    bytes[65] = 98; // record -2's: record 1's
+    Open(bytes);
+    EXPECT_EQ(Record(0), "one");
+    EXPECT_EQ(Record(1), "two");
+    EXPECT_EQ(Record(-1), "");
+    EXPECT_EQ(Record(-2), "");
 }
 
 TEST_F(BookFileTest, TheLastRecordRunsToTheEndOfTheFile) {

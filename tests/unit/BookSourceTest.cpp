@@ -1,7 +1,7 @@
 #include "tools/quillbook/BookSource.h"
 
 #include "reader/book/BookFile.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,13 @@ TEST(BookSource, ReadsTitleDescriptionAndOneVerseABlock) {
     ASSERT_EQ(book.verses.size(), 2u);
     EXPECT_EQ(book.verses[0], "day 1\n\nstill day 1");
     EXPECT_EQ(book.verses[1], "day 2");
+}
+
+TEST(BookSource, EveryEmptyLineAtTheEndOfAVerseIsDropped) {
+    BookSource book;
+    std::string error;
+    ASSERT_TRUE(ParseBookSource("T\n%%\nday 1\n\n\n\r\n\n%%\nday 2\n\n\n", book, error));
+    EXPECT_EQ(book.verses, (std::vector<std::string>{"day 1", "day 2"}));
 }
 
 TEST(BookSource, AnEmptyBlockIsAnEmptyVerse) {

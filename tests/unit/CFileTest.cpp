@@ -1,7 +1,7 @@
 #include "framework/core/CFile.h"
 
 #include "tests/unit/FileSizeLimit.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

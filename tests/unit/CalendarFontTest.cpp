@@ -19,12 +19,12 @@ TEST(CalendarFont, StepsOnePixelSmallerUntilTheCalendarFitsAndNoFurther) {
         std::vector<int> asked;
     };
     const Case cases[] = {
-        {-11, -9, -10, -10, {-10}},       // one step is enough
-        {-11, -9, -9, -9, {-10, -9}},     // the smallest readable fits
-        {-11, -9, -8, -9, {-10, -9}},     // nothing readable fits: the smallest
-        {-16, -14, -15, -15, {-15}},      // 144 DPI
-        {-9, -9, -8, -9, {}},             // the dialog font is already the smallest
-        {-8, -9, -7, -8, {}},             // and smaller than it
+        {-11, -9, -10, -10, {-10}},   // one step is enough
+        {-11, -9, -9, -9, {-10, -9}}, // the smallest readable fits
+        {-11, -9, -8, -9, {-10, -9}}, // nothing readable fits: the smallest
+        {-16, -14, -15, -15, {-15}},  // 144 DPI
+        {-9, -9, -8, -9, {}},         // the dialog font is already the smallest
+        {-8, -9, -7, -8, {}},         // and smaller than it
     };
     for (const Case& c : cases) {
         std::vector<int> asked;
@@ -52,5 +52,6 @@ TEST(DpiScaling, ScalesToTheNearestPixelBothWaysAndLeavesBadDpisAlone) {
 
 TEST(DpiScaling, ThereAndBackIsTheSameForEveryFontHeight) {
     for (int height = -72; height <= 72; ++height)
-        for (int dpi : {120, 144, 168, 192, 288}) ASSERT_EQ(ScaledToDpi(ScaledToDpi(height, 96, dpi), dpi, 96), height);
+        for (int dpi : {120, 144, 168, 192, 288})
+            ASSERT_EQ(ScaledToDpi(ScaledToDpi(height, 96, dpi), dpi, 96), height);
 }

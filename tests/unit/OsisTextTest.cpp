@@ -39,7 +39,8 @@ TEST(OsisText, ReadsTheWordsOfAVerseAndNothingElse) {
         {"<milestone type=\"x-usfm-toc1\" n=\"Genesis\"/><chapter n=\"1\" sID=\"Gen.1\"/>Text", "Text"},
         {"<div type=\"x-milestone\" subType=\"x-preverse\" sID=\"pv1\"/>Now", "Now"},
         // entities, and white space
-        {"salt &amp; light &lt;&gt; &quot;q&quot; &apos;a&apos; &#233;t&#xE9;", "salt & light <> \"q\" 'a' \xC3\xA9t\xC3\xA9"},
+        {"salt &amp; light &lt;&gt; &quot;q&quot; &apos;a&apos; &#233;t&#xE9;",
+         "salt & light <> \"q\" 'a' \xC3\xA9t\xC3\xA9"},
         {"AT&T &bogus; &", "AT&T &bogus; &"},
         {"  several\t\r\n blanks   here  ", "several blanks here"},
         {"<q marker=\"\">quoted</q>, said he", "quoted, said he"},
@@ -53,8 +54,9 @@ TEST(OsisText, ReadsTheWordsOfAVerseAndNothingElse) {
 
 TEST(OsisText, NothingAfterTheEndOfTheBookIsVerseText) {
     bool bookEnds = false;
-    EXPECT_EQ(PlainVerseText("the grace. <div eID=\"gen1\" type=\"book\"/> <div type=\"glossary\"/>Abba: Father", bookEnds),
-              "the grace.");
+    EXPECT_EQ(
+        PlainVerseText("the grace. <div eID=\"gen1\" type=\"book\"/> <div type=\"glossary\"/>Abba: Father", bookEnds),
+        "the grace.");
     EXPECT_TRUE(bookEnds);
     EXPECT_EQ(PlainVerseText("<div sID=\"gen1\" type=\"book\"/>Begins", bookEnds), "Begins");
     EXPECT_FALSE(bookEnds) << "the start of a book ends nothing";
@@ -62,8 +64,9 @@ TEST(OsisText, NothingAfterTheEndOfTheBookIsVerseText) {
 
 // Whatever the markup, the text has no tag, no double blank and no blank at either end.
 TEST(OsisText, NoMarkupEverLeavesATagOrAStrayBlank) {
-    const std::string pieces[] = {"<w>", "</w>", "<note>", "</note>", " ", "word", ",", "<l/>", "&amp;", "<title>",
-                                  "</title>", "\n", "\xE2\x80\x9D", "<div eID=\"a\" type=\"x-p\"/>"};
+    const std::string pieces[] = {
+        "<w>",  "</w>",  "<note>",  "</note>",  " ",  "word",         ",",
+        "<l/>", "&amp;", "<title>", "</title>", "\n", "\xE2\x80\x9D", "<div eID=\"a\" type=\"x-p\"/>"};
     unsigned seed = 7;
     for (int round = 0; round < 3000; ++round) {
         std::string markup;

@@ -1,5 +1,5 @@
 #include "reader/book/BookFile.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/PlanBook.h"
 #include "tools/quillbook/SwordImport.h"
@@ -40,7 +40,8 @@ PlanOptions Options(Plan plan, Language language = Language::english, const std:
 std::string Proverbs(const std::string& firstOfChapter3 = "Trust") {
     std::vector<std::string> entries;
     for (int chapter = 1; chapter <= 31; ++chapter) {
-        entries.push_back("Proverbs " + std::to_string(chapter) + ":0=<chapter n=\"" + std::to_string(chapter) + "\"/>");
+        entries.push_back("Proverbs " + std::to_string(chapter) + ":0=<chapter n=\"" + std::to_string(chapter) +
+                          "\"/>");
         entries.push_back("Proverbs " + std::to_string(chapter) + ":1=" + (chapter == 3 ? firstOfChapter3 : "Wisdom."));
         entries.push_back("Proverbs " + std::to_string(chapter) + ":2=<w>Hear</w> \xE2\x80\x9Cthis\xE2\x80\x9D.");
     }
@@ -52,10 +53,10 @@ std::string Proverbs(const std::string& firstOfChapter3 = "Trust") {
 TEST(SwordImport, ReadsTheVersesAndLeavesOutHeadingsAndIntroductions) {
     std::vector<ModuleVerse> verses;
     std::string error;
-    ASSERT_TRUE(ReadSwordImport(ImportFile({"Genesis 0:0=<title>The First Book</title>", "Genesis 1:0=<chapter/>",
-                                            "Genesis 1:1=In the <w>beginning</w>", "Genesis 1:2=",
-                                            "Song of Solomon 2:10=Rise up"}),
-                                verses, error))
+    ASSERT_TRUE(ReadSwordImport(
+        ImportFile({"Genesis 0:0=<title>The First Book</title>", "Genesis 1:0=<chapter/>",
+                    "Genesis 1:1=In the <w>beginning</w>", "Genesis 1:2=", "Song of Solomon 2:10=Rise up"}),
+        verses, error))
         << error;
     ASSERT_EQ(verses.size(), 3u);
     EXPECT_EQ(verses[0].book, "Genesis");
@@ -108,15 +109,15 @@ TEST(PlanBook, ADayShowsItsReadingThenEachChapterNamedBeforeItsNumberedVerses) {
     verses[1].text = "And to every beast.";
     verses[2].text = "And God saw.";
     verses[3].text = "Thus the heavens.";
-    EXPECT_EQ(DayText(verses, {1, 2, 3}, Language::english),
-              "Genesis 1:30-2:1\n\nGenesis 1\n30 And to every beast.\n31 And God saw.\n\nGenesis 2\n1 Thus the heavens.");
+    EXPECT_EQ(
+        DayText(verses, {1, 2, 3}, Language::english),
+        "Genesis 1:30-2:1\n\nGenesis 1\n30 And to every beast.\n31 And God saw.\n\nGenesis 2\n1 Thus the heavens.");
     EXPECT_EQ(DayText(Verses({{psalmsBook, 117, 1}}), {0}, Language::spanish), "Salmo 117\n\nSalmo 117\n1 text");
 }
 
 TEST(PlanBook, AProverbsBookInCodePage1252) {
     std::string bytes, error;
-    ASSERT_TRUE(MakePlanBook(Proverbs(), Options(Plan::proverbsMonthly, Language::spanish), 0, bytes, error))
-        << error;
+    ASSERT_TRUE(MakePlanBook(Proverbs(), Options(Plan::proverbsMonthly, Language::spanish), 0, bytes, error)) << error;
     TempFolder folder;
     BookFile book;
     ASSERT_TRUE(book.OpenBook(folder.Write("book.pdb", bytes).c_str()));
@@ -124,8 +125,11 @@ TEST(PlanBook, AProverbsBookInCodePage1252) {
     EXPECT_EQ(std::string(book.GetRecordText(366)), "") << "365 days";
     CString title, description;
     book.GetTitleAndDescription(title, description);
-    EXPECT_EQ(std::string(title), "Proverbios, un cap\xEDtulo al d\xED" "a") << "in code page 1252";
-    EXPECT_EQ(std::string(book.GetRecordText(32)), "Proverbios 1\r\n\r\nProverbios 1\r\n1 Wisdom.\r\n2 Hear \x93this\x94.");
+    EXPECT_EQ(std::string(title), "Proverbios, un cap\xEDtulo al d\xED"
+                                  "a")
+        << "in code page 1252";
+    EXPECT_EQ(std::string(book.GetRecordText(32)),
+              "Proverbios 1\r\n\r\nProverbios 1\r\n1 Wisdom.\r\n2 Hear \x93this\x94.");
 }
 
 TEST(PlanBook, ErrorsSayWhatIsWrongAndMakeNoBook) {

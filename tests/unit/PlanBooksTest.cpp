@@ -2,7 +2,7 @@
 // SWORD modules they are made from.
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/BookCheck.h"
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/PlanBook.h"
@@ -196,7 +196,8 @@ TEST_P(PlanBooksTest, ProverbsMonthlyShowsTheChapterOfTheDayOfTheMonthInEveryYea
             for (int day = 1; day <= lengths[month - 1]; ++day) {
                 const std::string text = static_cast<const char*>(VerseTextForDate(book, day, month, year));
                 const int chapter = month == 2 && day == 29 ? 1 : day;
-                ASSERT_NE(text.find("\r\n\r\n" + proverbs + " " + std::to_string(chapter) + "\r\n1 "), std::string::npos)
+                ASSERT_NE(text.find("\r\n\r\n" + proverbs + " " + std::to_string(chapter) + "\r\n1 "),
+                          std::string::npos)
                     << year << "-" << month << "-" << day;
             }
         }
@@ -205,8 +206,9 @@ TEST_P(PlanBooksTest, ProverbsMonthlyShowsTheChapterOfTheDayOfTheMonthInEveryYea
 
 INSTANTIATE_TEST_SUITE_P(Shipped, PlanBooksTest, ::testing::ValuesIn(shippedBooks), [](const auto& test) {
     std::string name = test.param.file;
-    name.erase(std::remove_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
-               name.end());
+    name.erase(
+        std::remove_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }),
+        name.end());
     return name;
 });
 
@@ -248,11 +250,10 @@ TEST(VerseADayBooks, HoldTheListsVersesWithTheirModulesWordsOnTheSameDayInEachTr
         EXPECT_EQ(CheckBook(book, InPlans(shipped.file).c_str()).problems, std::vector<std::string>{}) << shipped.file;
         for (int day = 1; day <= 365; ++day) {
             const VerseReference& reference = references[day - 1];
-            std::string expected = Cp1252(ChapterName(reference.book, shipped.language)) + " " +
-                                   std::to_string(reference.chapter) + ":" + std::to_string(reference.firstVerse) +
-                                   (reference.lastVerse > reference.firstVerse ? "-" + std::to_string(reference.lastVerse)
-                                                                               : "") +
-                                   "\r\n";
+            std::string expected =
+                Cp1252(ChapterName(reference.book, shipped.language)) + " " + std::to_string(reference.chapter) + ":" +
+                std::to_string(reference.firstVerse) +
+                (reference.lastVerse > reference.firstVerse ? "-" + std::to_string(reference.lastVerse) : "") + "\r\n";
             for (int verse = reference.firstVerse; verse <= reference.lastVerse; ++verse) {
                 const std::string words = text[{reference.book, reference.chapter, verse}];
                 ASSERT_FALSE(words.empty()) << shipped.file << ", day " << day;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // A made-up book: chapters of given verse counts, each verse of length characters, every third
@@ -78,7 +77,8 @@ TEST(ReadingPlan, TheWholeBiblePlanEndsEachDayAtAChapterEndWithDaysOfLikeLength)
     const double average = static_cast<double>(total) / daysInYear;
     for (std::size_t d = 0; d < days.size(); ++d) {
         const double ratio = DayLength(verses, days[d]) / average;
-        const bool holdsTheLongChapter = verses[days[d].front()].chapter <= 601 && verses[days[d].back()].chapter >= 601;
+        const bool holdsTheLongChapter =
+            verses[days[d].front()].chapter <= 601 && verses[days[d].back()].chapter >= 601;
         if (!holdsTheLongChapter) {
             EXPECT_TRUE(ratio >= 0.6 && ratio <= 1.4) << "day " << d + 1 << ": " << ratio;
         }

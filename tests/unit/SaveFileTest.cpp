@@ -1,7 +1,7 @@
 #include "framework/core/SaveFile.h"
 
 #include "tests/unit/FileSizeLimit.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,9 +60,13 @@ const Obstacle obstacles[] = {
 #if defined(_WIN32)
     {"AReadOnlyOldFile", [](const std::string& path) { MakeReadOnly(path); }, ""},
     {"TheDiskRefusingTheWrite", nullptr, nullptr},
+    {"TheDiskRefusingTheFlush", nullptr, nullptr},
 #else
     {"AReadOnlyOldFile", nullptr, nullptr},
     {"TheDiskRefusingTheWrite", [](const std::string& path) { fs::create_symlink("/dev/full", path + ".new"); },
+     nullptr},
+    // Writes to /dev/null succeed, and fsync on it fails: the data reach the file but not the disk.
+    {"TheDiskRefusingTheFlush", [](const std::string& path) { fs::create_symlink("/dev/null", path + ".new"); },
      nullptr},
 #endif
 };

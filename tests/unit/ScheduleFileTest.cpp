@@ -1,6 +1,6 @@
 #include "contract/ScheduleFile.h"
 
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 #include "contract/ScheduleFile.h"
 #include "reader/app/AutorunSequence.h"
 #include "reader/app/SettingsSequence.h"
-#include "tests/unit/RecordingPlatform.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ using Calls = std::vector<std::string>;
 // A program folder of its own; its path in the programs' own form, with a trailing separator.
 class SettingsSequenceTest : public ::testing::Test {
 protected:
-    std::string Directory() const { return folder.Path("") ; }
+    std::string Directory() const { return folder.Path(""); }
     Settings Saved(bool autorun) const {
         Settings settings;
         settings.autorun = autorun;
@@ -42,8 +42,8 @@ TEST_F(SettingsSequenceTest, LoadingWithoutAFileTakesTheDefaultsAndLoadingAFileT
     EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 14, 8, 0, 0));
     EXPECT_EQ(settings.bookPath, Directory() + "quillmere.pdb");
 
-    folder.Write("settings.dat", SettingsBytes(false, CTime(2020, 1, 1, 21, 30, 15).GetTime(), false, FontDescription{},
-                                               "C:\\b.pdb"));
+    folder.Write("settings.dat",
+                 SettingsBytes(false, CTime(2020, 1, 1, 21, 30, 15).GetTime(), false, FontDescription{}, "C:\\b.pdb"));
     EXPECT_TRUE(LoadSettingsFromFolder(Directory(), "settings.dat", now, FontDescription{}, settings));
     EXPECT_FALSE(settings.autorun || settings.chime);
     EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 14, 21, 30, 15));
@@ -64,11 +64,12 @@ TEST_F(SettingsSequenceTest, SavingWithAutorunOnWritesBothFilesThenArmsTheSchedu
     ASSERT_TRUE(Save(settings));
     EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 15, 8, 0, 0)) << "09:00 is past 08:00: tomorrow";
     const std::string bytes = TempFolder::Read(folder.Path("settings.dat"));
-    EXPECT_EQ(bytes, SettingsBytes(true, settings.autorunTime.GetTime(), true, FontDescription{}, "C:\\Books\\psalms.pdb"));
+    EXPECT_EQ(bytes,
+              SettingsBytes(true, settings.autorunTime.GetTime(), true, FontDescription{}, "C:\\Books\\psalms.pdb"));
     EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), bytes.substr(4, 4));
-    EXPECT_EQ(platform.calls, (Calls{"start " + Directory() + "Quillwake.exe",
-                                     "shortcut C:\\ProgramData\\StartUp\\Quillwake.lnk -> " + Directory() +
-                                         "Quillwake.exe (Quillwaker)"}));
+    EXPECT_EQ(platform.calls,
+              (Calls{"start " + Directory() + "Quillwake.exe", "shortcut C:\\ProgramData\\StartUp\\Quillwake.lnk -> " +
+                                                                   Directory() + "Quillwake.exe (Quillwaker)"}));
 }
 
 TEST_F(SettingsSequenceTest, AShortcutTheAllUsersFolderRefusesGoesToTheUsersOwn) {
@@ -112,9 +113,9 @@ TEST_F(SettingsSequenceTest, SavingWithAutorunOffDeletesBothShortcutsAndTheSched
     platform.schedulerWaiting = true;
     Settings settings = Saved(false);
     ASSERT_TRUE(Save(settings));
-    EXPECT_EQ(platform.calls, (Calls{"delete C:\\ProgramData\\StartUp\\Quillwake.lnk",
-                                     "delete C:\\Users\\me\\StartUp\\Quillwake.lnk", "delete " + Directory() + "sched.dat",
-                                     "start " + Directory() + "Quillwake.exe [ QUIT]"}));
+    EXPECT_EQ(platform.calls,
+              (Calls{"delete C:\\ProgramData\\StartUp\\Quillwake.lnk", "delete C:\\Users\\me\\StartUp\\Quillwake.lnk",
+                     "delete " + Directory() + "sched.dat", "start " + Directory() + "Quillwake.exe [ QUIT]"}));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("sched.dat")));
     EXPECT_EQ(ParseSettings(TempFolder::Read(folder.Path("settings.dat"))).autorun, false);
 }

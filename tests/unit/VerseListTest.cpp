@@ -9,13 +9,38 @@ TEST(VerseList, BooksAreKnownByTheirImportNamesTheirEnglishNamesAndShortForms) {
         const char* name;
         int book;
     } cases[] = {
-        {"Genesis", 0},     {"gen", 0},          {"Gen.", 0},         {"Ps", 18},         {"Psalm", 18},
-        {"psalms", 18},     {"Song of Solomon", 21}, {"Song", 21},    {"I Samuel", 8},    {"II Kings", 11},
-        {"1 Cor", 45},      {"1Cor", 45},        {"I Corinthians", 45}, {"2 Corinthians", 46}, {"John", 42},
-        {"Jn", 42},         {"1 John", 61},      {"III John", 63},    {"3 Jn", 63},       {"Jude", 64},
-        {"Rev", 65},        {"Revelation of John", 65}, {"Revelation", 65}, {"Phil", 49}, {"Philem", 56},
-        {"matt", 39},       {"  Mark  ", 40},
-        {"3 Cor", -1},      {"Hezekiah", -1},    {"", -1},            {"1", -1},          {"4 John", -1},
+        {"Genesis", 0},
+        {"gen", 0},
+        {"Gen.", 0},
+        {"Ps", 18},
+        {"Psalm", 18},
+        {"psalms", 18},
+        {"Song of Solomon", 21},
+        {"Song", 21},
+        {"I Samuel", 8},
+        {"II Kings", 11},
+        {"1 Cor", 45},
+        {"1Cor", 45},
+        {"I Corinthians", 45},
+        {"2 Corinthians", 46},
+        {"John", 42},
+        {"Jn", 42},
+        {"1 John", 61},
+        {"III John", 63},
+        {"3 Jn", 63},
+        {"Jude", 64},
+        {"Rev", 65},
+        {"Revelation of John", 65},
+        {"Revelation", 65},
+        {"Phil", 49},
+        {"Philem", 56},
+        {"matt", 39},
+        {"  Mark  ", 40},
+        {"3 Cor", -1},
+        {"Hezekiah", -1},
+        {"", -1},
+        {"1", -1},
+        {"4 John", -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(BookByAnyName(c.name), c.book) << c.name;
@@ -32,9 +57,9 @@ TEST(VerseList, AReferenceIsABookAChapterAndAVerseOrARangeInIt) {
     ASSERT_TRUE(ParseVerseReference("  1 Cor 13:4 \r", reference));
     EXPECT_EQ(reference.firstVerse, 4);
     EXPECT_EQ(reference.lastVerse, 4);
-    for (const char* wrong : {"John 3", "John 3:", "John :16", "John 3:16-", "John 3:16-15", "John 3:0", "John 0:1",
-                              "John 3:16,17", "John 3:16-17-18", "John 3.16", "John 3:1000", "Johnny 3:16", "3:16",
-                              "John 3:16 a"})
+    for (const char* wrong :
+         {"John 3", "John 3:", "John :16", "John 3:16-", "John 3:16-15", "John 3:0", "John 0:1", "John 3:16,17",
+          "John 3:16-17-18", "John 3.16", "John 3:1000", "Johnny 3:16", "3:16", "John 3:16 a"})
         EXPECT_FALSE(ParseVerseReference(wrong, reference)) << wrong;
 }
 
@@ -62,7 +87,8 @@ namespace {
 std::string John3() {
     std::string text = "$$$[ Module Heading ]\n\n";
     for (int verse = 1; verse <= 20; ++verse)
-        text += "$$$John 3:" + std::to_string(verse) + "\n" + (verse == 5 ? "" : "Verse " + std::to_string(verse)) + "\n";
+        text +=
+            "$$$John 3:" + std::to_string(verse) + "\n" + (verse == 5 ? "" : "Verse " + std::to_string(verse)) + "\n";
     return text;
 }
 

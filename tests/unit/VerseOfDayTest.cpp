@@ -1,7 +1,7 @@
 #include "reader/book/VerseOfDay.h"
 
 #include "reader/book/BookFile.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>

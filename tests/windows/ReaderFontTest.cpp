@@ -3,8 +3,8 @@
 
 #include "framework/win/CWinApp.h"
 #include "reader/app/FontDescription.h"
-#include "tests/unit/RecordingPlatform.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tests/support/TempFolder.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>

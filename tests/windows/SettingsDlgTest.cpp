@@ -2,8 +2,8 @@
 #include "reader/app/SettingsDlg.h"
 
 #include "reader/app/FontDescription.h"
-#include "tests/unit/RecordingPlatform.h"
-#include "tests/unit/TempFolder.h"
+#include "tests/support/RecordingPlatform.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +53,8 @@ TEST_F(SettingsDlgTest, ShowsTheLoadedSettingsInItsControls) {
     font.lfHeight = -17;
     std::strcpy(font.lfFaceName, "Tahoma");
     const CTime stored(2020, 5, 17, 21, 30, 15);
-    folder.Write("settings.dat", SettingsBytes(false, stored.GetTime(), true, ToFontDescription(font),
-                                                           "C:\\Books\\psalms.pdb"));
+    folder.Write("settings.dat",
+                 SettingsBytes(false, stored.GetTime(), true, ToFontDescription(font), "C:\\Books\\psalms.pdb"));
 
     EXPECT_TRUE(panel.LoadSettings(directory, "settings.dat"));
     EXPECT_EQ(Text(IDC_BOOK_PATH), "C:\\Books\\psalms.pdb");
@@ -113,7 +113,8 @@ TEST_F(SettingsDlgTest, SavedSettingsLoadBackThroughTheControls) {
     const std::string bytes = TempFolder::Read(folder.Path("settings.dat"));
     EXPECT_EQ(bytes.size(), 76u + std::strlen("C:\\Other\\book.pdb"));
     EXPECT_GT(panel.m_autorunTime, CTime::GetCurrentTime() + -1);
-    EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), bytes.substr(4, 4)) << "the saved settings armed no scheduler";
+    EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), bytes.substr(4, 4))
+        << "the saved settings armed no scheduler";
     ASSERT_EQ(platform.calls.size(), 2u);
     EXPECT_EQ(platform.calls[0], "start " + std::string(directory) + "Quillwake.exe");
 

@@ -23,18 +23,21 @@ Palette Palette256() {
     Palette palette;
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b) palette.push_back({r / 5.0, g / 5.0, b / 5.0, 1});
-    for (int i = 0; i < 40; ++i) palette.push_back({i / 39.0, i / 39.0, i / 39.0, 1});
+            for (int b = 0; b < 6; ++b)
+                palette.push_back({r / 5.0, g / 5.0, b / 5.0, 1});
+    for (int i = 0; i < 40; ++i)
+        palette.push_back({i / 39.0, i / 39.0, i / 39.0, 1});
     return palette;
 }
 
 // The sixteen colours of the standard Windows palette.
 Palette Palette16() {
-    const int rgb[16][3] = {{0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-                            {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-                            {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    const int rgb[16][3] = {{0, 0, 0},     {128, 0, 0},     {0, 128, 0},     {128, 128, 0},  {0, 0, 128}, {128, 0, 128},
+                            {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},    {0, 255, 0}, {255, 255, 0},
+                            {0, 0, 255},   {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
     Palette palette;
-    for (const auto& c : rgb) palette.push_back({c[0] / 255.0, c[1] / 255.0, c[2] / 255.0, 1});
+    for (const auto& c : rgb)
+        palette.push_back({c[0] / 255.0, c[1] / 255.0, c[2] / 255.0, 1});
     return palette;
 }
 
@@ -67,8 +70,8 @@ Image Draw(int size, const Palette& palette, bool wake) {
             Colour sum{0, 0, 0, 0};
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
-                    const Colour c = Picture((column + (sx + 0.5) / samples) / size, (row + (sy + 0.5) / samples) / size,
-                                             wake);
+                    const Colour c =
+                        Picture((column + (sx + 0.5) / samples) / size, (row + (sy + 0.5) / samples) / size, wake);
                     sum = {sum.r + c.r * c.a, sum.g + c.g * c.a, sum.b + c.b * c.a, sum.a + c.a};
                 }
             }
@@ -92,7 +95,8 @@ Image Draw(int size, const Palette& palette, bool wake) {
 }
 
 void Put(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
+    for (int i = 0; i < bytes; ++i)
+        out += static_cast<char>(value >> (8 * i) & 0xFF);
 }
 
 int BitsPerPixel(const Palette& palette) { return palette.size() > 16 ? 8 : 4; }
@@ -134,7 +138,8 @@ std::string Dib(const Image& image, const Palette& palette, bool icon) {
     for (int row = image.size - 1; icon && row >= 0; --row) {
         std::string bytes(maskBytes, '\0');
         for (int column = 0; column < image.size; ++column)
-            if (image.transparent[row * image.size + column]) bytes[column / 8] |= static_cast<char>(0x80 >> (column % 8));
+            if (image.transparent[row * image.size + column])
+                bytes[column / 8] |= static_cast<char>(0x80 >> (column % 8));
         out += bytes;
     }
     return out;
@@ -187,11 +192,11 @@ int main(int argc, char** argv) {
     }
     const std::string folder = std::string(argv[1]) + "/";
     const Palette colours = Palette256(), vga = Palette16();
-    const bool saved =
-        Save(folder + "quillview.ico", Icon({{Draw(48, colours, false), colours}, {Draw(16, colours, false), colours}})) &&
-        Save(folder + "logo.bmp", Bitmap(Draw(32, colours, false), colours)) &&
-        Save(folder + "quillwake.ico", Icon({{Draw(48, colours, true), colours}})) &&
-        Save(folder + "quillwake-small.ico", Icon({{Draw(16, vga, true), vga}}));
+    const bool saved = Save(folder + "quillview.ico",
+                            Icon({{Draw(48, colours, false), colours}, {Draw(16, colours, false), colours}})) &&
+                       Save(folder + "logo.bmp", Bitmap(Draw(32, colours, false), colours)) &&
+                       Save(folder + "quillwake.ico", Icon({{Draw(48, colours, true), colours}})) &&
+                       Save(folder + "quillwake-small.ico", Icon({{Draw(16, vga, true), vga}}));
     if (!saved) std::fprintf(stderr, "artwork: cannot write into %s\n", argv[1]);
     return saved ? 0 : 1;
 }

@@ -86,26 +86,62 @@ struct ShortForms {
 };
 
 const ShortForms shortForms[] = {
-    {0, 0, {"gen", "ge", "gn"}},          {1, 0, {"ex", "exod", "exo"}},        {2, 0, {"lev", "le", "lv"}},
-    {3, 0, {"num", "nu", "nm"}},          {4, 0, {"deut", "deu", "dt"}},        {5, 0, {"josh", "jos"}},
-    {6, 0, {"judg", "jdg"}},              {7, 0, {"ruth", "rth", "ru"}},        {8, 2, {"sam", "sa", "samuel"}},
-    {10, 2, {"kgs", "ki", "kin", "kings"}}, {12, 2, {"chr", "chron", "ch", "chronicles"}},
-    {14, 0, {"ezra", "ezr"}},             {15, 0, {"neh", "ne"}},               {16, 0, {"esth", "est"}},
-    {17, 0, {"job", "jb"}},               {18, 0, {"ps", "psa", "psalm", "pss"}}, {19, 0, {"prov", "pro", "pr", "prv"}},
-    {20, 0, {"eccl", "ecc", "eccles", "qoh"}}, {21, 0, {"song", "song of songs", "sos", "cant"}},
-    {22, 0, {"isa", "is"}},               {23, 0, {"jer", "je"}},               {24, 0, {"lam", "la"}},
-    {25, 0, {"ezek", "eze", "ezk"}},      {26, 0, {"dan", "da", "dn"}},         {27, 0, {"hos", "ho"}},
-    {28, 0, {"joel", "jl"}},              {29, 0, {"amos", "am"}},              {30, 0, {"obad", "ob"}},
-    {31, 0, {"jonah", "jnh"}},            {32, 0, {"mic", "mc"}},               {33, 0, {"nah", "na"}},
-    {34, 0, {"hab", "hb"}},               {35, 0, {"zeph", "zep"}},             {36, 0, {"hag", "hg"}},
-    {37, 0, {"zech", "zec"}},             {38, 0, {"mal"}},                     {39, 0, {"matt", "mat", "mt"}},
-    {40, 0, {"mark", "mk", "mrk"}},       {41, 0, {"luke", "lk", "luk"}},       {42, 0, {"john", "jn", "jhn"}},
-    {43, 0, {"acts", "act", "ac"}},       {44, 0, {"rom", "ro", "rm"}},         {45, 2, {"cor", "co", "corinthians"}},
-    {47, 0, {"gal", "ga"}},               {48, 0, {"eph", "ephes"}},            {49, 0, {"phil", "php"}},
-    {50, 0, {"col"}},                     {51, 2, {"thess", "thes", "th", "thessalonians"}},
-    {53, 2, {"tim", "ti", "timothy"}},    {55, 0, {"titus", "tit"}},            {56, 0, {"philem", "phlm", "phm"}},
-    {57, 0, {"heb"}},                     {58, 0, {"jas", "jm"}},               {59, 2, {"pet", "pe", "pt", "peter"}},
-    {61, 3, {"john", "jn", "jhn", "jo"}}, {64, 0, {"jude", "jud"}},
+    {0, 0, {"gen", "ge", "gn"}},
+    {1, 0, {"ex", "exod", "exo"}},
+    {2, 0, {"lev", "le", "lv"}},
+    {3, 0, {"num", "nu", "nm"}},
+    {4, 0, {"deut", "deu", "dt"}},
+    {5, 0, {"josh", "jos"}},
+    {6, 0, {"judg", "jdg"}},
+    {7, 0, {"ruth", "rth", "ru"}},
+    {8, 2, {"sam", "sa", "samuel"}},
+    {10, 2, {"kgs", "ki", "kin", "kings"}},
+    {12, 2, {"chr", "chron", "ch", "chronicles"}},
+    {14, 0, {"ezra", "ezr"}},
+    {15, 0, {"neh", "ne"}},
+    {16, 0, {"esth", "est"}},
+    {17, 0, {"job", "jb"}},
+    {18, 0, {"ps", "psa", "psalm", "pss"}},
+    {19, 0, {"prov", "pro", "pr", "prv"}},
+    {20, 0, {"eccl", "ecc", "eccles", "qoh"}},
+    {21, 0, {"song", "song of songs", "sos", "cant"}},
+    {22, 0, {"isa", "is"}},
+    {23, 0, {"jer", "je"}},
+    {24, 0, {"lam", "la"}},
+    {25, 0, {"ezek", "eze", "ezk"}},
+    {26, 0, {"dan", "da", "dn"}},
+    {27, 0, {"hos", "ho"}},
+    {28, 0, {"joel", "jl"}},
+    {29, 0, {"amos", "am"}},
+    {30, 0, {"obad", "ob"}},
+    {31, 0, {"jonah", "jnh"}},
+    {32, 0, {"mic", "mc"}},
+    {33, 0, {"nah", "na"}},
+    {34, 0, {"hab", "hb"}},
+    {35, 0, {"zeph", "zep"}},
+    {36, 0, {"hag", "hg"}},
+    {37, 0, {"zech", "zec"}},
+    {38, 0, {"mal"}},
+    {39, 0, {"matt", "mat", "mt"}},
+    {40, 0, {"mark", "mk", "mrk"}},
+    {41, 0, {"luke", "lk", "luk"}},
+    {42, 0, {"john", "jn", "jhn"}},
+    {43, 0, {"acts", "act", "ac"}},
+    {44, 0, {"rom", "ro", "rm"}},
+    {45, 2, {"cor", "co", "corinthians"}},
+    {47, 0, {"gal", "ga"}},
+    {48, 0, {"eph", "ephes"}},
+    {49, 0, {"phil", "php"}},
+    {50, 0, {"col"}},
+    {51, 2, {"thess", "thes", "th", "thessalonians"}},
+    {53, 2, {"tim", "ti", "timothy"}},
+    {55, 0, {"titus", "tit"}},
+    {56, 0, {"philem", "phlm", "phm"}},
+    {57, 0, {"heb"}},
+    {58, 0, {"jas", "jm"}},
+    {59, 2, {"pet", "pe", "pt", "peter"}},
+    {61, 3, {"john", "jn", "jhn", "jo"}},
+    {64, 0, {"jude", "jud"}},
     {65, 0, {"rev", "re", "revelation", "revelations", "revelation of john"}},
 };
 
@@ -177,8 +213,11 @@ const char* ChapterName(int book, Language language) {
 }
 
 bool LanguageByName(const std::string& name, Language& language) {
-    if (name == "en" || name == "english") language = Language::english;
-    else if (name == "es" || name == "spanish") language = Language::spanish;
-    else return false;
+    if (name == "en" || name == "english")
+        language = Language::english;
+    else if (name == "es" || name == "spanish")
+        language = Language::spanish;
+    else
+        return false;
     return true;
 }

@@ -31,8 +31,8 @@ bool FromUtf8(const std::string& text, unsigned codePage, std::string& out, std:
     unwritable.clear();
     if (!KnownCodePage(codePage)) return false;
     if (Narrow(Wide(text, CP_UTF8, MB_ERR_INVALID_CHARS), codePage, out) &&
-        (text.empty() || ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                                               nullptr, 0) > 0))
+        (text.empty() || ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
+                                               static_cast<int>(text.size()), nullptr, 0) > 0))
         return true;
     // The first character that does not go over, looked for one at a time.
     for (std::size_t at = 0; at < text.size();) {
@@ -56,6 +56,7 @@ std::string ArgumentInUtf8(const char* argument) {
     const int length =
         ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(length, '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
+                          nullptr);
     return utf8;
 }

@@ -64,11 +64,16 @@ std::string ReadEntity(const std::string& markup, std::size_t& at) {
     }
     const std::string name = markup.substr(at + 1, end - at - 1);
     std::string text;
-    if (name == "amp") text = "&";
-    else if (name == "lt") text = "<";
-    else if (name == "gt") text = ">";
-    else if (name == "quot") text = "\"";
-    else if (name == "apos") text = "'";
+    if (name == "amp")
+        text = "&";
+    else if (name == "lt")
+        text = "<";
+    else if (name == "gt")
+        text = ">";
+    else if (name == "quot")
+        text = "\"";
+    else if (name == "apos")
+        text = "'";
     else if (name.size() > 1 && name[0] == '#') {
         const bool hex = name[1] == 'x' || name[1] == 'X';
         const std::string digits = name.substr(hex ? 2 : 1);
@@ -103,14 +108,12 @@ bool Parts(const Tag& tag) {
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Punctuation that no blank comes before, though the markup may lay one out there.
-bool Punctuation(const std::string& text) {
-    return !text.empty() && std::strchr(",.;:!?", text[0]) != nullptr;
-}
+bool Punctuation(const std::string& text) { return !text.empty() && std::strchr(",.;:!?", text[0]) != nullptr; }
 
 // What a blank that markup stands for gives way to besides: punctuation that closes, after it,
 // and punctuation that opens, before it.
 bool ClosesUp(const std::string& text) {
-    static const char* const closing[] = {",", ".", ";", ":", "!", "?", ")", "]", "\xE2\x80\x9D", "\xE2\x80\x99",
+    static const char* const closing[] = {",",       ".", ";", ":", "!", "?", ")", "]", "\xE2\x80\x9D", "\xE2\x80\x99",
                                           "\xC2\xBB"};
     for (const char* mark : closing)
         if (text.compare(0, std::strlen(mark), mark) == 0) return true;
@@ -151,8 +154,10 @@ std::string PlainVerseText(const std::string& markup, bool& bookEnds) {
                 break;
             }
             if (unreadDepth > 0) {
-                if (tag.closing) --unreadDepth;
-                else if (!tag.selfClosing) ++unreadDepth;
+                if (tag.closing)
+                    --unreadDepth;
+                else if (!tag.selfClosing)
+                    ++unreadDepth;
                 if (unreadDepth == 0 && blank == Blank::none) blank = Blank::ofMarkup;
             } else if (!tag.closing && !tag.selfClosing && Unread(tag)) {
                 unreadDepth = 1;

@@ -28,11 +28,16 @@ bool EndsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
 const char* OwnTitle(Plan plan, Language language) {
     const bool spanish = language == Language::spanish;
     switch (plan) {
-    case Plan::bible: return spanish ? "La Biblia en un año" : "The Bible in a year";
-    case Plan::newTestament: return spanish ? "El Nuevo Testamento en un año" : "The New Testament in a year";
-    case Plan::psalms: return spanish ? "Los Salmos en un año" : "The Psalms in a year";
-    case Plan::proverbsMonthly: return spanish ? "Proverbios, un capítulo al día" : "Proverbs, a chapter a day";
-    case Plan::verseList: return spanish ? "Un versículo al día" : "A verse a day";
+    case Plan::bible:
+        return spanish ? "La Biblia en un año" : "The Bible in a year";
+    case Plan::newTestament:
+        return spanish ? "El Nuevo Testamento en un año" : "The New Testament in a year";
+    case Plan::psalms:
+        return spanish ? "Los Salmos en un año" : "The Psalms in a year";
+    case Plan::proverbsMonthly:
+        return spanish ? "Proverbios, un capítulo al día" : "Proverbs, a chapter a day";
+    case Plan::verseList:
+        return spanish ? "Un versículo al día" : "A verse a day";
     }
     return "";
 }
@@ -163,8 +168,8 @@ bool PlanVerses(const std::vector<ModuleVerse>& module, Plan plan, std::vector<P
     return true;
 }
 
-bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime,
-                  std::string& bytes, std::string& error) {
+bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime, std::string& bytes,
+                  std::string& error) {
     std::vector<ModuleVerse> module;
     std::vector<PlanVerse> verses;
     std::vector<std::vector<std::size_t>> days;

@@ -42,5 +42,5 @@ bool PlanVerses(const std::vector<struct ModuleVerse>& module, Plan plan, std::v
 // cannot hold, or the title or description cannot be a book's. A verseList plan also fails where
 // its list holds another number of references than 365, or a line that is no reference or names
 // a verse that the source does not have (or has empty); the reason names the line.
-bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime,
-                  std::string& bytes, std::string& error);
+bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime, std::string& bytes,
+                  std::string& error);

@@ -81,27 +81,38 @@ std::vector<std::vector<std::size_t>> BalancedDays(Plan plan, const std::vector<
 } // namespace
 
 bool PlanByName(const std::string& name, Plan& plan) {
-    if (name == "bible") plan = Plan::bible;
-    else if (name == "new-testament") plan = Plan::newTestament;
-    else if (name == "psalms") plan = Plan::psalms;
-    else if (name == "proverbs-monthly") plan = Plan::proverbsMonthly;
-    else return false;
+    if (name == "bible")
+        plan = Plan::bible;
+    else if (name == "new-testament")
+        plan = Plan::newTestament;
+    else if (name == "psalms")
+        plan = Plan::psalms;
+    else if (name == "proverbs-monthly")
+        plan = Plan::proverbsMonthly;
+    else
+        return false;
     return true;
 }
 
 int FirstBook(Plan plan) {
     switch (plan) {
-    case Plan::bible: return 0;
-    case Plan::newTestament: return firstNewTestamentBook;
-    case Plan::psalms: return psalmsBook;
-    case Plan::proverbsMonthly: return proverbsBook;
-    case Plan::verseList: return 0;
+    case Plan::bible:
+        return 0;
+    case Plan::newTestament:
+        return firstNewTestamentBook;
+    case Plan::psalms:
+        return psalmsBook;
+    case Plan::proverbsMonthly:
+        return proverbsBook;
+    case Plan::verseList:
+        return 0;
     }
     return 0;
 }
 
 int LastBook(Plan plan) {
-    return plan == Plan::bible || plan == Plan::newTestament || plan == Plan::verseList ? bookCount - 1 : FirstBook(plan);
+    return plan == Plan::bible || plan == Plan::newTestament || plan == Plan::verseList ? bookCount - 1
+                                                                                        : FirstBook(plan);
 }
 
 bool EndsSentence(const std::string& text) {
@@ -121,8 +132,8 @@ bool EndsSentence(const std::string& text) {
 }
 
 bool MayEndDay(Plan plan, const std::vector<PlanVerse>& verses, std::size_t i) {
-    const bool chapterEnds = i + 1 == verses.size() || verses[i + 1].book != verses[i].book ||
-                             verses[i + 1].chapter != verses[i].chapter;
+    const bool chapterEnds =
+        i + 1 == verses.size() || verses[i + 1].book != verses[i].book || verses[i + 1].chapter != verses[i].chapter;
     if (chapterEnds || plan == Plan::bible) return chapterEnds;
     return EndsSentence(verses[i].text);
 }

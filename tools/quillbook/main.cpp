@@ -29,32 +29,31 @@ namespace {
 
 enum ExitCode { success = 0, faulty = 1, usageError = 2 };
 
-const char usage[] =
-    "usage: quillbook build SOURCE OUT.pdb\n"
-    "       quillbook plan [OPTION...] PLAN MODULE.imp OUT.pdb\n"
-    "       quillbook info BOOK\n"
-    "       quillbook show BOOK YYYY-MM-DD\n"
-    "       quillbook record BOOK N\n"
-    "\n"
-    "plan makes a reading plan of 365 days from a SWORD module written out by mod2imp\n"
-    "(mod2imp MODULE > MODULE.imp). PLAN is one of\n"
-    "  bible             the 66 books, each day ending at the end of a chapter\n"
-    "  new-testament     Matthew to Revelation\n"
-    "  psalms            Psalms 1 to 150\n"
-    "  proverbs-monthly  the chapter of Proverbs of the day of the month\n"
-    "  list:FILE         on day N the passage named on line N of FILE\n"
-    "and the days of the first three are about the same length. FILE holds 365\n"
-    "references, one a line, as BOOK CHAPTER:VERSE or BOOK CHAPTER:FIRST-LAST (John 3:16,\n"
-    "Romans 8:38-39); empty lines and lines that start with # are skipped. Books are named\n"
-    "as mod2imp names them (I Corinthians, Revelation of John), by their English names\n"
-    "(1 Corinthians), or by these short forms, in any letter case and with or without a\n"
-    "full stop:\n"
-    "%s\n"
-    "OPTIONs:\n"
-    "  --title TEXT        the book's title (default: the plan's)\n"
-    "  --description TEXT  what the book is (default: a line on the plan)\n"
-    "  --code-page N       the Windows code page of the book's text (default 1252)\n"
-    "  --language en|es    the language of the book names, English or Spanish (default en)\n";
+const char usage[] = "usage: quillbook build SOURCE OUT.pdb\n"
+                     "       quillbook plan [OPTION...] PLAN MODULE.imp OUT.pdb\n"
+                     "       quillbook info BOOK\n"
+                     "       quillbook show BOOK YYYY-MM-DD\n"
+                     "       quillbook record BOOK N\n"
+                     "\n"
+                     "plan makes a reading plan of 365 days from a SWORD module written out by mod2imp\n"
+                     "(mod2imp MODULE > MODULE.imp). PLAN is one of\n"
+                     "  bible             the 66 books, each day ending at the end of a chapter\n"
+                     "  new-testament     Matthew to Revelation\n"
+                     "  psalms            Psalms 1 to 150\n"
+                     "  proverbs-monthly  the chapter of Proverbs of the day of the month\n"
+                     "  list:FILE         on day N the passage named on line N of FILE\n"
+                     "and the days of the first three are about the same length. FILE holds 365\n"
+                     "references, one a line, as BOOK CHAPTER:VERSE or BOOK CHAPTER:FIRST-LAST (John 3:16,\n"
+                     "Romans 8:38-39); empty lines and lines that start with # are skipped. Books are named\n"
+                     "as mod2imp names them (I Corinthians, Revelation of John), by their English names\n"
+                     "(1 Corinthians), or by these short forms, in any letter case and with or without a\n"
+                     "full stop:\n"
+                     "%s\n"
+                     "OPTIONs:\n"
+                     "  --title TEXT        the book's title (default: the plan's)\n"
+                     "  --description TEXT  what the book is (default: a line on the plan)\n"
+                     "  --code-page N       the Windows code page of the book's text (default 1252)\n"
+                     "  --language en|es    the language of the book names, English or Spanish (default en)\n";
 
 // The usage, with the short forms of the books wrapped into lines.
 std::string UsageText() {
@@ -156,7 +155,8 @@ int MakePlan(int count, char** arguments) {
         const std::string list = positional[0].substr(5);
         if (!ReadWholeFile(list.c_str(), options.list)) return Fail("cannot read " + list);
     } else if (!PlanByName(positional[0], options.plan)) {
-        return Usage("no plan named " + positional[0] + " (bible, new-testament, psalms, proverbs-monthly or list:FILE)");
+        return Usage("no plan named " + positional[0] +
+                     " (bible, new-testament, psalms, proverbs-monthly or list:FILE)");
     }
     if (!ReadWholeFile(positional[1].c_str(), text)) return Fail("cannot read " + positional[1]);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);

@@ -3,6 +3,7 @@
 // same way in turns, from one program folder; the reader also with the largest book of all:
 //   startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe LARGEST_BOOK [RUNS]
 #include "Version.h"
+#include "reader/res/resource.h"
 #include "tests/e2e/Process.h"
 #include "tests/e2e/ProgramFolder.h"
 
@@ -24,7 +25,7 @@ double Now() {
 struct Program {
     const char* name;
     const char* caption;
-    const char* prefix; // of the text of control 1001 once the program has shown what it shows
+    const char* prefix; // of the text of the verse box once the program has shown what it shows
     std::string book;   // the reader's, where it is another than the default book
     std::vector<double> taken;
 };
@@ -38,7 +39,7 @@ double TimeStart(const std::string& path, const Program& program) {
         window = ::FindWindowA(nullptr, program.caption);
         text[0] = '\0';
         if (window && ::IsWindowVisible(window))
-            ::SendMessageA(::GetDlgItem(window, 1001), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            ::SendMessageA(::GetDlgItem(window, IDC_VERSE), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         return std::string(text).rfind(program.prefix, 0) == 0;
     };
     Process process;
@@ -84,10 +85,11 @@ int main(int argc, char** argv) {
     }
     const double emptyMedian = Median(empty.taken), templatesMedian = Median(templates.taken),
                  readerMedian = Median(reader.taken), largestMedian = Median(largest.taken);
-    std::printf("runs: %d\nempty dialog shown: %.1f ms (median)\ntemplates shown: %.1f ms (median)\n"
-                "reader verse shown: %.1f ms (median)\nreader verse of the largest book shown: %.1f ms (median)\n"
-                "reader / empty dialog: %.2f\nreader / templates: %.2f\nreader with the largest book / empty dialog: %.2f\n",
-                runs, emptyMedian, templatesMedian, readerMedian, largestMedian, readerMedian / emptyMedian,
-                readerMedian / templatesMedian, largestMedian / emptyMedian);
+    std::printf(
+        "runs: %d\nempty dialog shown: %.1f ms (median)\ntemplates shown: %.1f ms (median)\n"
+        "reader verse shown: %.1f ms (median)\nreader verse of the largest book shown: %.1f ms (median)\n"
+        "reader / empty dialog: %.2f\nreader / templates: %.2f\nreader with the largest book / empty dialog: %.2f\n",
+        runs, emptyMedian, templatesMedian, readerMedian, largestMedian, readerMedian / emptyMedian,
+        readerMedian / templatesMedian, largestMedian / emptyMedian);
     return readerMedian > 0 && emptyMedian > 0 && templatesMedian > 0 && largestMedian > 0 ? 0 : 1;
 }
