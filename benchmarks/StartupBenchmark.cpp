@@ -4,8 +4,8 @@
 //   startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe LARGEST_BOOK [RUNS]
 #include "Version.h"
 #include "reader/res/resource.h"
-#include "tests/e2e/Process.h"
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/Process.h"
+#include "tests/support/ProgramFolder.h"
 
 #include <algorithm>
 #include <cstdio>

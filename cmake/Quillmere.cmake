@@ -30,6 +30,19 @@ if(WIN32)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/run ${QUILLMERE_WINE_STATE})
 endif()
 
+# The names that the programs, the build and the setup share, as contract/ProgramNames.h writes
+# them: each #define NAME "value" there becomes the variable NAME, and QUILLMERE_SHARED_NAMES
+# lists them.
+file(STRINGS ${PROJECT_SOURCE_DIR}/contract/ProgramNames.h name_lines REGEX "^#define [A-Z_]+ \"")
+set(QUILLMERE_SHARED_NAMES)
+foreach(line ${name_lines})
+    string(REGEX REPLACE "^#define ([A-Z_]+) \"(.*)\"$" "\\1;\\2" name_and_value "${line}")
+    list(GET name_and_value 0 name)
+    list(GET name_and_value 1 value)
+    set(${name} "${value}")
+    list(APPEND QUILLMERE_SHARED_NAMES ${name})
+endforeach()
+
 # Puts a program that ships into the Windows program folder, hardened against planted DLLs: it
 # links the load configuration and the search restriction of framework/win/SafeDllSearch, and the
 # load configuration entry is filled in after the link.

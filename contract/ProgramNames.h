@@ -1,22 +1,20 @@
 #pragma once
 
-// What the reader, the scheduler and the setup know of each other: all live in one program
+// What the reader, the scheduler, the build and the setup know of each other: all live in one program
 // folder, and the reader finds a waiting scheduler by its window's class and title together, so
 // that no other program's window passes for it. Written as macros once, for the resource scripts
-// and, through the build, the setup read them too.
+// read them too, and the build reads them for itself and the setup (cmake/Quillmere.cmake); the
+// code uses the macros.
 #define READER_FILE_NAME "Quillview.exe"
 #define SCHEDULER_FILE_NAME "Quillwake.exe"
 #define SCHEDULE_FILE_NAME "sched.dat"
+#define SETTINGS_FILE_NAME "settings.dat"
+#define DEFAULT_BOOK_FILE_NAME "quillmere.pdb"
+#define CHIME_FILE_NAME "quill.wav"
 #define SCHEDULER_WINDOW_CLASS "QUILLWAKE"
 #define SCHEDULER_WINDOW_TITLE "Quillwake"
 
 #ifndef RC_INVOKED
-constexpr char readerFileName[] = READER_FILE_NAME;
-constexpr char schedulerFileName[] = SCHEDULER_FILE_NAME;
-constexpr char scheduleFileName[] = SCHEDULE_FILE_NAME;
-constexpr char schedulerWindowClass[] = SCHEDULER_WINDOW_CLASS;
-constexpr char schedulerWindowTitle[] = SCHEDULER_WINDOW_TITLE;
-
 // What a second scheduler posts to the waiting one, unless it carries a quit request: read the
 // schedule file again. (WM_USER + 1188, written out so that this header needs no windows.h.)
 constexpr unsigned schedulerWakeMessage = 0x0400 + 1188;

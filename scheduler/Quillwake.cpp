@@ -93,8 +93,8 @@ bool InitScheduler(HINSTANCE instance, int show) {
     char modulePath[MAX_PATH] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return false;
-    if (!ProgramFilePath(modulePath, scheduleFileName, schedulePath, MAX_PATH) ||
-        !ProgramFilePath(modulePath, readerFileName, readerPath, MAX_PATH))
+    if (!ProgramFilePath(modulePath, SCHEDULE_FILE_NAME, schedulePath, MAX_PATH) ||
+        !ProgramFilePath(modulePath, READER_FILE_NAME, readerPath, MAX_PATH))
         return false;
     CheckSchedule();
     return true;
@@ -108,7 +108,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Instances that start together take turns until one has its window, so that only one waits.
     const HANDLE turn = ::CreateMutexA(nullptr, FALSE, "Local\\Quillwake.start");
     if (turn) ::WaitForSingleObject(turn, 10000);
-    const HWND running = ::FindWindowA(schedulerWindowClass, schedulerWindowTitle);
+    const HWND running = ::FindWindowA(SCHEDULER_WINDOW_CLASS, SCHEDULER_WINDOW_TITLE);
     bool scheduling = false;
     if (running) {
         ::PostMessageA(running, quit ? WM_QUIT : schedulerWakeMessage, 0, 0);

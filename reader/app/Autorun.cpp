@@ -12,7 +12,9 @@ namespace {
 
 class Win32Platform : public AutorunPlatform {
 public:
-    bool SchedulerWaiting() override { return ::FindWindowA(schedulerWindowClass, schedulerWindowTitle) != nullptr; }
+    bool SchedulerWaiting() override {
+        return ::FindWindowA(SCHEDULER_WINDOW_CLASS, SCHEDULER_WINDOW_TITLE) != nullptr;
+    }
     void Start(const std::string& program, const char* parameters) override {
         ::ShellExecuteA(nullptr, "OPEN", program.c_str(), parameters, nullptr, SW_SHOWNORMAL);
     }

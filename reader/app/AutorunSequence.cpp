@@ -13,7 +13,7 @@ constexpr char shortcutDescription[] = "Quillwaker";
 
 void StartScheduler(const std::string& programDirectory, const char* parameters, AutorunPlatform& platform) {
     std::string scheduler;
-    if (JoinProgramPath(programDirectory, schedulerFileName, scheduler)) platform.Start(scheduler, parameters);
+    if (JoinProgramPath(programDirectory, SCHEDULER_FILE_NAME, scheduler)) platform.Start(scheduler, parameters);
 }
 
 } // namespace
@@ -24,7 +24,7 @@ void StopScheduler(const std::string& programDirectory, AutorunPlatform& platfor
 
 void ArmScheduler(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform) {
     std::string schedule;
-    if (JoinProgramPath(programDirectory, scheduleFileName, schedule) &&
+    if (JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule) &&
         WriteScheduleFile(schedule.c_str(), nextStartTime))
         StartScheduler(programDirectory, nullptr, platform);
 }
@@ -33,12 +33,12 @@ void ApplyAutorun(bool autorun, const std::string& programDirectory, std::int64_
                   AutorunPlatform& platform) {
     if (autorun) {
         ArmScheduler(programDirectory, nextStartTime, platform);
-        CreateStartupShortcut(shortcutDescription, programDirectory, schedulerFileName, platform);
+        CreateStartupShortcut(shortcutDescription, programDirectory, SCHEDULER_FILE_NAME, platform);
         return;
     }
-    DeleteStartupShortcut(schedulerFileName, platform);
+    DeleteStartupShortcut(SCHEDULER_FILE_NAME, platform);
     std::string schedule;
-    if (JoinProgramPath(programDirectory, scheduleFileName, schedule)) platform.Delete(schedule);
+    if (JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule)) platform.Delete(schedule);
     StopScheduler(programDirectory, platform);
 }
 

@@ -1,5 +1,6 @@
 #include "reader/app/ReaderDlg.h"
 
+#include "contract/ProgramNames.h"
 #include "framework/core/ProgramPath.h"
 #include "framework/win/CFileDialog.h"
 #include "framework/win/CFontDialog.h"
@@ -66,7 +67,7 @@ BOOL ReaderDlg::OnInitDialog() {
     m_settings.SetWindowPos(nullptr, placeholder.left, placeholder.top, 0, 0, SWP_NOSIZE);
     m_settings.ShowWindow(SW_SHOWNORMAL);
 
-    if (!m_settings.LoadSettings(m_programDirectory, "settings.dat"))
+    if (!m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME))
         AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
@@ -75,7 +76,7 @@ BOOL ReaderDlg::OnInitDialog() {
     if (m_book.OpenBook(m_settings.m_bookPath)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
         std::string chime;
-        if (m_settings.m_chime && JoinProgramPath(static_cast<const char*>(m_programDirectory), "quill.wav", chime))
+        if (m_settings.m_chime && JoinProgramPath(static_cast<const char*>(m_programDirectory), CHIME_FILE_NAME, chime))
             ::PlaySoundA(chime.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
     } else {
         ShowBookError(m_settings.m_bookPath);

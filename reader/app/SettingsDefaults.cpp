@@ -1,5 +1,6 @@
 #include "reader/app/SettingsDefaults.h"
 
+#include "contract/ProgramNames.h"
 #include "framework/core/ProgramPath.h"
 #include "reader/app/NextStart.h"
 
@@ -12,6 +13,6 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
         record.nextStartTime ? DateAtTimeOfDay(now, CTime(*record.nextStartTime)) : DateAt(now, 8, 0, 0);
     settings.font = record.font.value_or(fallbackFont);
     settings.bookPath = record.bookPath;
-    if (settings.bookPath.empty()) JoinProgramPath(programDirectory, "quillmere.pdb", settings.bookPath);
+    if (settings.bookPath.empty()) JoinProgramPath(programDirectory, DEFAULT_BOOK_FILE_NAME, settings.bookPath);
     return settings;
 }

@@ -1,10 +1,10 @@
 // The daily cycle between the real reader and the real scheduler under Wine.
 #include "contract/ProgramNames.h"
 #include "reader/res/resource.h"
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
-#include "tests/e2e/Shortcut.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Shortcut.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +107,7 @@ HWND WindowTitledQuillwake(const char* windowClass) {
     info.lpfnWndProc = ::DefWindowProcA;
     info.lpszClassName = windowClass;
     ::RegisterClassA(&info);
-    return ::CreateWindowExA(0, windowClass, schedulerWindowTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+    return ::CreateWindowExA(0, windowClass, SCHEDULER_WINDOW_TITLE, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr,
                              nullptr);
 }
 
@@ -124,14 +124,14 @@ bool ReceivedSchedulerMessages() {
 // A stand-in scheduler records each start of its own: the reader starts one to carry a quit request
 // only while the scheduler's window is there, and not for another program's window of its title.
 TEST_F(AutorunTest, TheReaderSendsAQuitRequestOnlyWhileASchedulerIsThere) {
-    for (const char* windowClass : {static_cast<const char*>(nullptr), "Static", schedulerWindowClass}) {
+    for (const char* windowClass : {static_cast<const char*>(nullptr), "Static", SCHEDULER_WINDOW_CLASS}) {
         ProgramFolder standIn{"Quillview.exe", "quill.wav", "quillmere.pdb"};
         standIn.Copy(QUILLMERE_STAND_IN, "Quillwake.exe");
         Reader quitting(standIn.Path());
         HWND scheduler = WindowTitledQuillwake(windowClass);
         ASSERT_TRUE(quitting.Start(true));
         const auto started = [&] { return standIn.Exists("started.txt"); };
-        const bool schedulerThere = windowClass && std::string(windowClass) == schedulerWindowClass;
+        const bool schedulerThere = windowClass && std::string(windowClass) == SCHEDULER_WINDOW_CLASS;
         if (schedulerThere)
             EXPECT_TRUE(WaitUntil(started)) << "no quit request for the scheduler";
         else

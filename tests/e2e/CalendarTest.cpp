@@ -2,9 +2,9 @@
 // with Wine's own fonts, in one without them, where a wider font stands in for Tahoma, and in one
 // at 144 DPI (the build names the prefix's fonts and DPI).
 #include "reader/res/resource.h"
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The verse font as a user changes it, seen in the font description that the exit button saves.
 #include "reader/app/FontDescription.h"
 #include "reader/res/resource.h"
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 

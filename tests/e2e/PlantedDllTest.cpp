@@ -5,9 +5,9 @@
 // (The DLLs that Wine's own DLLs load, such as version, uxtheme, dwmapi and propsys, Wine's loader
 // searches for without the programs' restriction; check-load-config.sh checks those in the files.)
 #include "reader/res/resource.h"
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 

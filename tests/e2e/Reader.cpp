@@ -4,13 +4,13 @@
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 
 bool Reader::Launch(const std::string& currentFolder) {
     m_window = nullptr;
-    return m_process.Start(m_folder + readerFileName, "", currentFolder);
+    return m_process.Start(m_folder + READER_FILE_NAME, "", currentFolder);
 }
 
 HWND Reader::Start(bool firstTime, const std::string& currentFolder) {

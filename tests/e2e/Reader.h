@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Version.h"
-#include "tests/e2e/Process.h"
-#include "tests/e2e/Waits.h"
+#include "tests/support/Process.h"
+#include "tests/support/Waits.h"
 
 #include <windows.h>
 

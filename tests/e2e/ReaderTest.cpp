@@ -2,9 +2,9 @@
 #include "Version.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/e2e/Reader.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Windows.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Quillwake under Wine, with a stand-in reader that records when it is started.
 #include "contract/ScheduleFile.h"
-#include "tests/e2e/Process.h"
-#include "tests/e2e/ProgramFolder.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Process.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "Version.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Reader.h"
-#include "tests/e2e/Shortcut.h"
-#include "tests/e2e/Windows.h"
+#include "tests/support/Shortcut.h"
+#include "tests/support/Windows.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

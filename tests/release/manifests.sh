@@ -56,7 +56,7 @@ other=$(mktemp -d)
 trap 'rm -rf "$other"' EXIT
 cp "$release/SHA256SUMS" "$other/"
 QUILLMERE_DOWNLOAD_URL=https://downloads.example/quillmere/ "$(dirname "$0")/../../installer/make-manifests" \
-    "$other" "$version" "$url"
+    "$other" "$version" "$url" settings.dat
 grep -qxF "    InstallerUrl: https://downloads.example/quillmere/$setup" "$other/winget/Quillmere.Quillmere.installer.yaml" ||
     fail "QUILLMERE_DOWNLOAD_URL does not reach the winget manifest"
 [[ $(jq -r .url "$other/quillmere.json") == "https://downloads.example/quillmere/$zip" ]] ||

@@ -28,12 +28,7 @@ std::vector<PlanVerse> Verses(const std::vector<std::tuple<int, int, int>>& keys
 
 PlanOptions Options(Plan plan, Language language = Language::english, const std::string& title = "",
                     const std::string& description = "") {
-    PlanOptions options;
-    options.plan = plan;
-    options.language = language;
-    options.title = title;
-    options.description = description;
-    return options;
+    return {plan, language, 1252, title, description, ""};
 }
 
 // Proverbs in 31 chapters of two verses; chapter 3's first verse as given.
@@ -81,10 +76,7 @@ TEST(SwordImport, TextThatIsNoImportFileIsRefused) {
 
 TEST(PlanBook, TheReadingOfADayNamesItsFirstAndLastVerse) {
     const auto wholeAndParts = Verses({{0, 1, 1}, {0, 1, 2}, {0, 2, 1}, {0, 2, 2}, {1, 1, 1}, {1, 1, 2}});
-    const struct {
-        std::vector<std::size_t> day;
-        const char* reading;
-    } cases[] = {
+    const std::pair<std::vector<std::size_t>, const char*> cases[] = {
         {{0, 1}, "Genesis 1"},
         {{0, 1, 2, 3}, "Genesis 1-2"},
         {{2, 3, 4, 5}, "Genesis 2 - Exodus 1"},
@@ -94,8 +86,8 @@ TEST(PlanBook, TheReadingOfADayNamesItsFirstAndLastVerse) {
         {{0, 1, 2}, "Genesis 1:1-2:1"},
         {{3, 4}, "Genesis 2:2 - Exodus 1:1"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DayReading(wholeAndParts, c.day, Language::english), c.reading) << c.reading;
+    for (const auto& [day, reading] : cases)
+        EXPECT_EQ(DayReading(wholeAndParts, day, Language::english), reading) << reading;
 
     const auto psalms = Verses({{psalmsBook, 23, 1}, {psalmsBook, 24, 1}});
     EXPECT_EQ(DayReading(psalms, {0}, Language::english), "Psalm 23");

@@ -49,17 +49,21 @@ TEST(ReadingPlan, NamesOfPlans) {
 }
 
 TEST(ReadingPlan, ASentenceEndsAtAStopBehindAnyClosingQuotes) {
-    EXPECT_TRUE(EndsSentence("and it was good."));
-    EXPECT_TRUE(EndsSentence("Who is he?"));
-    EXPECT_TRUE(EndsSentence("Hallelujah!"));
-    EXPECT_TRUE(EndsSentence("\xE2\x80\x9CI am.\xE2\x80\x9D"));
-    EXPECT_TRUE(EndsSentence("\xE2\x80\x98walk\xE2\x80\x99?\xE2\x80\x9D"));
-    EXPECT_TRUE(EndsSentence("(Selah.)"));
-    EXPECT_FALSE(EndsSentence("and said,"));
-    EXPECT_FALSE(EndsSentence("these:"));
-    EXPECT_FALSE(EndsSentence("the land;"));
-    EXPECT_FALSE(EndsSentence("\xE2\x80\x9D"));
-    EXPECT_FALSE(EndsSentence(""));
+    const std::pair<const char*, bool> cases[] = {
+        {"and it was good.", true},
+        {"Who is he?", true},
+        {"Hallelujah!", true},
+        {"\xE2\x80\x9CI am.\xE2\x80\x9D", true},
+        {"\xE2\x80\x98walk\xE2\x80\x99?\xE2\x80\x9D", true},
+        {"(Selah.)", true},
+        {"and said,", false},
+        {"these:", false},
+        {"the land;", false},
+        {"\xE2\x80\x9D", false},
+        {"", false},
+    };
+    for (const auto& [text, ends] : cases)
+        EXPECT_EQ(EndsSentence(text), ends) << text;
 }
 
 TEST(ReadingPlan, TheWholeBiblePlanEndsEachDayAtAChapterEndWithDaysOfLikeLength) {

@@ -27,6 +27,12 @@ protected:
     bool Save(Settings& settings) {
         return SaveSettingsToFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), platform, settings);
     }
+    // Saves with autorun on or off; what the save asked of the machine.
+    Calls SaveCalls(bool autorun) {
+        Settings settings = Saved(autorun);
+        EXPECT_TRUE(Save(settings));
+        return platform.calls;
+    }
 
     TempFolder folder;
     RecordingPlatform platform;
@@ -74,18 +80,15 @@ TEST_F(SettingsSequenceTest, SavingWithAutorunOnWritesBothFilesThenArmsTheSchedu
 
 TEST_F(SettingsSequenceTest, AShortcutTheAllUsersFolderRefusesGoesToTheUsersOwn) {
     platform.allUsersWritable = false;
-    Settings settings = Saved(true);
-    ASSERT_TRUE(Save(settings));
-    ASSERT_EQ(platform.calls.size(), 3u);
-    EXPECT_EQ(platform.calls[1].rfind("refused shortcut C:\\ProgramData", 0), 0u);
-    EXPECT_EQ(platform.calls[2].rfind("shortcut C:\\Users\\me\\StartUp\\Quillwake.lnk", 0), 0u);
+    const Calls calls = SaveCalls(true);
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[1].rfind("refused shortcut C:\\ProgramData", 0), 0u);
+    EXPECT_EQ(calls[2].rfind("shortcut C:\\Users\\me\\StartUp\\Quillwake.lnk", 0), 0u);
 }
 
 TEST_F(SettingsSequenceTest, AFailedShortcutStillLeavesTheSchedulerArmed) {
     platform.allUsersWritable = platform.userWritable = false;
-    Settings settings = Saved(true);
-    ASSERT_TRUE(Save(settings));
-    EXPECT_EQ(platform.calls.front(), "start " + Directory() + "Quillwake.exe");
+    EXPECT_EQ(SaveCalls(true).front(), "start " + Directory() + "Quillwake.exe");
     EXPECT_TRUE(std::filesystem::exists(folder.Path("sched.dat")));
 }
 
@@ -102,10 +105,9 @@ TEST_F(SettingsSequenceTest, ASettingsFileThatCannotBeWrittenArmsAndStopsNothing
 
 TEST_F(SettingsSequenceTest, AScheduleThatCannotBeWrittenStartsNoSchedulerButTheShortcutIsSaved) {
     std::filesystem::create_directory(folder.Path("sched.dat"));
-    Settings settings = Saved(true);
-    ASSERT_TRUE(Save(settings));
-    ASSERT_EQ(platform.calls.size(), 1u);
-    EXPECT_EQ(platform.calls[0].rfind("shortcut ", 0), 0u);
+    const Calls calls = SaveCalls(true);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].rfind("shortcut ", 0), 0u);
 }
 
 TEST_F(SettingsSequenceTest, SavingWithAutorunOffDeletesBothShortcutsAndTheScheduleThenStopsTheScheduler) {

@@ -48,15 +48,14 @@ TEST(VerseList, BooksAreKnownByTheirImportNamesTheirEnglishNamesAndShortForms) {
 }
 
 TEST(VerseList, AReferenceIsABookAChapterAndAVerseOrARangeInIt) {
+    const auto fields = [](const VerseReference& r) {
+        return std::vector<int>{r.book, r.chapter, r.firstVerse, r.lastVerse};
+    };
     VerseReference reference;
     ASSERT_TRUE(ParseVerseReference("Romans 8:38-39", reference));
-    EXPECT_EQ(reference.book, 44);
-    EXPECT_EQ(reference.chapter, 8);
-    EXPECT_EQ(reference.firstVerse, 38);
-    EXPECT_EQ(reference.lastVerse, 39);
+    EXPECT_EQ(fields(reference), (std::vector<int>{44, 8, 38, 39}));
     ASSERT_TRUE(ParseVerseReference("  1 Cor 13:4 \r", reference));
-    EXPECT_EQ(reference.firstVerse, 4);
-    EXPECT_EQ(reference.lastVerse, 4);
+    EXPECT_EQ(fields(reference), (std::vector<int>{45, 13, 4, 4}));
     for (const char* wrong :
          {"John 3", "John 3:", "John :16", "John 3:16-", "John 3:16-15", "John 3:0", "John 0:1", "John 3:16,17",
           "John 3:16-17-18", "John 3.16", "John 3:1000", "Johnny 3:16", "3:16", "John 3:16 a"})
@@ -64,13 +63,14 @@ TEST(VerseList, AReferenceIsABookAChapterAndAVerseOrARangeInIt) {
 }
 
 TEST(VerseList, ALineThatIsNoReferenceIsNamedAndCommentsAndEmptyLinesAreSkipped) {
-    std::vector<VerseReference> references;
-    std::vector<int> lines;
+    std::vector<ListedReference> listed;
     std::string error;
-    ASSERT_TRUE(ReadVerseList("# January\n\nJohn 3:16\r\n  \n# a comment\nPs 23:1-3\n", references, lines, error));
-    ASSERT_EQ(references.size(), 2u);
-    EXPECT_EQ(lines, (std::vector<int>{3, 6}));
-    EXPECT_FALSE(ReadVerseList("John 3:16\n\nJohn three\n", references, lines, error));
+    ASSERT_TRUE(ReadVerseList("# January\n\nJohn 3:16\r\n  \n# a comment\nPs 23:1-3\n", listed, error));
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[0].line, 3);
+    EXPECT_EQ(listed[1].line, 6);
+    EXPECT_EQ(listed[1].reference.book, psalmsBook);
+    EXPECT_FALSE(ReadVerseList("John 3:16\n\nJohn three\n", listed, error));
     EXPECT_EQ(error.rfind("line 3: \"John three\" is no reference", 0), 0u) << error;
 }
 

@@ -77,72 +77,72 @@ const Book books[bookCount] = {
     {"Revelation of John", "Revelation", "Apocalipsis"},
 };
 
-// Short forms of the books, each list's first the one the usage shows. Numbered books are named
-// by family: "1 cor" is the first book of the family that starts at 1 Corinthians.
+// Short forms of the books, each set apart by "|", the first the one the usage shows. Numbered books are
+// named by family: "1 cor" is the first book of the family that starts at 1 Corinthians.
 struct ShortForms {
     int book;
     int numbered; // how many books the family has, 0 for a book with no number
-    const char* names[6];
+    const char* names;
 };
 
 const ShortForms shortForms[] = {
-    {0, 0, {"gen", "ge", "gn"}},
-    {1, 0, {"ex", "exod", "exo"}},
-    {2, 0, {"lev", "le", "lv"}},
-    {3, 0, {"num", "nu", "nm"}},
-    {4, 0, {"deut", "deu", "dt"}},
-    {5, 0, {"josh", "jos"}},
-    {6, 0, {"judg", "jdg"}},
-    {7, 0, {"ruth", "rth", "ru"}},
-    {8, 2, {"sam", "sa", "samuel"}},
-    {10, 2, {"kgs", "ki", "kin", "kings"}},
-    {12, 2, {"chr", "chron", "ch", "chronicles"}},
-    {14, 0, {"ezra", "ezr"}},
-    {15, 0, {"neh", "ne"}},
-    {16, 0, {"esth", "est"}},
-    {17, 0, {"job", "jb"}},
-    {18, 0, {"ps", "psa", "psalm", "pss"}},
-    {19, 0, {"prov", "pro", "pr", "prv"}},
-    {20, 0, {"eccl", "ecc", "eccles", "qoh"}},
-    {21, 0, {"song", "song of songs", "sos", "cant"}},
-    {22, 0, {"isa", "is"}},
-    {23, 0, {"jer", "je"}},
-    {24, 0, {"lam", "la"}},
-    {25, 0, {"ezek", "eze", "ezk"}},
-    {26, 0, {"dan", "da", "dn"}},
-    {27, 0, {"hos", "ho"}},
-    {28, 0, {"joel", "jl"}},
-    {29, 0, {"amos", "am"}},
-    {30, 0, {"obad", "ob"}},
-    {31, 0, {"jonah", "jnh"}},
-    {32, 0, {"mic", "mc"}},
-    {33, 0, {"nah", "na"}},
-    {34, 0, {"hab", "hb"}},
-    {35, 0, {"zeph", "zep"}},
-    {36, 0, {"hag", "hg"}},
-    {37, 0, {"zech", "zec"}},
-    {38, 0, {"mal"}},
-    {39, 0, {"matt", "mat", "mt"}},
-    {40, 0, {"mark", "mk", "mrk"}},
-    {41, 0, {"luke", "lk", "luk"}},
-    {42, 0, {"john", "jn", "jhn"}},
-    {43, 0, {"acts", "act", "ac"}},
-    {44, 0, {"rom", "ro", "rm"}},
-    {45, 2, {"cor", "co", "corinthians"}},
-    {47, 0, {"gal", "ga"}},
-    {48, 0, {"eph", "ephes"}},
-    {49, 0, {"phil", "php"}},
-    {50, 0, {"col"}},
-    {51, 2, {"thess", "thes", "th", "thessalonians"}},
-    {53, 2, {"tim", "ti", "timothy"}},
-    {55, 0, {"titus", "tit"}},
-    {56, 0, {"philem", "phlm", "phm"}},
-    {57, 0, {"heb"}},
-    {58, 0, {"jas", "jm"}},
-    {59, 2, {"pet", "pe", "pt", "peter"}},
-    {61, 3, {"john", "jn", "jhn", "jo"}},
-    {64, 0, {"jude", "jud"}},
-    {65, 0, {"rev", "re", "revelation", "revelations", "revelation of john"}},
+    {0, 0, "gen|ge|gn"},
+    {1, 0, "ex|exod|exo"},
+    {2, 0, "lev|le|lv"},
+    {3, 0, "num|nu|nm"},
+    {4, 0, "deut|deu|dt"},
+    {5, 0, "josh|jos"},
+    {6, 0, "judg|jdg"},
+    {7, 0, "ruth|rth|ru"},
+    {8, 2, "sam|sa|samuel"},
+    {10, 2, "kgs|ki|kin|kings"},
+    {12, 2, "chr|chron|ch|chronicles"},
+    {14, 0, "ezra|ezr"},
+    {15, 0, "neh|ne"},
+    {16, 0, "esth|est"},
+    {17, 0, "job|jb"},
+    {18, 0, "ps|psa|psalm|pss"},
+    {19, 0, "prov|pro|pr|prv"},
+    {20, 0, "eccl|ecc|eccles|qoh"},
+    {21, 0, "song|song of songs|sos|cant"},
+    {22, 0, "isa|is"},
+    {23, 0, "jer|je"},
+    {24, 0, "lam|la"},
+    {25, 0, "ezek|eze|ezk"},
+    {26, 0, "dan|da|dn"},
+    {27, 0, "hos|ho"},
+    {28, 0, "joel|jl"},
+    {29, 0, "amos|am"},
+    {30, 0, "obad|ob"},
+    {31, 0, "jonah|jnh"},
+    {32, 0, "mic|mc"},
+    {33, 0, "nah|na"},
+    {34, 0, "hab|hb"},
+    {35, 0, "zeph|zep"},
+    {36, 0, "hag|hg"},
+    {37, 0, "zech|zec"},
+    {38, 0, "mal"},
+    {39, 0, "matt|mat|mt"},
+    {40, 0, "mark|mk|mrk"},
+    {41, 0, "luke|lk|luk"},
+    {42, 0, "john|jn|jhn"},
+    {43, 0, "acts|act|ac"},
+    {44, 0, "rom|ro|rm"},
+    {45, 2, "cor|co|corinthians"},
+    {47, 0, "gal|ga"},
+    {48, 0, "eph|ephes"},
+    {49, 0, "phil|php"},
+    {50, 0, "col"},
+    {51, 2, "thess|thes|th|thessalonians"},
+    {53, 2, "tim|ti|timothy"},
+    {55, 0, "titus|tit"},
+    {56, 0, "philem|phlm|phm"},
+    {57, 0, "heb"},
+    {58, 0, "jas|jm"},
+    {59, 2, "pet|pe|pt|peter"},
+    {61, 3, "john|jn|jhn|jo"},
+    {64, 0, "jude|jud"},
+    {65, 0, "rev|re|revelation|revelations|revelation of john"},
 };
 
 // Lower case, no full stops, single blanks, a roman or glued number in front as "N ".
@@ -179,8 +179,8 @@ int BookByAnyName(const std::string& name) {
     const int number = numbered ? wanted[0] - '0' : 0;
     for (const ShortForms& forms : shortForms) {
         if ((forms.numbered == 0) != !numbered || number > forms.numbered) continue;
-        for (const char* form : forms.names)
-            if (form && base == form) return forms.book + (numbered ? number - 1 : 0);
+        if (("|" + std::string(forms.names) + "|").find("|" + base + "|") != std::string::npos)
+            return forms.book + (numbered ? number - 1 : 0);
     }
     return -1;
 }
@@ -188,7 +188,7 @@ int BookByAnyName(const std::string& name) {
 std::string ShortBookNames() {
     std::string names;
     for (const ShortForms& forms : shortForms) {
-        std::string name = forms.names[0];
+        std::string name = std::string(forms.names).substr(0, std::string(forms.names).find('|'));
         name[0] = static_cast<char>(name[0] - 'a' + 'A');
         names += std::string(names.empty() ? "" : ", ") + (forms.numbered ? "1 " : "") + name;
     }

@@ -63,18 +63,11 @@ std::string ReadEntity(const std::string& markup, std::size_t& at) {
         return "&";
     }
     const std::string name = markup.substr(at + 1, end - at - 1);
+    static const char* const named[][2] = {{"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}};
     std::string text;
-    if (name == "amp")
-        text = "&";
-    else if (name == "lt")
-        text = "<";
-    else if (name == "gt")
-        text = ">";
-    else if (name == "quot")
-        text = "\"";
-    else if (name == "apos")
-        text = "'";
-    else if (name.size() > 1 && name[0] == '#') {
+    for (const auto& entity : named)
+        if (name == entity[0]) text = entity[1];
+    if (text.empty() && name.size() > 1 && name[0] == '#') {
         const bool hex = name[1] == 'x' || name[1] == 'X';
         const std::string digits = name.substr(hex ? 2 : 1);
         char* parsed = nullptr;

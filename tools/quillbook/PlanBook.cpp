@@ -26,20 +26,15 @@ bool EndsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
 
 // The plan's title and description in the book's language, where the user gave none.
 const char* OwnTitle(Plan plan, Language language) {
-    const bool spanish = language == Language::spanish;
-    switch (plan) {
-    case Plan::bible:
-        return spanish ? "La Biblia en un año" : "The Bible in a year";
-    case Plan::newTestament:
-        return spanish ? "El Nuevo Testamento en un año" : "The New Testament in a year";
-    case Plan::psalms:
-        return spanish ? "Los Salmos en un año" : "The Psalms in a year";
-    case Plan::proverbsMonthly:
-        return spanish ? "Proverbios, un capítulo al día" : "Proverbs, a chapter a day";
-    case Plan::verseList:
-        return spanish ? "Un versículo al día" : "A verse a day";
-    }
-    return "";
+    static const char* const titles[][2] = {
+        // in the order of Plan
+        {"The Bible in a year", "La Biblia en un año"},
+        {"The New Testament in a year", "El Nuevo Testamento en un año"},
+        {"The Psalms in a year", "Los Salmos en un año"},
+        {"Proverbs, a chapter a day", "Proverbios, un capítulo al día"},
+        {"A verse a day", "Un versículo al día"},
+    };
+    return titles[static_cast<int>(plan)][language == Language::spanish ? 1 : 0];
 }
 
 const char* OwnDescription(Plan plan, Language language) {
@@ -56,9 +51,8 @@ const char* OwnDescription(Plan plan, Language language) {
 // that names the line, where the list cannot make a year or names what the module lacks.
 bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listText, std::vector<PlanVerse>& verses,
               std::vector<std::vector<std::size_t>>& days, std::string& error) {
-    std::vector<VerseReference> references;
-    std::vector<int> lines;
-    if (!ReadVerseList(listText, references, lines, error)) return false;
+    std::vector<ListedReference> references;
+    if (!ReadVerseList(listText, references, error)) return false;
     if (references.size() != static_cast<std::size_t>(daysInYear)) {
         error = "the list holds " + std::to_string(references.size()) + " references, not one for each of the " +
                 std::to_string(daysInYear) + " days";
@@ -74,9 +68,8 @@ bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listTex
     }
     verses.clear();
     days.clear();
-    for (std::size_t n = 0; n < references.size(); ++n) {
-        const VerseReference& reference = references[n];
-        const std::string line = "line " + std::to_string(lines[n]) + ": ";
+    for (const auto& [reference, number] : references) {
+        const std::string line = "line " + std::to_string(number) + ": ";
         if (!bookFound[reference.book]) {
             error = line + "the source has no verse of " + ImportName(reference.book);
             return false;

@@ -8,9 +8,7 @@
 
 // A verse that a plan reads: its book (0 to 65), chapter, verse, and text in UTF-8, never empty.
 struct PlanVerse {
-    int book = 0;
-    int chapter = 0;
-    int verse = 0;
+    int book = 0, chapter = 0, verse = 0;
     std::string text;
 };
 

@@ -42,10 +42,8 @@ bool ParseVerseReference(const std::string& text, VerseReference& reference) {
     return at == place.size();
 }
 
-bool ReadVerseList(const std::string& text, std::vector<VerseReference>& references, std::vector<int>& lines,
-                   std::string& error) {
+bool ReadVerseList(const std::string& text, std::vector<ListedReference>& references, std::string& error) {
     references.clear();
-    lines.clear();
     int number = 0;
     for (std::size_t at = 0; at < text.size();) {
         std::size_t end = text.find('\n', at);
@@ -60,8 +58,7 @@ bool ReadVerseList(const std::string& text, std::vector<VerseReference>& referen
                     "\" is no reference (write BOOK CHAPTER:VERSE or BOOK CHAPTER:FIRST-LAST, for example John 3:16)";
             return false;
         }
-        references.push_back(reference);
-        lines.push_back(number);
+        references.push_back({reference, number});
     }
     return true;
 }

@@ -15,8 +15,12 @@ struct VerseReference {
 // English name or short form (BookByAnyName), then CHAPTER:VERSE or CHAPTER:FIRST-LAST.
 bool ParseVerseReference(const std::string& text, VerseReference& reference);
 
-// A list of references, one a line; empty lines and lines that start with "#" are skipped. The
-// line of each reference, counted from 1, goes into lines. False, with a reason that names the
-// line, for a line that is no reference.
-bool ReadVerseList(const std::string& text, std::vector<VerseReference>& references, std::vector<int>& lines,
-                   std::string& error);
+// A reference of a list, and its line there, counted from 1.
+struct ListedReference {
+    VerseReference reference;
+    int line = 0;
+};
+
+// A list of references, one a line; empty lines and lines that start with "#" are skipped. False,
+// with a reason that names the line, for a line that is no reference.
+bool ReadVerseList(const std::string& text, std::vector<ListedReference>& references, std::string& error);

@@ -1,4 +1,4 @@
-#include "tests/e2e/Waits.h"
+#include "tests/support/Waits.h"
 
 namespace {
 

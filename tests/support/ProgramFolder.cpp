@@ -1,7 +1,7 @@
-#include "tests/e2e/ProgramFolder.h"
+#include "tests/support/ProgramFolder.h"
 
 #include "contract/ScheduleFile.h"
-#include "tests/e2e/Waits.h"
+#include "tests/support/Waits.h"
 
 #include <filesystem>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/e2e/Waits.h"
+#include "tests/support/Waits.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "tests/e2e/Windows.h"
+#include "tests/support/Windows.h"
 
 #include "contract/ProgramNames.h"
 
@@ -49,7 +49,7 @@ int WindowHeight(HWND window) {
     return rect.bottom - rect.top;
 }
 
-HWND SchedulerWindow() { return ::FindWindowA(schedulerWindowClass, schedulerWindowTitle); }
+HWND SchedulerWindow() { return ::FindWindowA(SCHEDULER_WINDOW_CLASS, SCHEDULER_WINDOW_TITLE); }
 
 bool SchedulerWaiting() { return SchedulerWindow() != nullptr; }
 

@@ -1,4 +1,4 @@
-#include "tests/e2e/Shortcut.h"
+#include "tests/support/Shortcut.h"
 
 #include <objbase.h>
 #include <shlobj.h>

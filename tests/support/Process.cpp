@@ -1,4 +1,4 @@
-#include "tests/e2e/Process.h"
+#include "tests/support/Process.h"
 
 Process::~Process() {
     if (Running()) ::TerminateProcess(m_process.hProcess, 1), WaitForExit();

@@ -7,7 +7,7 @@
 //                                 confirming meanwhile every message box titled MESSAGE
 //   quillpoke shown CAPTION       succeeds only if the window shows now
 #include "reader/res/resource.h"
-#include "tests/e2e/Waits.h"
+#include "tests/support/Waits.h"
 
 #include <windows.h>
 
