@@ -11,6 +11,7 @@ zip=Quillmere-$version-win64.zip setup=Quillmere-$version-setup.exe
 [[ $(ls "$release" | sort) == "$(printf '%s\n' "$setup" "$zip" SHA256SUMS quillmere.json winget | sort)" ]] ||
     fail "the release folder holds: $(ls "$release")"
 (cd "$release" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not check"
+(($(stat -c %s "$release/$setup") < 5 * 1024 * 1024)) || fail "the setup is 5 MiB or larger"
 
 expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt LICENSE "$@" |
     sort)
