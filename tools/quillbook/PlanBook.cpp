@@ -68,8 +68,8 @@ bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listTex
     }
     verses.clear();
     days.clear();
-    for (const auto& [reference, number] : references) {
-        const std::string line = "line " + std::to_string(number) + ": ";
+    for (const auto& [reference, lineNumber] : references) {
+        const std::string line = "line " + std::to_string(lineNumber) + ": ";
         if (!bookFound[reference.book]) {
             error = line + "the source has no verse of " + ImportName(reference.book);
             return false;
