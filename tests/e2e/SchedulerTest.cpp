@@ -16,6 +16,8 @@ class SchedulerTest : public ::testing::Test {
 protected:
     SchedulerTest() { folder.Copy(QUILLMERE_STAND_IN, "Quillview.exe"); }
     ~SchedulerTest() override { Run("QUIT"); }
+    // A scheduler of another folder still waiting would take this test's scheduler for a second one.
+    void SetUp() override { EndScheduler(); }
 
     void Schedule(std::int64_t time) { folder.Write("sched.dat", ScheduleBytes(time)); }
     // Starts Quillwake.exe with arguments.
