@@ -63,7 +63,9 @@ TEST_F(SchedulerTest, StartsTheReaderJustAfterTheStoredTimeAndEnds) {
     ASSERT_TRUE(Start(scheduler));
     std::uint64_t started = 0;
     bool scheduleLeft = true;
-    ASSERT_TRUE(WaitUntil([&] { return ReaderStarted(started, scheduleLeft); })) << "the reader was not started";
+    ASSERT_TRUE(WaitUntil([&] { return ReaderStarted(started, scheduleLeft); }))
+        << "the reader was not started; the scheduler runs: " << scheduler.Running()
+        << ", sched.dat is there: " << folder.Exists("sched.dat") << ", windows shown: " << VisibleWindows();
     // The clock counts whole seconds, so the first moment later than T is T + 1 s; the reader's
     // start takes the reaction time after it.
     EXPECT_GE(started, static_cast<std::uint64_t>(at) * 1000);
