@@ -2,9 +2,9 @@
 
 // What the reader, the scheduler, the build and the setup know of each other: all live in one program
 // folder, and the reader finds a waiting scheduler by its window's class and title together, so
-// that no other program's window passes for it. Written as macros once, for the resource scripts
-// read them too, and the build reads them for itself and the setup (cmake/Quillmere.cmake); the
-// code uses the macros.
+// that no other program's window passes for it. They are macros, written once here: the code and
+// the resource scripts use them, and the build reads them for itself and for the setup
+// (cmake/Quillmere.cmake).
 #define READER_FILE_NAME "Quillview.exe"
 #define SCHEDULER_FILE_NAME "Quillwake.exe"
 #define SCHEDULE_FILE_NAME "sched.dat"

@@ -30,10 +30,9 @@ bool FromUtf8(const std::string& text, unsigned codePage, std::string& out, std:
     out.clear();
     unwritable.clear();
     if (!KnownCodePage(codePage)) return false;
-    if (Narrow(Wide(text, CP_UTF8, MB_ERR_INVALID_CHARS), codePage, out) &&
-        (text.empty() || ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(),
-                                               static_cast<int>(text.size()), nullptr, 0) > 0))
-        return true;
+    // Bytes that are no UTF-8 give no wide text at all.
+    const std::wstring wide = Wide(text, CP_UTF8, MB_ERR_INVALID_CHARS);
+    if ((text.empty() || !wide.empty()) && Narrow(wide, codePage, out)) return true;
     // The first character that does not go over, looked for one at a time.
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);

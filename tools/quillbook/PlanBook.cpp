@@ -190,10 +190,6 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
         !Encode(description, options.codePage, "the description", book.description, error))
         return false;
     for (const std::vector<std::size_t>& day : days) {
-        for (std::size_t i : day) {
-            std::string ignored;
-            if (!Encode(verses[i].text, options.codePage, Reference(verses[i]), ignored, error)) return false;
-        }
         std::string text;
         if (options.plan == Plan::verseList) {
             const std::vector<PlanVerse> passage(verses.begin() + day.front(), verses.begin() + day.back() + 1);
@@ -202,7 +198,13 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
             text = DayText(verses, day, options.language);
         }
         book.verses.emplace_back();
-        if (!Encode(text, options.codePage, "a day", book.verses.back(), error)) return false;
+        if (Encode(text, options.codePage, "a day", book.verses.back(), error)) continue;
+        // The day holds a character that the code page cannot: name the verse it stands in.
+        for (std::size_t i : day) {
+            std::string ignored;
+            if (!Encode(verses[i].text, options.codePage, Reference(verses[i]), ignored, error)) break;
+        }
+        return false;
     }
     bytes = WritePalmDatabase(book.title, BookRecords(book), palmTime);
     return true;
