@@ -14,7 +14,8 @@ bool Reader::Launch(const std::string& currentFolder) {
 }
 
 HWND Reader::Start(bool firstTime, const std::string& currentFolder) {
-    EXPECT_TRUE(Launch(currentFolder));
+    EXPECT_TRUE(Launch(currentFolder)) << "CreateProcess failed with error " << ::GetLastError() << " for " << m_folder
+                                       << READER_FILE_NAME;
     if (firstTime) {
         HWND welcome = WaitForWindow("Quillview");
         EXPECT_TRUE(welcome) << "no welcome message";
