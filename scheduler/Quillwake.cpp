@@ -40,6 +40,9 @@ void CheckSchedule() {
     const ScheduleDecision decision = DecideSchedule(stored, std::time(nullptr));
     if (decision.startReader) {
         ::DeleteFileA(schedulePath);
+        // The window gives up its title first: the reader, which arms its next start at once, must
+        // not take this scheduler on its way out for one that waits.
+        ::SetWindowTextA(schedulerWindow, "");
         ::ShellExecuteA(nullptr, "open", readerPath, nullptr, nullptr, SW_SHOWNORMAL);
         ::PostMessageA(schedulerWindow, WM_QUIT, 0, 0);
         return;

@@ -1,5 +1,7 @@
 #include "framework/win/CWinApp.h"
 
+#include "framework/core/ProgramPath.h"
+
 namespace {
 
 CWinApp* theApplication = nullptr;
@@ -31,6 +33,13 @@ void CWinApp::EndWaitCursor() {
 }
 
 CWinApp* AfxGetApp() { return theApplication; }
+
+CString AfxGetProgramFolder() {
+    char modulePath[programPathBuffer] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    if (length == 0 || length >= sizeof modulePath) return "";
+    return CString(modulePath).Left(static_cast<int>(FolderLength(modulePath)));
+}
 
 int AfxMessageBox(const char* text, UINT type) {
     CWinApp* app = AfxGetApp();

@@ -28,6 +28,10 @@ private:
 
 CWinApp* AfxGetApp();
 
+// The folder of the program's own file, with its trailing backslash; empty where Windows gives no
+// whole path for it.
+CString AfxGetProgramFolder();
+
 // A message box owned by the main window, captioned with the application name; an MB_OK or
 // MB_OKCANCEL box without an icon of its own gets the exclamation icon.
 int AfxMessageBox(const char* text, UINT type = MB_OK);

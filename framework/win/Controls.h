@@ -3,7 +3,13 @@
 #include "framework/core/CTime.h"
 #include "framework/win/CWnd.h"
 
-class CEdit : public CWnd {};
+class CEdit : public CWnd {
+public:
+    // Keeps the selection, and so the place the text is scrolled to, when the dialog's keyboard
+    // navigation moves the focus here; the dialog manager would otherwise select all of the text
+    // and scroll to its end.
+    void KeepSelectionOnTab();
+};
 
 class CMonthCalCtrl : public CWnd {
 public:

@@ -32,6 +32,9 @@ public:
         return saved;
     }
     void Delete(const std::string& path) override { ::DeleteFileA(path.c_str()); }
+    bool Exists(const std::string& path) override {
+        return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
 };
 
 } // namespace

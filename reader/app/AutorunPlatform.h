@@ -19,4 +19,6 @@ public:
     virtual bool SaveShortcut(const std::string& target, const std::string& link, const char* description) = 0;
     // Deletes the file at path; one that is not there is no failure.
     virtual void Delete(const std::string& path) = 0;
+    // Whether there is a file at path.
+    virtual bool Exists(const std::string& path) = 0;
 };

@@ -16,6 +16,16 @@ void StartScheduler(const std::string& programDirectory, const char* parameters,
     if (JoinProgramPath(programDirectory, SCHEDULER_FILE_NAME, scheduler)) platform.Start(scheduler, parameters);
 }
 
+bool ShortcutSaved(const char* fileName, AutorunPlatform& platform) {
+    std::string folder, link;
+    for (auto which : {AutorunPlatform::StartupFolder::allUsers, AutorunPlatform::StartupFolder::user}) {
+        if (platform.FindStartupFolder(which, folder) && StartupLinkPath(folder, fileName, link) &&
+            platform.Exists(link))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 void StopScheduler(const std::string& programDirectory, AutorunPlatform& platform) {
@@ -27,6 +37,18 @@ void ArmScheduler(const std::string& programDirectory, std::int64_t nextStartTim
     if (JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule) &&
         WriteScheduleFile(schedule.c_str(), nextStartTime))
         StartScheduler(programDirectory, nullptr, platform);
+}
+
+void KeepDailyStart(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform) {
+    std::string schedule;
+    if (!JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule)) return;
+    std::int64_t stored = 0;
+    if (!ReadScheduleFile(schedule.c_str(), stored) || stored != nextStartTime)
+        ArmScheduler(programDirectory, nextStartTime, platform);
+    else if (!platform.SchedulerWaiting())
+        StartScheduler(programDirectory, nullptr, platform);
+    if (!ShortcutSaved(SCHEDULER_FILE_NAME, platform))
+        CreateStartupShortcut(shortcutDescription, programDirectory, SCHEDULER_FILE_NAME, platform);
 }
 
 void ApplyAutorun(bool autorun, const std::string& programDirectory, std::int64_t nextStartTime,

@@ -19,6 +19,14 @@ void StopScheduler(const std::string& programDirectory, AutorunPlatform& platfor
 // where the file could not be written.
 void ArmScheduler(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform);
 
+// At a start of the reader whose stored settings have autorun on: keeps the next start armed, so
+// that the daily start lives on however this reader ends. sched.dat comes to hold nextStartTime, a
+// scheduler waits for it and the start-up shortcut is there; each is done only where it is not so
+// already, so that an armed start costs the reader nothing: sched.dat is written where it holds
+// another time, a scheduler is started where none waits or the time changed, and the shortcut is
+// saved where neither start-up folder holds it.
+void KeepDailyStart(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform);
+
 // With autorun on, arms the scheduler and saves the start-up shortcut, whether or not the
 // scheduler could be armed; with it off, deletes the shortcut and sched.dat and stops the scheduler.
 void ApplyAutorun(bool autorun, const std::string& programDirectory, std::int64_t nextStartTime,

@@ -1,16 +1,23 @@
 #include "reader/app/FontSteps.h"
 
+#include <climits>
+
 namespace {
-constexpr int smallest = -10;
-constexpr int largest = -30;
+constexpr int smallest = 10;
+constexpr int largest = 30;
 } // namespace
 
-std::optional<int> SmallerFontHeight(int height) {
-    if (height == smallest) return std::nullopt;
-    return height >= smallest - 1 ? smallest : height + 1;
+int CharacterHeight(int lfHeight, int cellHeight, int internalLeading) {
+    if (lfHeight < 0) return lfHeight == INT_MIN ? INT_MAX : -lfHeight;
+    return cellHeight - internalLeading;
 }
 
-std::optional<int> LargerFontHeight(int height) {
-    if (height == largest) return std::nullopt;
-    return height <= largest + 1 ? largest : height - 1;
+std::optional<int> SmallerFontHeight(int characterHeight) {
+    if (characterHeight <= smallest) return std::nullopt;
+    return -(characterHeight - 1);
+}
+
+std::optional<int> LargerFontHeight(int characterHeight) {
+    if (characterHeight >= largest) return std::nullopt;
+    return -(characterHeight + 1);
 }

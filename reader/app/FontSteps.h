@@ -2,9 +2,13 @@
 
 #include <optional>
 
-// One step of the verse font's lfHeight, a character height when negative: "-" makes the
-// characters smaller down to height 10, "+" larger up to height 30. Nothing at all happens for
-// "-" at exactly -10 and for "+" at exactly -30. The steps know nothing of the sign convention:
-// any height above -10 goes to -10 with "-", and "+" lowers a positive height one by one.
-std::optional<int> SmallerFontHeight(int height);
-std::optional<int> LargerFontHeight(int height);
+// The character height that a font description's lfHeight stands for. A negative lfHeight is one
+// already; a positive one is a cell height and 0 the font's default, so both stand for the cell
+// height that the font reports less its internal leading.
+int CharacterHeight(int lfHeight, int cellHeight, int internalLeading);
+
+// One step of the verse font from a character height: the lfHeight one smaller ("-") or one
+// larger ("+"), within character heights 10 to 30. Nothing happens where the step would leave that
+// range, so a step never goes the other way: "-" does nothing at 10 or below, "+" at 30 or above.
+std::optional<int> SmallerFontHeight(int characterHeight);
+std::optional<int> LargerFontHeight(int characterHeight);

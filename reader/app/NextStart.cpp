@@ -9,6 +9,9 @@ CTime DateAtTimeOfDay(CTime day, CTime timeOfDay) {
 }
 
 CTime NextStartTime(CTime now, CTime autorunTime) {
-    constexpr std::int64_t day = 1 * 24 * 60 * 60;
-    return DateAtTimeOfDay(now > autorunTime ? now + day : now, autorunTime);
+    const CTime today = DateAtTimeOfDay(now, autorunTime);
+    if (!(now > today)) return today;
+    // The day after, as the calendar counts it: the C library carries day 32 into the next month.
+    return CTime(now.GetYear(), now.GetMonth(), now.GetDay() + 1, autorunTime.GetHour(), autorunTime.GetMinute(),
+                 autorunTime.GetSecond());
 }

@@ -1,14 +1,34 @@
 #include "reader/app/ReaderApp.h"
 
-#include "reader/app/ReaderDlg.h"
 #include "Version.h"
+#include "contract/ProgramNames.h"
+#include "reader/app/Autorun.h"
+#include "reader/app/ReaderDlg.h"
+#include "reader/app/SettingsSequence.h"
 
 ReaderApp theApp;
 
+namespace {
+
+// Restores the open reader where it is minimised and asks Windows to bring it to the front; Windows
+// may flash its taskbar button instead where another program has the user's attention.
+void BringForward(HWND window) {
+    if (::IsIconic(window)) ::ShowWindow(window, SW_RESTORE);
+    ::SetForegroundWindow(window);
+}
+
+} // namespace
+
 BOOL ReaderApp::InitInstance() {
-    // A dialog with the main window's caption means the reader is open already: end without a word.
-    // Another program's window of that title but of another class does not count.
-    if (::FindWindowA("#32770", QUILLMERE_CAPTION)) return FALSE;
+    // A dialog with the main window's caption means the reader is open already: it comes forward,
+    // and where this start is the daily one, the start after it is armed. Another program's window
+    // of that title but of another class does not count.
+    if (HWND open = ::FindWindowA("#32770", QUILLMERE_CAPTION)) {
+        BringForward(open);
+        KeepDailyStartOfFolder(static_cast<const char*>(AfxGetProgramFolder()), SETTINGS_FILE_NAME,
+                               CTime::GetCurrentTime(), Win32AutorunPlatform());
+        return FALSE;
+    }
     ReaderDlg dialog(nullptr);
     m_pMainWnd = &dialog;
     dialog.DoModal();

@@ -29,6 +29,7 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnMessage<&ReaderDlg::OnPaint>(WM_PAINT),
     OnMessage<&ReaderDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
     OnNotify<&ReaderDlg::OnCalendarSelChange>(MCN_SELCHANGE, IDC_CALENDAR),
+    OnNotify<&ReaderDlg::OnCalendarSelect>(MCN_SELECT, IDC_CALENDAR),
     OnClicked<&ReaderDlg::OnSettings>(IDC_SETTINGS),
     OnClicked<&ReaderDlg::OnExit>(IDOK),
     OnClicked<&ReaderDlg::OnSmaller>(IDC_SMALLER),
@@ -64,13 +65,17 @@ BOOL ReaderDlg::OnInitDialog() {
     ScreenToClient(&placeholder);
     m_settings.m_platform = &Platform();
     m_settings.Create(SettingsDlg::IDD, this);
-    m_settings.SetWindowPos(nullptr, placeholder.left, placeholder.top, 0, 0, SWP_NOSIZE);
+    // After "Fonts" in the keyboard's order: the panel's controls come after the Display buttons.
+    ::SetWindowPos(m_settings.m_hWnd, GetDlgItem(IDC_FONTS), placeholder.left, placeholder.top, 0, 0, SWP_NOSIZE);
     m_settings.ShowWindow(SW_SHOWNORMAL);
+    FindLowerBand(holder.top);
+    m_verseBox.KeepSelectionOnTab();
 
     if (!m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME))
         AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
+    ShowLowerBand(false);
     if (m_settings.HasFont()) ShowVerseFont(m_settings.ApplyFont(nullptr));
 
     if (m_book.OpenBook(m_settings.m_bookPath)) {
@@ -87,12 +92,7 @@ BOOL ReaderDlg::OnInitDialog() {
     return TRUE;
 }
 
-CString ReaderDlg::ProgramDirectory() const {
-    char modulePath[programPathBuffer] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return "";
-    return CString(modulePath).Left(static_cast<int>(FolderLength(modulePath)));
-}
+CString ReaderDlg::ProgramDirectory() const { return AfxGetProgramFolder(); }
 
 AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 
@@ -100,6 +100,7 @@ void ReaderDlg::ShowVerse() {
     SYSTEMTIME date{};
     m_calendar.GetCurSel(&date);
     m_verseBox.SetWindowText(VerseTextForDate(m_book, date.wDay, date.wMonth, date.wYear));
+    m_aboutShown = false;
     UpdateData(TRUE);
 }
 
@@ -139,13 +140,36 @@ void ReaderDlg::OnCalendarSelChange(NMHDR*, LRESULT* result) {
     ShowVerse();
 }
 
+// A click on the day already selected changes no selection, but brings its text back from About.
+void ReaderDlg::OnCalendarSelect(NMHDR*, LRESULT* result) {
+    *result = 0;
+    if (m_aboutShown) ShowVerse();
+}
+
 void ReaderDlg::OnSettings() {
     RECT window;
     GetWindowRect(&window);
     const int width = Width(window);
-    if (!m_settingsShown) m_settings.ShowWindow(SW_SHOWNORMAL);
-    SetWindowPos(nullptr, 0, 0, width, m_settingsShown ? m_compactHeight : m_fullHeight, SWP_NOMOVE);
     m_settingsShown = !m_settingsShown;
+    if (m_settingsShown) ShowLowerBand(true);
+    SetWindowPos(nullptr, 0, 0, width, m_settingsShown ? m_fullHeight : m_compactHeight, SWP_NOMOVE);
+    if (!m_settingsShown) ShowLowerBand(false);
+}
+
+// The controls in the band below the resize holder's top, the settings panel among them, that the
+// window shows: the compact window cuts them off, and hides them, so that the keyboard does not
+// reach what cannot be seen.
+void ReaderDlg::FindLowerBand(int holderTop) {
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        if (rect.top >= holderTop && (::GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) m_lowerBand.push_back(child);
+    }
+}
+
+void ReaderDlg::ShowLowerBand(bool show) {
+    for (HWND control : m_lowerBand)
+        ::ShowWindow(control, show ? SW_SHOWNORMAL : SW_HIDE);
 }
 
 void ReaderDlg::OnExit() {
@@ -173,8 +197,14 @@ void ReaderDlg::OnSelectBook() {
     }
 }
 
+// About shows the book's description and the About text; About again shows the day's text.
 void ReaderDlg::OnAbout() {
+    if (m_aboutShown) {
+        ShowVerse();
+        return;
+    }
     m_verseBox.SetWindowText(m_bookDescription + LoadStringResource(IDS_ABOUT));
+    m_aboutShown = true;
     UpdateData(TRUE);
 }
 
@@ -207,13 +237,29 @@ void ReaderDlg::OnLarger() { StepVerseFont(LargerFontHeight); }
 
 // Changes only the height of the verse box's font, by the step rule given; nothing at all when
 // the rule says the height stays.
-void ReaderDlg::StepVerseFont(std::optional<int> (*step)(int height)) {
+void ReaderDlg::StepVerseFont(std::optional<int> (*step)(int characterHeight)) {
     LOGFONTA description;
     GetVerseFont(&description);
-    if (const std::optional<int> height = step(description.lfHeight)) {
+    if (const std::optional<int> height = step(VerseCharacterHeight(description))) {
         description.lfHeight = *height;
         SetVerseFont(&description);
     }
+}
+
+// A description that gives a cell height, or none, is measured as the verse box would show it.
+int ReaderDlg::VerseCharacterHeight(const LOGFONTA& description) {
+    TEXTMETRICA metrics{};
+    if (description.lfHeight < 0) return CharacterHeight(description.lfHeight, 0, 0);
+    CFont font;
+    if (HDC dc = ::GetDC(m_verseBox.m_hWnd)) {
+        if (font.CreateFontIndirect(&description)) {
+            const HGDIOBJ previous = ::SelectObject(dc, font.GetSafeHandle());
+            ::GetTextMetricsA(dc, &metrics);
+            ::SelectObject(dc, previous);
+        }
+        ::ReleaseDC(m_verseBox.m_hWnd, dc);
+    }
+    return CharacterHeight(description.lfHeight, metrics.tmHeight, metrics.tmInternalLeading);
 }
 
 // The verse box keeps the user's font when the window moves to a screen of another DPI:

@@ -9,6 +9,7 @@
 #include "reader/res/resource.h"
 
 #include <optional>
+#include <vector>
 
 // The main window: the calendar, the verse of the selected day, and below a band that the
 // "Settings" button reveals or cuts off, the display buttons, the settings panel and the book choice.
@@ -44,11 +45,15 @@ private:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnCalendarSelChange(NMHDR* header, LRESULT* result);
+    void OnCalendarSelect(NMHDR* header, LRESULT* result);
     void OnSettings();
     void OnExit();
     void OnSelectBook();
     void OnAbout();
-    void StepVerseFont(std::optional<int> (*step)(int height));
+    void StepVerseFont(std::optional<int> (*step)(int characterHeight));
+    int VerseCharacterHeight(const LOGFONTA& description);
+    void FindLowerBand(int holderTop);
+    void ShowLowerBand(bool show);
     void ShowVerseFont(const CFont* font);
     void FitCalendar();
     bool CalendarFits() const;
@@ -70,4 +75,7 @@ private:
     HICON m_icon;
     CFont m_calendarFont;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    // The verse box shows the About display, not the selected day's text.
+    bool m_aboutShown = false;
+    std::vector<HWND> m_lowerBand;
 };

@@ -30,9 +30,10 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     m_settingsFileName = fileName;
     m_settingsPath = programDirectory + fileName;
     Settings settings;
+    const CTime now = CTime::GetCurrentTime();
     const bool found =
-        LoadSettingsFromFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName),
-                               CTime::GetCurrentTime(), SystemFontDescription(), settings);
+        LoadSettingsFromFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName), now,
+                               SystemFontDescription(), settings);
     m_autorun = settings.autorun;
     m_chime = settings.chime;
     m_autorunTime = settings.autorunTime;
@@ -40,7 +41,8 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     m_bookPath = settings.bookPath.c_str();
     UpdateData(FALSE);
     OnAutorunClicked();
-    autorun::StopScheduler(static_cast<const char*>(m_programDirectory), *m_platform);
+    if (!KeepStoredDailyStart(static_cast<const char*>(m_programDirectory), found, settings, now, *m_platform))
+        autorun::StopScheduler(static_cast<const char*>(m_programDirectory), *m_platform);
     return found;
 }
 
@@ -71,8 +73,17 @@ void SettingsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX,        IDC_CHIME,        m_chime);
     DDX_DateTimeCtrl(pDX, IDC_AUTORUN_TIME, m_autorunTime);
     DDX_Text(pDX,         IDC_BOOK_PATH,    m_bookPath);
+    if (!pDX->m_bSaveAndValidate) ShowEndOfBookPath();
 }
 // clang-format on
+
+// The box is narrower than most paths: it shows their end, the book's file name.
+void SettingsDlg::ShowEndOfBookPath() {
+    const HWND box = GetDlgItem(IDC_BOOK_PATH);
+    const int length = ::GetWindowTextLengthA(box);
+    ::SendMessageA(box, EM_SETSEL, length, length);
+    ::SendMessageA(box, EM_SCROLLCARET, 0, 0);
+}
 
 bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return DispatchMessageMap(messageMap, *this, message, wParam, lParam, result) ||

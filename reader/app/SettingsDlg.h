@@ -15,8 +15,9 @@ public:
     SettingsDlg();
     ~SettingsDlg() override;
 
-    // Reads the settings file in programDirectory into the members and the controls, then stops a
-    // waiting scheduler. True when the file could be opened, however much of it there was.
+    // Reads the settings file in programDirectory into the members and the controls, then keeps the
+    // daily start that it holds armed, or, where it holds none, stops a waiting scheduler. True when
+    // the file could be opened, however much of it there was.
     bool LoadSettings(const CString& programDirectory, const CString& fileName);
     // Reads the controls back, writes the settings file that LoadSettings read with the next start
     // time, then arms or stops the autorun. Always true.
@@ -43,6 +44,8 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    void ShowEndOfBookPath();
+
     static const MessageEntry<SettingsDlg> messageMap[];
     CString m_settingsFileName;
 };

@@ -23,3 +23,17 @@ bool SaveSettingsToFolder(const std::string& programDirectory, const std::string
     autorun::ApplyAutorun(settings.autorun, programDirectory, settings.autorunTime.GetTime(), platform);
     return true;
 }
+
+bool KeepStoredDailyStart(const std::string& programDirectory, bool fromFile, const Settings& settings, CTime now,
+                          AutorunPlatform& platform) {
+    if (!fromFile || !settings.autorun) return false;
+    autorun::KeepDailyStart(programDirectory, NextStartTime(now, settings.autorunTime).GetTime(), platform);
+    return true;
+}
+
+void KeepDailyStartOfFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                            AutorunPlatform& platform) {
+    Settings settings;
+    const bool found = LoadSettingsFromFolder(programDirectory, fileName, now, FontDescription{}, settings);
+    KeepStoredDailyStart(programDirectory, found, settings, now, platform);
+}

@@ -11,7 +11,7 @@
 
 // Reads fileName in programDirectory into settings, each field that the file does not hold taking
 // its default (SettingsWithDefaults). True when the file could be opened, however much of it
-// there was. (The panel shows them, then stops a waiting scheduler: autorun::StopScheduler.)
+// there was. (The panel shows them, then keeps the daily start: KeepStoredDailyStart.)
 bool LoadSettingsFromFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                             const FontDescription& fallbackFont, Settings& settings);
 
@@ -20,3 +20,15 @@ bool LoadSettingsFromFolder(const std::string& programDirectory, const std::stri
 // file could not be written: nothing is then armed or stopped.
 bool SaveSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                           AutorunPlatform& platform, Settings& settings);
+
+// At a start of the reader: where settings came from the file (fromFile) and have autorun on, keeps
+// the next start after now armed (autorun::KeepDailyStart), so that the daily start does not hang
+// on how this reader ends. False, and nothing done, otherwise.
+bool KeepStoredDailyStart(const std::string& programDirectory, bool fromFile, const Settings& settings, CTime now,
+                          AutorunPlatform& platform);
+
+// At a start of the reader that finds one open already (its daily time has come, or the user
+// started it again): the daily start that fileName in programDirectory holds, kept armed for the
+// next start after now, so that the time that has come is not greeted twice.
+void KeepDailyStartOfFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                            AutorunPlatform& platform);

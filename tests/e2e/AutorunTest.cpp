@@ -23,7 +23,10 @@ const std::string commonLink = StartupLink(CSIDL_COMMON_STARTUP);
 
 class AutorunTest : public ::testing::Test {
 protected:
-    void SetUp() override { ::DeleteFileA(commonLink.c_str()); }
+    void SetUp() override {
+        EndScheduler();
+        ::DeleteFileA(commonLink.c_str());
+    }
     void TearDown() override {
         EndScheduler();
         ::DeleteFileA(commonLink.c_str());
@@ -60,11 +63,75 @@ TEST_F(AutorunTest, LeavingWithAutorunOnArmsTheSchedulerAndSavesTheShortcut) {
     EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe"))) << target;
     EXPECT_EQ(description, "Quillwaker");
 
-    ASSERT_TRUE(reader.Start(false)); // stops the waiting scheduler, and saves the shortcut again
-    EXPECT_TRUE(WaitUntil([] { return !SchedulerWaiting(); })) << "the reader's start did not stop the scheduler";
+    ASSERT_TRUE(reader.Start(false)); // the scheduler waits on while the reader is open
+    EXPECT_TRUE(NeverHolds([] { return !SchedulerWaiting(); })) << "the reader's start stopped the scheduler";
     EXPECT_EQ(reader.Leave(), 0);
     EXPECT_TRUE(ReadShortcut(commonLink, target, description));
     EXPECT_TRUE(WaitUntil(SchedulerWaiting));
+}
+
+namespace {
+
+// How a reader opened by hand, with autorun on in settings.dat, is left without the exit button.
+enum class Ending { esc, closeBox, killed };
+
+class DailyStartTest : public AutorunTest, public ::testing::WithParamInterface<Ending> {};
+
+std::string EndingName(const ::testing::TestParamInfo<Ending>& info) {
+    const char* names[] = {"Esc", "CloseBox", "Killed"};
+    return names[static_cast<int>(info.param)];
+}
+
+} // namespace
+
+// The start armed by the settings outlives the reader, however it ends: sched.dat holds the next
+// daily time, a scheduler waits for it, and the shortcut starts one at the next log-on.
+TEST_P(DailyStartTest, SurvivesAReaderLeftAnyWay) {
+    const std::time_t at = std::time(nullptr) + 7200; // ahead today, or tomorrow at that time
+    folder.WriteSettings(true, at, FontDescription{});
+    HWND window = reader.Start(false);
+    ASSERT_TRUE(window);
+    switch (GetParam()) {
+    case Ending::esc:
+        EXPECT_EQ(reader.Leave(IDCANCEL), 0);
+        break;
+    case Ending::closeBox:
+        ASSERT_TRUE(::GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU) << "no close box";
+        ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(reader.process().WaitForExit(), 0);
+        break;
+    case Ending::killed:
+        ::TerminateProcess(reader.process().Handle(), 9);
+        EXPECT_EQ(reader.process().WaitForExit(), 9);
+        break;
+    }
+    EXPECT_EQ(folder.ScheduledTime(), at);
+    EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "no scheduler waits for the next start";
+    std::string target, description;
+    ASSERT_TRUE(ReadShortcut(commonLink, target, description)) << commonLink;
+    EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe"))) << target;
+}
+
+INSTANTIATE_TEST_SUITE_P(Ending, DailyStartTest, ::testing::Values(Ending::esc, Ending::closeBox, Ending::killed),
+                         EndingName);
+
+// The daily time comes while the reader is open: the scheduler's start brings the open reader
+// forward, opens no second one, and arms the day after.
+TEST_F(AutorunTest, AReaderOpenAtItsDailyTimeComesForwardAndTheNextDayIsArmed) {
+    const std::time_t at = std::time(nullptr) + 8;
+    folder.WriteSettings(true, at, FontDescription{});
+    HWND window = reader.Start(false);
+    ASSERT_TRUE(window);
+    ASSERT_EQ(folder.ScheduledTime(), at);
+    ASSERT_TRUE(WaitUntil(SchedulerWaiting));
+
+    EXPECT_TRUE(WaitUntil([&] { return folder.ScheduledTime() >= at + 82800; }, 20000))
+        << "the day after was not armed; sched.dat holds " << folder.ScheduledTime();
+    EXPECT_LE(folder.ScheduledTime(), at + 90000);
+    EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "no scheduler waits for the day after";
+    EXPECT_EQ(::FindWindowA("#32770", QUILLMERE_CAPTION), window);
+    EXPECT_EQ(::FindWindowExA(nullptr, window, "#32770", QUILLMERE_CAPTION), nullptr) << "a second reader opened";
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
 }
 
 TEST_F(AutorunTest, LeavingWithAutorunOffWhenNothingWasArmedLeavesNothing) {
@@ -158,11 +225,14 @@ TEST_F(AutorunTest, TheRoadOfOneDay) {
     ASSERT_EQ(folder.ScheduledTime(), at);
     ASSERT_TRUE(WaitUntil(SchedulerWaiting));
 
-    HWND window = reader.WaitForMainWindow(12000); // started by the scheduler
-    ASSERT_TRUE(window) << "the scheduler did not start the reader";
+    HWND window = reader.WaitForMainWindow(20000); // started by the scheduler
+    ASSERT_TRUE(window) << "the scheduler did not start the reader; windows: " << VisibleWindows()
+                        << "; sched.dat holds " << folder.ScheduledTime() << " for " << at;
     EXPECT_GE(std::time(nullptr), at);
-    EXPECT_FALSE(SchedulerWaiting());
     EXPECT_EQ(ItemText(window, IDC_VERSE), TodaysVerse(folder.Path("quillmere.pdb")));
+    // The reader's start has armed the next day already, before anyone leaves it.
+    EXPECT_GE(folder.ScheduledTime(), at + 82800);
+    EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "the start did not arm the next day";
 
     Press(window, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); })) << "the reader's window did not close";

@@ -41,15 +41,24 @@ protected:
 
 } // namespace
 
-TEST_F(FontTest, OnAFirstStartPlusMakesTheSystemFontOneUnitSmallerAndMinusJumpsToTen) {
-    LOGFONTA system{};
-    ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof system, &system);
-    ASSERT_GT(system.lfHeight, 0);
-    Run(true, {IDC_LARGER});
-    EXPECT_EQ(SavedFont().lfHeight, system.lfHeight - 1);
+// The first start's font is the system font, whose description gives a cell height: "+" and "-"
+// step from the character height that it stands for.
+TEST_F(FontTest, OnAFirstStartPlusMakesTheSystemFontLargerAndMinusSmaller) {
+    HDC screen = ::GetDC(nullptr);
+    const HGDIOBJ previous = ::SelectObject(screen, ::GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA system{};
+    ::GetTextMetricsA(screen, &system);
+    ::SelectObject(screen, previous);
+    ::ReleaseDC(nullptr, screen);
+    const int systemHeight = system.tmHeight - system.tmInternalLeading;
+    ASSERT_GT(systemHeight, 10);
+
+    Run(true, {IDC_LARGER, IDC_LARGER, IDC_LARGER});
+    EXPECT_EQ(SavedFont().lfHeight, -(systemHeight + 3));
     ::DeleteFileA(folder.Path("settings.dat").c_str()); // a first start again
-    Run(true, {IDC_SMALLER});
-    EXPECT_EQ(SavedFont().lfHeight, -10);
+    Run(true, {IDC_SMALLER, IDC_SMALLER, IDC_SMALLER});
+    EXPECT_LT(-SavedFont().lfHeight, systemHeight);
+    EXPECT_GE(-SavedFont().lfHeight, 10);
 }
 
 TEST_F(FontTest, StepsMoveOneUnitAndStopAtTheirLimits) {

@@ -110,6 +110,86 @@ TEST_F(StartedReaderTest, ACalendarClickShowsThatDaysVerseAndAboutShowsTheBook) 
     EXPECT_EQ(reader.Leave(), 0);
 }
 
+TEST_F(StartedReaderTest, AboutAgainOrTheSelectedDayBringsTheDaysTextBack) {
+    const std::string today = ItemText(window, IDC_VERSE);
+    Press(window, IDC_ABOUT);
+    Press(window, IDC_ABOUT);
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(ItemText(window, IDC_VERSE), today);
+
+    HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);
+    RECT area;
+    ::GetClientRect(calendar, &area);
+    ClickAt(calendar, area.right / 3, area.bottom * 55 / 100);
+    ASSERT_TRUE(reader.Handled());
+    const std::string chosen = ItemText(window, IDC_VERSE);
+    Press(window, IDC_ABOUT);
+    ASSERT_TRUE(reader.Handled());
+    ASSERT_NE(ItemText(window, IDC_VERSE), chosen);
+    ClickAt(calendar, area.right / 3, area.bottom * 55 / 100); // the day that is selected already
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(ItemText(window, IDC_VERSE), chosen);
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+namespace {
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{sizeof info};
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// Presses Tab, or Shift+Tab, as the keyboard does, in the reader that has the focus.
+void Tab(bool back) {
+    INPUT keys[4] = {};
+    int count = 0;
+    const auto key = [&](WORD code, DWORD flags) {
+        keys[count].type = INPUT_KEYBOARD;
+        keys[count].ki.wVk = code;
+        keys[count++].ki.dwFlags = flags;
+    };
+    if (back) key(VK_SHIFT, 0);
+    key(VK_TAB, 0);
+    key(VK_TAB, KEYEVENTF_KEYUP);
+    if (back) key(VK_SHIFT, KEYEVENTF_KEYUP);
+    ::SendInput(count, keys, sizeof *keys);
+}
+
+} // namespace
+
+// The keyboard goes through what the window shows, in reading order, and never into the cut-off
+// band; tabbing into the verse box keeps its place.
+TEST_F(StartedReaderTest, TabGoesThroughTheVisibleControlsInReadingOrder) {
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    const int order[] = {IDC_CALENDAR, IDC_VERSE, IDOK, IDC_ABOUT, IDC_SETTINGS};
+    RECT client;
+    ::GetClientRect(window, &client);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    HWND focus = FocusOf(window);
+    for (bool back : {false, true}) {
+        for (int press = 1; press <= 20; ++press) {
+            // A key comes through the display server, behind any message posted now: every press
+            // moves the focus on, so the test waits for that.
+            const HWND before = focus;
+            Tab(back);
+            ASSERT_TRUE(WaitUntil([&] { return (focus = FocusOf(window)) != before; })) << "press " << press;
+            ASSERT_TRUE(focus) << press;
+            RECT place;
+            ::GetWindowRect(focus, &place);
+            EXPECT_TRUE(::IsWindowVisible(focus) && place.top >= client.top && place.bottom <= client.bottom)
+                << "press " << press << " reached control " << ::GetDlgCtrlID(focus);
+            if (focus == ::GetDlgItem(window, IDC_VERSE)) {
+                DWORD start = 1, end = 0;
+                ::SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+                EXPECT_EQ(start, end) << "tabbing into the verse box selected its text";
+            }
+            if (!back) EXPECT_EQ(::GetDlgCtrlID(focus), order[press % 5]) << press;
+        }
+    }
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
 TEST_F(StartedReaderTest, SettingsRevealsTheLowerBandAndTwiceGivesTheCompactHeightBack) {
     const int compact = WindowHeight(window);
     RECT group, client;

@@ -20,6 +20,7 @@ public:
     // Waits for the end of the process; its exit code, or -1 when it did not end within milliseconds.
     int WaitForExit(DWORD milliseconds = deadline);
     bool Running() const;
+    HANDLE Handle() const { return m_process.hProcess; }
 
 private:
     void Release();

@@ -3,12 +3,14 @@
 #include "reader/app/AutorunPlatform.h"
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
 // The machine as the autorun sees it, made up by a test: whether a scheduler waits, which start-up
 // folders there are and whether shortcuts can be saved in them; every start, shortcut and delete
-// is recorded in turn. Deletes are carried out, so that a test sees the files go.
+// is recorded in turn. Deletes are carried out, so that a test sees the files go; shortcuts are
+// only recorded.
 class RecordingPlatform : public AutorunPlatform {
 public:
     bool SchedulerWaiting() override { return schedulerWaiting; }
@@ -23,12 +25,15 @@ public:
         const bool saved = link.rfind(allUsersFolder, 0) == 0 ? allUsersWritable : userWritable;
         calls.push_back(std::string(saved ? "shortcut " : "refused shortcut ") + link + " -> " + target + " (" +
                         description + ")");
+        if (saved) files.insert(link);
         return saved;
     }
     void Delete(const std::string& path) override {
         calls.push_back("delete " + path);
+        files.erase(path);
         std::remove(path.c_str());
     }
+    bool Exists(const std::string& path) override { return files.count(path) != 0; }
 
     bool schedulerWaiting = false;
     std::string allUsersFolder = "C:\\ProgramData\\StartUp";
@@ -36,4 +41,6 @@ public:
     bool allUsersWritable = true;
     bool userWritable = true;
     std::vector<std::string> calls;
+    // The shortcuts there are: those a test puts here and those saved.
+    std::set<std::string> files;
 };

@@ -2,6 +2,8 @@
 
 #include "contract/ProgramNames.h"
 
+#include <tlhelp32.h>
+
 HWND WaitForWindow(const char* caption, const char* windowClass, DWORD milliseconds) {
     HWND window = nullptr;
     const bool shown = WaitUntil(
@@ -53,9 +55,28 @@ HWND SchedulerWindow() { return ::FindWindowA(SCHEDULER_WINDOW_CLASS, SCHEDULER_
 
 bool SchedulerWaiting() { return SchedulerWindow() != nullptr; }
 
+namespace {
+
+bool SchedulerRunning() {
+    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    bool running = false;
+    PROCESSENTRY32 process{sizeof process};
+    for (BOOL more = ::Process32First(snapshot, &process); more && !running; more = ::Process32Next(snapshot, &process))
+        running = ::lstrcmpiA(process.szExeFile, SCHEDULER_FILE_NAME) == 0;
+    ::CloseHandle(snapshot);
+    return running;
+}
+
+} // namespace
+
+// A scheduler that a reader started to wake the waiting one may still be on its way up; once the
+// waiting one is gone, it would wait in its place. So every scheduler process is waited out.
 void EndScheduler() {
-    if (HWND scheduler = SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
-    WaitUntil([] { return !SchedulerWaiting(); });
+    WaitUntil([] {
+        if (HWND scheduler = SchedulerWindow()) ::PostMessageA(scheduler, WM_QUIT, 0, 0);
+        return !SchedulerWaiting() && !SchedulerRunning();
+    });
 }
 
 std::string VisibleWindows() {

@@ -32,5 +32,5 @@ std::string VisibleWindows();
 // The waiting scheduler's window, known by its class and title, or null.
 HWND SchedulerWindow();
 bool SchedulerWaiting();
-// Ends a waiting scheduler and waits until it is gone.
+// Ends a waiting scheduler, and any on its way up, and waits until none runs.
 void EndScheduler();

@@ -6,10 +6,17 @@
 //   quillpoke wait CAPTION [MESSAGE]  waits up to half a minute for the window to show,
 //                                 confirming meanwhile every message box titled MESSAGE
 //   quillpoke shown CAPTION       succeeds only if the window shows now
+//   quillpoke logon               starts what the scheduler's start-up shortcuts start, as a log-on
+//                                 does; fails where there is none
+//   quillpoke scheduler           waits up to half a minute for a waiting scheduler
 #include "reader/res/resource.h"
+#include "tests/support/Shortcut.h"
 #include "tests/support/Waits.h"
+#include "tests/support/Windows.h"
 
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,12 +48,25 @@ int ControlId(const char* text) {
     return std::atoi(text);
 }
 
+bool LogOn() {
+    bool started = false;
+    for (int folder : {CSIDL_COMMON_STARTUP, CSIDL_STARTUP}) {
+        std::string target, description;
+        if (ReadShortcut(StartupLink(folder), target, description))
+            started |= ::ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL) >
+                       reinterpret_cast<HINSTANCE>(32);
+    }
+    return started;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "logon") == 0) return LogOn() ? 0 : 1;
+    if (argc == 2 && std::strcmp(argv[1], "scheduler") == 0) return WaitUntil(SchedulerWaiting, 30000) ? 0 : 1;
     if (argc < 3) {
         std::fputs("usage: quillpoke press CAPTION ID | rect CAPTION | text CAPTION ID | wait CAPTION [MESSAGE] | "
-                   "shown CAPTION\n",
+                   "shown CAPTION | logon | scheduler\n",
                    stderr);
         return 2;
     }

@@ -4,35 +4,50 @@
 
 #include <climits>
 
+TEST(FontSteps, ACellHeightStandsForItsCharacterHeight) {
+    struct Row {
+        int lfHeight, cellHeight, internalLeading, characterHeight;
+    } rows[] = {
+        {-12, 99, 99, 12}, // already a character height: the metrics play no part
+        {-1, 0, 0, 1},
+        {16, 16, 3, 13}, // the system font's description
+        {0, 14, 2, 12},  // the font's default size
+        {INT_MIN, 0, 0, INT_MAX},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(CharacterHeight(row.lfHeight, row.cellHeight, row.internalLeading), row.characterHeight)
+            << row.lfHeight;
+}
+
 TEST(FontSteps, FollowTheTableOfHeights) {
     struct Row {
-        int height;
+        int characterHeight;
         std::optional<int> smaller, larger;
     } rows[] = {
-        {-40, -39, -30},
-        {-31, -30, -30},
-        {-30, -29, std::nullopt},
-        {-29, -28, -30},
-        {-20, -19, -21},
-        {-11, -10, -12},
-        {-10, std::nullopt, -11},
-        {-9, -10, -10},
-        {-1, -10, -2},
-        {0, -10, -1},
-        {16, -10, 15},
-        {INT_MAX, -10, INT_MAX - 1},
+        {40, -39, std::nullopt}, {31, -30, std::nullopt},
+        {30, -29, std::nullopt}, {29, -28, -30},
+        {20, -19, -21},          {11, -10, -12},
+        {10, std::nullopt, -11}, {9, std::nullopt, -10},
+        {1, std::nullopt, -2},   {INT_MAX, -(INT_MAX - 1), std::nullopt},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(SmallerFontHeight(row.height), row.smaller) << row.height;
-        EXPECT_EQ(LargerFontHeight(row.height), row.larger) << row.height;
+        EXPECT_EQ(SmallerFontHeight(row.characterHeight), row.smaller) << row.characterHeight;
+        EXPECT_EQ(LargerFontHeight(row.characterHeight), row.larger) << row.characterHeight;
     }
 }
 
-TEST(FontSteps, AStepNeverLeavesTheRangeFromWithinIt) {
-    for (int height = -30; height <= -10; ++height) {
-        const auto smaller = SmallerFontHeight(height), larger = LargerFontHeight(height);
-        EXPECT_TRUE(!smaller || (*smaller >= -29 && *smaller <= -10)) << height;
-        EXPECT_TRUE(!larger || (*larger >= -30 && *larger <= -11)) << height;
+// From any height "-" makes the characters smaller and "+" larger, by one, or nothing happens; a
+// step from within 10 to 30 stays there.
+TEST(FontSteps, AStepGoesOneWayByOne) {
+    for (int height = 1; height <= 60; ++height) {
+        if (const auto smaller = SmallerFontHeight(height)) {
+            EXPECT_EQ(-*smaller, height - 1);
+            EXPECT_GE(-*smaller, 10);
+        }
+        if (const auto larger = LargerFontHeight(height)) {
+            EXPECT_EQ(-*larger, height + 1);
+            EXPECT_LE(-*larger, 30);
+        }
+        if (height >= 10 && height <= 30) EXPECT_TRUE(SmallerFontHeight(height) || LargerFontHeight(height));
     }
-    EXPECT_EQ(LargerFontHeight(INT_MIN), -30);
 }

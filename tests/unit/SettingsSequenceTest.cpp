@@ -128,3 +128,79 @@ TEST_F(SettingsSequenceTest, WithoutStartUpFoldersNoShortcutIsSavedOrDeleted) {
     EXPECT_FALSE(autorun::DeleteStartupShortcut("Quillwake.exe", platform));
     EXPECT_EQ(platform.calls, Calls{});
 }
+
+namespace {
+
+// What a start of the reader finds armed, and what it asks of the machine to keep the daily start.
+struct StartRow {
+    const char* what;
+    std::optional<std::int64_t> scheduled; // sched.dat, or none
+    bool schedulerWaiting;
+    const char* shortcutIn; // the start-up folder that holds the shortcut, or none
+    bool writes, startsScheduler, savesShortcut;
+};
+
+} // namespace
+
+// Stored autorun at 08:00, a start at 09:00: the next start is tomorrow at 08:00, whichever way
+// the reader will end.
+TEST_F(SettingsSequenceTest, AStartKeepsTheNextDailyStartArmedAndDoesNoMoreThanThat) {
+    const CTime now(2026, 3, 14, 9, 0, 0);
+    const std::int64_t tomorrow = CTime(2026, 3, 15, 8, 0, 0).GetTime();
+    const std::int64_t today = CTime(2026, 3, 14, 8, 0, 0).GetTime();
+    const StartRow rows[] = {
+        {"nothing armed: started by hand after a start by the scheduler", {}, false, nullptr, true, true, true},
+        {"all armed already", tomorrow, true, "all", false, false, false},
+        {"all armed, the user's own shortcut", tomorrow, true, "user", false, false, false},
+        {"the time, but no scheduler: after a log-off", tomorrow, false, "all", false, true, false},
+        {"a time already past: the computer was off", today, true, "all", true, true, false},
+        {"the shortcut was removed", tomorrow, true, nullptr, false, false, true},
+    };
+    for (const StartRow& row : rows) {
+        TempFolder program;
+        RecordingPlatform machine;
+        machine.schedulerWaiting = row.schedulerWaiting;
+        if (row.shortcutIn)
+            machine.files.insert((std::string(row.shortcutIn) == "all" ? machine.allUsersFolder : machine.userFolder) +
+                                 "\\Quillwake.lnk");
+        if (row.scheduled) program.Write("sched.dat", ScheduleBytes(*row.scheduled));
+        const std::string directory = program.Path("");
+        Settings settings = Saved(true);
+        settings.autorunTime = CTime(2026, 3, 14, 8, 0, 0);
+
+        EXPECT_TRUE(KeepStoredDailyStart(directory, true, settings, now, machine)) << row.what;
+
+        EXPECT_EQ(TempFolder::Read(program.Path("sched.dat")), ScheduleBytes(tomorrow)) << row.what;
+        Calls expected;
+        if (row.startsScheduler) expected.push_back("start " + directory + "Quillwake.exe");
+        if (row.savesShortcut)
+            expected.push_back("shortcut C:\\ProgramData\\StartUp\\Quillwake.lnk -> " + directory +
+                               "Quillwake.exe (Quillwaker)");
+        EXPECT_EQ(machine.calls, expected) << row.what;
+        if (!row.writes) EXPECT_EQ(row.scheduled, tomorrow) << row.what;
+    }
+}
+
+TEST_F(SettingsSequenceTest, AStartWithoutStoredAutorunArmsNothing) {
+    for (bool fromFile : {false, true}) {
+        Settings settings = Saved(!fromFile); // defaults have autorun on, but no file asked for it
+        EXPECT_FALSE(KeepStoredDailyStart(Directory(), fromFile, settings, CTime(2026, 3, 14, 9, 0, 0), platform));
+    }
+    EXPECT_EQ(platform.calls, Calls{});
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("sched.dat")));
+}
+
+// The reader opens at the daily time while one is open: the scheduler has deleted sched.dat and
+// ended, and the start that finds the open reader arms the next day, so that the time that came is
+// not greeted twice and the day after is not lost. Without settings it leaves everything alone.
+TEST_F(SettingsSequenceTest, AStartThatFindsTheReaderOpenArmsTheDayAfter) {
+    KeepDailyStartOfFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 8, 0, 1), platform);
+    EXPECT_EQ(platform.calls, Calls{});
+
+    folder.Write("settings.dat",
+                 SettingsBytes(true, CTime(2026, 3, 14, 8, 0, 0).GetTime(), true, FontDescription{}, "C:\\b.pdb"));
+    KeepDailyStartOfFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 8, 0, 1), platform);
+    EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), ScheduleBytes(CTime(2026, 3, 15, 8, 0, 0).GetTime()));
+    ASSERT_FALSE(platform.calls.empty());
+    EXPECT_EQ(platform.calls.front(), "start " + Directory() + "Quillwake.exe");
+}

@@ -136,3 +136,24 @@ TEST_F(SettingsDlgTest, EachControlIdIsUsedOnce) {
     EXPECT_EQ(
         ids, (std::multiset<int>{IDC_STATIC, IDOK, IDCANCEL, IDC_BOOK_PATH, IDC_CHIME, IDC_AUTORUN, IDC_AUTORUN_TIME}));
 }
+
+// A path longer than its box shows its end, the book's file name, after loading and after a change.
+TEST_F(SettingsDlgTest, TheBookPathBoxShowsTheBooksFileName) {
+    const std::string longPath = "C:\\Users\\someone\\Documents\\" + std::string(150, 'x') + "\\psalms.pdb";
+    folder.Write("settings.dat", SettingsBytes(false, 0, false, FontDescription{}, longPath));
+    ASSERT_TRUE(panel.LoadSettings(directory, "settings.dat"));
+    const auto shownFromTo = [&](int first, int last) {
+        RECT box;
+        ::GetClientRect(Control(IDC_BOOK_PATH), &box);
+        const LRESULT from = ::SendMessageA(Control(IDC_BOOK_PATH), EM_POSFROMCHAR, first, 0);
+        const LRESULT to = ::SendMessageA(Control(IDC_BOOK_PATH), EM_POSFROMCHAR, last, 0);
+        return static_cast<short>(LOWORD(from)) >= 0 && static_cast<short>(LOWORD(to)) < box.right;
+    };
+    const int length = static_cast<int>(longPath.size());
+    EXPECT_TRUE(shownFromTo(length - 10, length - 1)) << "the file name is not shown";
+    EXPECT_FALSE(shownFromTo(0, 0)) << "the box shows the start of the path";
+
+    panel.m_bookPath = "C:\\short.pdb";
+    panel.UpdateData(FALSE);
+    EXPECT_TRUE(shownFromTo(0, 11));
+}
