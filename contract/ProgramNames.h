@@ -13,6 +13,10 @@
 #define CHIME_FILE_NAME "quill.wav"
 #define SCHEDULER_WINDOW_CLASS "QUILLWAKE"
 #define SCHEDULER_WINDOW_TITLE "Quillwake"
+// The product's addresses: the reader shows them, the setup's entry, the manifests and the
+// signatures name the web address.
+#define PRODUCT_URL "https://quillmere.example"
+#define PRODUCT_EMAIL "hello@quillmere.example"
 
 #ifndef RC_INVOKED
 // What a second scheduler posts to the waiting one, unless it carries a quit request: read the

@@ -1,5 +1,7 @@
 #include "scheduler/Schedule.h"
 
+#include "framework/core/Calendar.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -32,6 +34,6 @@ bool IsQuitRequest(const char* tail) {
 
 ScheduleDecision DecideSchedule(std::int64_t stored, std::int64_t now) {
     if (now > stored) return {true, 0};
-    const std::int64_t wait = std::min(stored - now, dayInSeconds);
+    const std::int64_t wait = std::min<std::int64_t>(stored - now, secondsPerDay);
     return {false, static_cast<std::uint32_t>(wait * 1000)};
 }

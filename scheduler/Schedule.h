@@ -12,8 +12,6 @@ const char* CommandTail(const char* commandLine);
 // True for a tail of exactly "QUIT" in any letter case (ASCII letters fold, as _stricmp does).
 bool IsQuitRequest(const char* tail);
 
-constexpr std::int64_t dayInSeconds = 86400;
-
 struct ScheduleDecision {
     bool startReader;     // the stored time T has passed: start the reader now
     std::uint32_t waitMs; // otherwise check again after min(T - N, one day)

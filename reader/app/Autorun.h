@@ -6,7 +6,9 @@
 
 // Keeps the scheduler and the start-up shortcut in step with the autorun setting, on this machine:
 // each operation is the one of AutorunSequence.h over Windows' platform. Nothing here is reported
-// to the user: each step that fails is left out silently.
+// to the user: each step that fails is left out silently. The reader runs the sequences over
+// Win32AutorunPlatform() itself; the operations other than SaveShortcutFile are kept by the names
+// its design gives them, and nothing calls them.
 
 // Windows: the scheduler's window, ShellExecuteA, the start-up folders, shell links, DeleteFileA.
 AutorunPlatform& Win32AutorunPlatform();

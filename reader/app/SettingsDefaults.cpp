@@ -9,8 +9,7 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
     Settings settings;
     settings.autorun = record.autorun;
     settings.chime = record.chime;
-    settings.autorunTime =
-        record.nextStartTime ? DateAtTimeOfDay(now, CTime(*record.nextStartTime)) : DateAt(now, 8, 0, 0);
+    settings.autorunTime = record.autorunTime ? DateAtTimeOfDay(now, CTime(*record.autorunTime)) : DateAt(now, 8, 0, 0);
     settings.font = record.font.value_or(fallbackFont);
     settings.bookPath = record.bookPath;
     if (settings.bookPath.empty()) JoinProgramPath(programDirectory, DEFAULT_BOOK_FILE_NAME, settings.bookPath);

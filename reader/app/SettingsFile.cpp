@@ -27,7 +27,7 @@ std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset)
 SettingsRecord ParseSettings(const std::string& bytes) {
     SettingsRecord record;
     if (auto autorun = Field(bytes, autorunOffset)) record.autorun = *autorun != 0;
-    if (auto time = Field(bytes, timeOffset)) record.nextStartTime = FromTimeField(*time);
+    if (auto time = Field(bytes, timeOffset)) record.autorunTime = FromTimeField(*time);
     if (auto chime = Field(bytes, chimeOffset)) record.chime = *chime != 0;
     if (bytes.size() >= fontOffset + sizeof(FontDescription)) {
         record.font.emplace();
@@ -41,11 +41,11 @@ SettingsRecord ParseSettings(const std::string& bytes) {
     return record;
 }
 
-std::string SettingsBytes(bool autorun, std::int64_t nextStartTime, bool chime, const FontDescription& font,
+std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
                           const std::string& bookPath) {
     std::string bytes;
     AppendLittleEndian32(bytes, autorun ? 1 : 0);
-    AppendLittleEndian32(bytes, ToTimeField(nextStartTime));
+    AppendLittleEndian32(bytes, ToTimeField(autorunTime));
     AppendLittleEndian32(bytes, chime ? 1 : 0);
     bytes.append(reinterpret_cast<const char*>(font.data()), font.size());
     AppendLittleEndian32(bytes, static_cast<std::uint32_t>(bookPath.size()));

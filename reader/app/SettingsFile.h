@@ -12,13 +12,13 @@ using FontDescription = std::array<unsigned char, 60>;
 // settings panel takes its default for it.
 struct SettingsRecord {
     bool autorun = true;
-    std::optional<std::int64_t> nextStartTime;
+    std::optional<std::int64_t> autorunTime;
     bool chime = true;
     std::optional<FontDescription> font;
     std::string bookPath;
 
     friend bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
-        return a.autorun == b.autorun && a.nextStartTime == b.nextStartTime && a.chime == b.chime && a.font == b.font &&
+        return a.autorun == b.autorun && a.autorunTime == b.autorunTime && a.chime == b.chime && a.font == b.font &&
                a.bookPath == b.bookPath;
     }
 };
@@ -34,7 +34,7 @@ constexpr std::size_t longestBookPath = 32767;
 SettingsRecord ParseSettings(const std::string& bytes);
 
 // The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian.
-std::string SettingsBytes(bool autorun, std::int64_t nextStartTime, bool chime, const FontDescription& font,
+std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
                           const std::string& bookPath);
 
 // Reads the settings file at path; false when it cannot be opened.

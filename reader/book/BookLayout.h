@@ -2,12 +2,36 @@
 
 #include <cstdint>
 
-// The layout of a book file, a Palm Database: a 78-byte header whose last two bytes are the
-// record count, then the record list, one 8-byte entry for each record, the first four bytes of
-// which are the record's data offset. All numbers are big-endian.
-constexpr std::uint64_t recordCountOffset = 76;
-constexpr std::uint64_t recordListOffset = 78;
-constexpr std::uint64_t recordEntrySize = 8;
+// The layout of a book file, a Palm Database: a 78-byte header, then the record list, one 8-byte
+// entry for each record, two bytes of gap, then the records' data. All numbers are big-endian. The
+// reader reads only the record count and the records' data offsets; the book tool writes every
+// field from this layout.
+
+// A field of the header or of a record entry: where it starts and how many bytes it has.
+struct BookField {
+    std::uint32_t offset;
+    std::uint32_t size;
+};
+
+namespace header {
+// The dates count seconds since 1904-01-01; the name is zero-terminated.
+constexpr BookField name{0, 32}, attributes{32, 2}, version{34, 2}, creationDate{36, 4}, modificationDate{40, 4};
+constexpr BookField backupDate{44, 4}, modificationNumber{48, 4}, appInfoOffset{52, 4}, sortInfoOffset{56, 4};
+constexpr BookField type{60, 4}, creator{64, 4}, uniqueIdSeed{68, 4}, nextRecordList{72, 4}, recordCount{76, 2};
+constexpr std::uint32_t size = 78;
+} // namespace header
+
+namespace recordEntry {
+constexpr BookField dataOffset{0, 4}, attributes{4, 1}, uniqueId{5, 3};
+constexpr std::uint32_t size = 8;
+} // namespace recordEntry
+
+// The two bytes of zero that follow the record list, as Palm OS writes them.
+constexpr std::uint32_t recordListGap = 2;
+
+constexpr std::uint64_t recordCountOffset = header::recordCount.offset;
+constexpr std::uint64_t recordListOffset = header::size;
+constexpr std::uint64_t recordEntrySize = recordEntry::size;
 // The record count is a 16-bit field.
 constexpr std::uint32_t mostRecords = 65535;
 

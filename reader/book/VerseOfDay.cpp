@@ -1,16 +1,10 @@
 #include "reader/book/VerseOfDay.h"
 
+#include "framework/core/Calendar.h"
 #include "reader/book/BookFile.h"
 
-namespace {
-constexpr int daysInMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-}
-
 int VerseNumberForDate(int day, int month, int year) {
-    int sum = 0;
-    for (int i = 0; i < month - 1 && i < 12; ++i)
-        sum += daysInMonth[i];
-    int verse = sum + day;
+    int verse = DayOfCommonYear(month, day);
     if (year % 100 != 0 && year % 4 == 0 && day == 29 && month == 2) verse = 1;
     return verse;
 }

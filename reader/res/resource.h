@@ -29,7 +29,3 @@
 #define IDC_CHIME 1011
 #define IDC_AUTORUN 1012
 #define IDC_AUTORUN_TIME 1013
-
-// The product's addresses, shown in the main window and the book error message.
-#define PRODUCT_URL "https://quillmere.example"
-#define PRODUCT_EMAIL "hello@quillmere.example"

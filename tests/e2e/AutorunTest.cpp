@@ -33,6 +33,13 @@ protected:
     }
 
     static HWND Panel(HWND window) { return ::FindWindowExA(window, nullptr, "#32770", nullptr); }
+    // The all-users start-up folder holds the shortcut that starts this folder's scheduler.
+    void ExpectTheShortcut() const {
+        std::string target, description;
+        ASSERT_TRUE(ReadShortcut(commonLink, target, description)) << commonLink;
+        EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe"))) << target;
+        EXPECT_EQ(description, "Quillwaker");
+    }
     // Unchecks "AutoRun Daily at", leaves with the exit button, and checks that nothing is armed.
     void LeaveWithAutorunOff() {
         ::SendMessageA(::GetDlgItem(Panel(reader.Window()), IDC_AUTORUN), BM_CLICK, 0, 0);
@@ -55,18 +62,15 @@ TEST_F(AutorunTest, LeavingWithAutorunOnArmsTheSchedulerAndSavesTheShortcut) {
     EXPECT_EQ(reader.Leave(), 0);
 
     ASSERT_EQ(folder.Read("sched.dat").size(), 4u);
-    EXPECT_EQ(folder.ScheduledTime(), folder.Settings().nextStartTime.value_or(-2));
+    EXPECT_EQ(folder.ScheduledTime(), folder.Settings().autorunTime.value_or(-2));
     EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "no scheduler is waiting";
 
-    std::string target, description;
-    ASSERT_TRUE(ReadShortcut(commonLink, target, description)) << commonLink;
-    EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe"))) << target;
-    EXPECT_EQ(description, "Quillwaker");
+    ExpectTheShortcut();
 
     ASSERT_TRUE(reader.Start(false)); // the scheduler waits on while the reader is open
     EXPECT_TRUE(NeverHolds([] { return !SchedulerWaiting(); })) << "the reader's start stopped the scheduler";
     EXPECT_EQ(reader.Leave(), 0);
-    EXPECT_TRUE(ReadShortcut(commonLink, target, description));
+    ExpectTheShortcut();
     EXPECT_TRUE(WaitUntil(SchedulerWaiting));
 }
 
@@ -107,9 +111,7 @@ TEST_P(DailyStartTest, SurvivesAReaderLeftAnyWay) {
     }
     EXPECT_EQ(folder.ScheduledTime(), at);
     EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "no scheduler waits for the next start";
-    std::string target, description;
-    ASSERT_TRUE(ReadShortcut(commonLink, target, description)) << commonLink;
-    EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe"))) << target;
+    ExpectTheShortcut();
 }
 
 INSTANTIATE_TEST_SUITE_P(Ending, DailyStartTest, ::testing::Values(Ending::esc, Ending::closeBox, Ending::killed),

@@ -1,5 +1,6 @@
 // Quillview as a user meets it, started in a fresh program folder under Wine.
 #include "Version.h"
+#include "contract/ProgramNames.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 #include "tests/support/ProgramFolder.h"

@@ -9,9 +9,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     const SettingsRecord record = ParseSettings(std::string(reinterpret_cast<const char*>(data), size));
     if (record.bookPath.size() > longestBookPath) std::abort();
-    if (record.nextStartTime && record.font) {
+    if (record.autorunTime && record.font) {
         const std::string again =
-            SettingsBytes(record.autorun, *record.nextStartTime, record.chime, *record.font, record.bookPath);
+            SettingsBytes(record.autorun, *record.autorunTime, record.chime, *record.font, record.bookPath);
         if (!(ParseSettings(again) == record)) std::abort();
     }
     return 0;

@@ -27,10 +27,10 @@ void ProgramFolder::Copy(const std::string& source, const std::string& name) con
     fs::copy_file(source, Path(name), fs::copy_options::overwrite_existing);
 }
 
-void ProgramFolder::WriteSettings(bool autorun, std::int64_t nextStartTime, const FontDescription& font,
+void ProgramFolder::WriteSettings(bool autorun, std::int64_t autorunTime, const FontDescription& font,
                                   const std::string& book) const {
     Write("settings.dat",
-          SettingsBytes(autorun, nextStartTime, false, font, book.empty() ? Path("quillmere.pdb") : book));
+          SettingsBytes(autorun, autorunTime, false, font, book.empty() ? Path("quillmere.pdb") : book));
 }
 
 std::int64_t ProgramFolder::ScheduledTime() const {

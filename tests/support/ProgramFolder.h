@@ -24,7 +24,7 @@ public:
     // settings.dat as the reader reads it, and written as the reader writes it.
     SettingsRecord Settings() const { return ParseSettings(Read("settings.dat")); }
     // The book is quillmere.pdb in the folder unless another is named.
-    void WriteSettings(bool autorun, std::int64_t nextStartTime, const FontDescription& font,
+    void WriteSettings(bool autorun, std::int64_t autorunTime, const FontDescription& font,
                        const std::string& book = "") const;
     // The time in sched.dat, or -1 where there is no whole schedule file.
     std::int64_t ScheduledTime() const;

@@ -1,18 +1,25 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
 public:
+    // Named after a random number drawn once for the process and a count within it, so that test
+    // processes that run side by side never pick the same name; a name that is taken is skipped.
     TempFolder() {
-        static std::atomic<int> serial{0};
+        static const unsigned process =
+            std::random_device{}() ^
+            static_cast<unsigned>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+        static std::atomic<unsigned> serial{0};
         const auto base = std::filesystem::temp_directory_path();
         do {
-            m_path = base / ("quillmere-test-" + std::to_string(std::rand()) + "-" + std::to_string(++serial));
+            m_path = base / ("quillmere-test-" + std::to_string(process) + "-" + std::to_string(++serial));
         } while (!std::filesystem::create_directory(m_path));
     }
     ~TempFolder() {

@@ -61,7 +61,8 @@ bool SchedulerRunning() {
     const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return false;
     bool running = false;
-    PROCESSENTRY32 process{sizeof process};
+    PROCESSENTRY32 process{};
+    process.dwSize = sizeof process;
     for (BOOL more = ::Process32First(snapshot, &process); more && !running; more = ::Process32Next(snapshot, &process))
         running = ::lstrcmpiA(process.szExeFile, SCHEDULER_FILE_NAME) == 0;
     ::CloseHandle(snapshot);

@@ -53,9 +53,21 @@ for day in $(seq 1 365); do "$quillbook" record "$book" "$day"; echo; done | tr 
 [[ $(wc -l <"$work/references") == 915 ]] || fail "the book does not hold the 915 verses"
 sort -t: -k1.10n -k2n -c "$work/references" 2>/dev/null || fail "the verses are not in order"
 
-for index in -1 366; do
-    "$quillbook" record "$book" "$index" >"$work/out"
+# records past either end are empty, up to the record numbers at either end of 32 bits; those past
+# them are no record numbers
+for index in -1 366 2147483647 -2147483648; do
+    status=0
+    "$quillbook" record "$book" "$index" >"$work/out" 2>"$work/error" || status=$?
+    [[ $status == 0 ]] || fail "record $index exited with $status: $(head -n 1 "$work/error")"
     [[ ! -s $work/out ]] || fail "record $index is not empty"
+done
+for index in 2147483648 -2147483649; do
+    status=0
+    "$quillbook" record "$book" "$index" >"$work/out" 2>"$work/error" || status=$?
+    [[ $status == 2 ]] || fail "record $index exited with $status, not 2"
+    [[ ! -s $work/out ]] || fail "record $index wrote to standard output"
+    grep -q "^quillbook: $index is not a valid record number" "$work/error" ||
+        fail "record $index is reported as: $(head -n 1 "$work/error")"
 done
 
 # a book of three verses: built with a warning, then found short
@@ -84,4 +96,21 @@ expect_status 2 "$quillbook" plan "list:$work/list365.txt" "$work/module.imp"
 "$quillbook" plan "list:$work/list365.txt" "$work/module.imp" "$work/list.pdb" || fail "a list of 365 references made no book"
 [[ $("$quillbook" record "$work/list.pdb" 365 | tr -d '\r') == $'John 3:16\n\nFor God so loved the world.' ]] ||
     fail "day 365 of the list reads: $("$quillbook" record "$work/list.pdb" 365)"
+# usage errors of plan make no book and write nothing to standard output, even where the plan,
+# the module and the book are all named
+expect_plan_usage_error() {
+    local status=0
+    "$quillbook" plan "$@" >"$work/out" 2>"$work/error" || status=$?
+    [[ $status == 2 ]] || fail "'plan $*' exited with $status, not 2"
+    [[ ! -e $work/usage.pdb && ! -e $work/fourth.pdb ]] || fail "'plan $*' made a book"
+    [[ ! -s $work/out ]] || fail "'plan $*' wrote to standard output"
+    grep -q '^usage: quillbook' "$work/error" || fail "'plan $*' shows no usage"
+}
+list="list:$work/list365.txt"
+expect_plan_usage_error "$list" "$work/module.imp" "$work/usage.pdb" --title
+expect_plan_usage_error "$list" "$work/module.imp" "$work/usage.pdb" --description
+expect_plan_usage_error --code-page 1252x "$list" "$work/module.imp" "$work/usage.pdb"
+expect_plan_usage_error "$list" "$work/module.imp" "$work/usage.pdb" "$work/fourth.pdb"
+"$quillbook" plan --code-page 1252 "$list" "$work/module.imp" "$work/usage.pdb" ||
+    fail "the same plan with its code page written right made no book"
 echo "quillbook: all checks passed"

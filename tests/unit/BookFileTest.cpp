@@ -202,3 +202,34 @@ TEST_F(BookFileTest, RandomBytesNeverReadMoreThanTheFileHolds) {
             ASSERT_LE(Record(i).size(), 2 * bytes.size()) << round;
     }
 }
+
+// The reader's layout names every byte of the header and of a record entry once, in order, and the
+// book tool's writer puts what the reader reads where the layout says.
+TEST(BookLayout, NamesEachByteOnceAndTheWriterFollowsIt) {
+    std::uint32_t end = 0;
+    for (BookField field :
+         {header::name, header::attributes, header::version, header::creationDate, header::modificationDate,
+          header::backupDate, header::modificationNumber, header::appInfoOffset, header::sortInfoOffset, header::type,
+          header::creator, header::uniqueIdSeed, header::nextRecordList, header::recordCount}) {
+        EXPECT_EQ(field.offset, end);
+        end = field.offset + field.size;
+    }
+    EXPECT_EQ(end, header::size);
+    end = 0;
+    for (BookField field : {recordEntry::dataOffset, recordEntry::attributes, recordEntry::uniqueId}) {
+        EXPECT_EQ(field.offset, end);
+        end = field.offset + field.size;
+    }
+    EXPECT_EQ(end, recordEntry::size);
+
+    const std::string bytes = Book({"first", "second", "third"});
+    const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto field = [&](std::uint64_t base, BookField f) { return ReadBigEndian(at + base + f.offset, f.size); };
+    EXPECT_EQ(field(0, header::recordCount), 3u);
+    const std::uint64_t data = RecordListEnd(3) + recordListGap;
+    const std::uint64_t offsets[] = {data, data + 5, data + 11}; // after "first" and "second"
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(field(RecordListEnd(i), recordEntry::dataOffset), offsets[i]);
+        EXPECT_EQ(field(RecordListEnd(i), recordEntry::uniqueId), i + 1);
+    }
+}

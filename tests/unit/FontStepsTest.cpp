@@ -5,18 +5,17 @@
 #include <climits>
 
 TEST(FontSteps, ACellHeightStandsForItsCharacterHeight) {
-    struct Row {
-        int lfHeight, cellHeight, internalLeading, characterHeight;
-    } rows[] = {
+    // lfHeight, then the cell height and the internal leading that the font reports, then the
+    // character height
+    const int rows[][4] = {
         {-12, 99, 99, 12}, // already a character height: the metrics play no part
         {-1, 0, 0, 1},
         {16, 16, 3, 13}, // the system font's description
         {0, 14, 2, 12},  // the font's default size
         {INT_MIN, 0, 0, INT_MAX},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(CharacterHeight(row.lfHeight, row.cellHeight, row.internalLeading), row.characterHeight)
-            << row.lfHeight;
+    for (const auto& row : rows)
+        EXPECT_EQ(CharacterHeight(row[0], row[1], row[2]), row[3]) << row[0];
 }
 
 TEST(FontSteps, FollowTheTableOfHeights) {
@@ -48,6 +47,8 @@ TEST(FontSteps, AStepGoesOneWayByOne) {
             EXPECT_EQ(-*larger, height + 1);
             EXPECT_LE(-*larger, 30);
         }
-        if (height >= 10 && height <= 30) EXPECT_TRUE(SmallerFontHeight(height) || LargerFontHeight(height));
+        if (height >= 10 && height <= 30) {
+            EXPECT_TRUE(SmallerFontHeight(height) || LargerFontHeight(height));
+        }
     }
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 // An import file as mod2imp writes one: headings, introductions, then the verses given, each
@@ -28,7 +30,7 @@ std::vector<PlanVerse> Verses(const std::vector<std::tuple<int, int, int>>& keys
 
 PlanOptions Options(Plan plan, Language language = Language::english, const std::string& title = "",
                     const std::string& description = "") {
-    return {plan, language, 1252, title, description, ""};
+    return {plan, language, 1252, title, description, "", "", ""};
 }
 
 // Proverbs in 31 chapters of two verses; chapter 3's first verse as given.
@@ -74,6 +76,18 @@ TEST(SwordImport, TextThatIsNoImportFileIsRefused) {
     }
 }
 
+// Only the first line tells an import file: a file that begins with another line, such as a
+// title over the entries, is no import file, whatever follows.
+TEST(SwordImport, AFileWhoseFirstLineIsNoEntryIsRefusedThoughEntriesFollow) {
+    std::vector<ModuleVerse> verses;
+    std::string error;
+    for (const char* text : {"The Bible\n$$$John 3:16\nFor God\n", "John 3:16\n$$$John 3:17\nFor God sent\n",
+                             "%%\r\n$$$John 3:16\r\nFor God\r\n"}) {
+        EXPECT_FALSE(ReadSwordImport(text, verses, error)) << text;
+        EXPECT_NE(error.find("no SWORD import file"), std::string::npos) << error;
+    }
+}
+
 TEST(PlanBook, TheReadingOfADayNamesItsFirstAndLastVerse) {
     const auto wholeAndParts = Verses({{0, 1, 1}, {0, 1, 2}, {0, 2, 1}, {0, 2, 2}, {1, 1, 1}, {1, 1, 2}});
     const std::pair<std::vector<std::size_t>, const char*> cases[] = {
@@ -94,6 +108,31 @@ TEST(PlanBook, TheReadingOfADayNamesItsFirstAndLastVerse) {
     EXPECT_EQ(DayReading(psalms, {0, 1}, Language::english), "Psalms 23-24");
     EXPECT_EQ(DayReading(psalms, {0, 1}, Language::spanish), "Salmos 23-24");
     EXPECT_EQ(DayReading(Verses({{65, 1, 1}}), {0}, Language::spanish), "Apocalipsis 1");
+}
+
+// A book of one chapter ends that chapter where the next book begins, though the next begins
+// again at chapter 1: a day that begins or ends at that change reads whole chapters.
+TEST(PlanBook, ADayNextToABookOfOneChapterReadsWholeChapters) {
+    const int obadiah = BookIndex("Obadiah"), jonah = BookIndex("Jonah"), jude = BookIndex("Jude"),
+              revelation = BookIndex("Revelation of John");
+    const auto verses = Verses({{obadiah, 1, 1}, {obadiah, 1, 2}, {jonah, 1, 1}, {jonah, 1, 2}, {jonah, 2, 1}});
+    const auto end = Verses({{jude, 1, 1}, {jude, 1, 2}, {revelation, 1, 1}, {revelation, 1, 2}});
+    const struct {
+        const std::vector<PlanVerse>& verses;
+        std::vector<std::size_t> day;
+        const char* reading;
+    } cases[] = {
+        {verses, {2, 3, 4}, "Jonah 1-2"},
+        {verses, {2, 3}, "Jonah 1"},
+        {verses, {0, 1}, "Obadiah 1"},
+        {verses, {0, 1, 2, 3}, "Obadiah 1 - Jonah 1"},
+        {verses, {1, 2}, "Obadiah 1:2 - Jonah 1:1"},
+        {end, {2, 3}, "Revelation 1"},
+        {end, {0, 1}, "Jude 1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DayReading(c.verses, c.day, Language::english), c.reading) << c.reading;
+    EXPECT_EQ(DayReading(verses, {2, 3, 4}, Language::spanish), "Jon\xC3\xA1s 1-2");
 }
 
 TEST(PlanBook, ADayShowsItsReadingThenEachChapterNamedBeforeItsNumberedVerses) {
@@ -146,6 +185,28 @@ TEST(PlanBook, ErrorsSayWhatIsWrongAndMakeNoBook) {
     }
 }
 
+// Where a day holds several characters that the code page cannot hold, in verses of its own and
+// in later days, the error names the first: its verse, and the first such character in that verse.
+TEST(PlanBook, OfSeveralCharactersTheCodePageLacksTheFirstIsNamed) {
+    const std::map<std::pair<int, int>, std::string> texts = {
+        {{3, 1}, "Trust in the \xE2\x88\x9E LORD, \xD0\x96"},
+        {{3, 2}, "Hear \xD0\x96."},
+        {{5, 1}, "\xE2\x98\x83 snow."},
+    };
+    std::vector<std::string> entries;
+    for (int chapter = 1; chapter <= 31; ++chapter) {
+        for (int verse = 1; verse <= 2; ++verse) {
+            const auto text = texts.find({chapter, verse});
+            entries.push_back("Proverbs " + std::to_string(chapter) + ":" + std::to_string(verse) + "=" +
+                              (text == texts.end() ? "Wisdom." : text->second));
+        }
+    }
+    std::string bytes, error;
+    EXPECT_FALSE(MakePlanBook(ImportFile(entries), Options(Plan::proverbsMonthly), 0, bytes, error));
+    EXPECT_EQ(error, "Proverbs 3:1 holds \xE2\x80\x9C\xE2\x88\x9E\xE2\x80\x9D (U+221E), which code page 1252 "
+                     "cannot hold");
+}
+
 TEST(CodePage, Utf8GoesOverToItsOwnBytesOrIsNamed) {
     std::string out, unwritable;
     ASSERT_TRUE(FromUtf8("\xE2\x80\x9CQui\xC3\xA9n\xE2\x80\x9D \xE2\x80\x94 \xC2\xBF\xC3\xB1?", 1252, out, unwritable));
@@ -159,4 +220,22 @@ TEST(CodePage, Utf8GoesOverToItsOwnBytesOrIsNamed) {
     EXPECT_TRUE(KnownCodePage(1252));
     EXPECT_FALSE(KnownCodePage(1));
     EXPECT_FALSE(FromUtf8("a", 1, out, unwritable));
+}
+
+// Bytes that begin no character, or begin one that is not there whole, are named as bytes that
+// are no UTF-8, not as the character a code page would read in them.
+TEST(CodePage, BytesThatAreNoUtf8AreNamedAsSuch) {
+    const char* const texts[] = {
+        "a\x80 b",              // a continuation byte with no lead byte
+        "\xBF",                 // the same, alone
+        "\xC3\xA9\x80",         // after a whole character
+        "\xE2\x80\x9C\x80\x80", // after a whole character of three bytes
+        "\xE2\x80",             // a character cut short at the end
+        "\xE2\x80 x",           // and before a blank
+    };
+    for (const char* text : texts) {
+        std::string out, unwritable;
+        EXPECT_FALSE(FromUtf8(text, 1252, out, unwritable)) << text;
+        EXPECT_EQ(unwritable, "a byte that is no UTF-8") << text;
+    }
 }

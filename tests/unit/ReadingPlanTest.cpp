@@ -25,7 +25,7 @@ std::size_t DayLength(const std::vector<PlanVerse>& verses, const std::vector<st
 // The days take every verse once, in order, and each ends where a day may end.
 void ExpectWholeAndInOrder(Plan plan, const std::vector<PlanVerse>& verses,
                            const std::vector<std::vector<std::size_t>>& days) {
-    ASSERT_EQ(days.size(), static_cast<std::size_t>(daysInYear));
+    ASSERT_EQ(days.size(), static_cast<std::size_t>(daysInCommonYear));
     std::size_t next = 0;
     for (const auto& day : days) {
         ASSERT_FALSE(day.empty());
@@ -78,7 +78,7 @@ TEST(ReadingPlan, TheWholeBiblePlanEndsEachDayAtAChapterEndWithDaysOfLikeLength)
     std::size_t total = 0;
     for (const auto& day : days)
         total += DayLength(verses, day);
-    const double average = static_cast<double>(total) / daysInYear;
+    const double average = static_cast<double>(total) / daysInCommonYear;
     for (std::size_t d = 0; d < days.size(); ++d) {
         const double ratio = DayLength(verses, days[d]) / average;
         const bool holdsTheLongChapter =
@@ -89,12 +89,69 @@ TEST(ReadingPlan, TheWholeBiblePlanEndsEachDayAtAChapterEndWithDaysOfLikeLength)
     }
 }
 
+// Chapters of 20 verses and some of 60, a sentence ending every third verse: sentences end within
+// each chapter, and the whole-Bible plan still cuts only between chapters.
+TEST(ReadingPlan, TheWholeBiblePlanNeverEndsADayWithinAChapter) {
+    std::vector<int> counts;
+    for (int chapter = 0; chapter < 500; ++chapter)
+        counts.push_back(chapter % 50 == 0 ? 60 : 20);
+    const std::vector<PlanVerse> verses = Chapters(0, counts);
+    EXPECT_FALSE(MayEndDay(Plan::bible, verses, 2)) << "a sentence ends within a chapter";
+    EXPECT_TRUE(MayEndDay(Plan::psalms, verses, 2));
+    const auto days = PlanDays(Plan::bible, verses);
+    ASSERT_EQ(days.size(), static_cast<std::size_t>(daysInCommonYear));
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        EXPECT_EQ(verses[days[d].front()].verse, 1) << "day " << d + 1;
+        const std::size_t last = days[d].back();
+        EXPECT_TRUE(last + 1 == verses.size() || verses[last + 1].verse == 1) << "day " << d + 1;
+    }
+}
+
+// Obadiah has one chapter, and Jonah begins again at chapter 1: the change of book ends a chapter
+// though the chapter's number stays.
+TEST(ReadingPlan, AChapterEndsWhereTheBookChangesThoughTheNumberDoesNot) {
+    const int obadiah = BookIndex("Obadiah"), jonah = BookIndex("Jonah");
+    std::vector<PlanVerse> verses = Chapters(obadiah, {21});
+    const std::vector<PlanVerse> jonahs = Chapters(jonah, std::vector<int>(daysInCommonYear - 1, 4));
+    verses.insert(verses.end(), jonahs.begin(), jonahs.end());
+    // 365 chapter ends, so that each chapter is a day
+    const auto days = PlanDays(Plan::bible, verses);
+    EXPECT_TRUE(MayEndDay(Plan::bible, verses, 20)) << "Obadiah 1:21";
+    EXPECT_FALSE(MayEndDay(Plan::bible, verses, 19));
+    ASSERT_EQ(days.size(), static_cast<std::size_t>(daysInCommonYear));
+    EXPECT_EQ(days[0].size(), 21u) << "day 1 is Obadiah";
+    EXPECT_EQ(verses[days[1].front()].book, jonah);
+    EXPECT_EQ(verses[days[1].back()].chapter, 1) << "day 2 is Jonah 1";
+}
+
+// A day of several chapters is never longer than 2.5 times the mean, even where that would cost
+// less. Here 366 chapters of one verse make 365 days, so that one day takes two; the least cost
+// would join a long chapter to the short last one, and the two make just over 2.5 times the mean.
+TEST(ReadingPlan, ADayOfSeveralChaptersKeepsWithinTwoAndAHalfTimesTheMean) {
+    std::vector<PlanVerse> verses = Chapters(0, std::vector<int>(daysInCommonYear + 1, 1));
+    verses[daysInCommonYear - 1].text = std::string(100, 'a');
+    verses[daysInCommonYear].text = "a";
+    double total = 0;
+    for (const PlanVerse& verse : verses)
+        total += static_cast<double>(verse.text.size());
+    const double longest = 2.5 * total / daysInCommonYear;
+    ASSERT_GT(101, longest);
+    const auto days = PlanDays(Plan::bible, verses);
+    ExpectWholeAndInOrder(Plan::bible, verses, days);
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        if (days[d].size() > 1) {
+            EXPECT_LE(DayLength(verses, days[d]), longest) << "day " << d + 1;
+        }
+    }
+    EXPECT_EQ(days.back(), std::vector<std::size_t>{daysInCommonYear}) << "the last chapter is a day of its own";
+}
+
 TEST(ReadingPlan, PartPlansMayEndADayAfterASentenceAndKeepWithinAHalfOfTheMean) {
     const std::vector<PlanVerse> verses = Chapters(psalmsBook, std::vector<int>(150, 16));
     for (Plan plan : {Plan::psalms, Plan::newTestament}) {
         const auto days = PlanDays(plan, verses);
         ExpectWholeAndInOrder(plan, verses, days);
-        const double average = 150.0 * 16 * 40 / daysInYear;
+        const double average = 150.0 * 16 * 40 / daysInCommonYear;
         for (const auto& day : days) {
             const double ratio = DayLength(verses, day) / average;
             EXPECT_TRUE(ratio >= 0.5 && ratio <= 1.5) << ratio;

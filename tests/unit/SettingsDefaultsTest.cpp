@@ -32,7 +32,7 @@ TEST(SettingsDefaults, AFieldTheFileHoldsIsKeptAndAStoredTimeMovesToToday) {
     SettingsRecord record;
     record.autorun = false;
     record.chime = false;
-    record.nextStartTime = CTime(2025, 12, 24, 21, 30, 5).GetTime();
+    record.autorunTime = CTime(2025, 12, 24, 21, 30, 5).GetTime();
     record.font = Font(1);
     record.bookPath = "D:\\psalms.pdb";
     const std::int64_t evening = CTime(2026, 3, 14, 21, 30, 5).GetTime();

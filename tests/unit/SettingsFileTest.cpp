@@ -31,12 +31,12 @@ TEST(SettingsFile, EverySavedRecordReadsBackWithTheSameFields) {
         SettingsRecord record;
         record.autorun = random() % 2;
         record.chime = random() % 2;
-        record.nextStartTime = random();
+        record.autorunTime = random();
         record.font = SomeFont(static_cast<unsigned char>(random()));
         for (unsigned i = random() % 300; i > 0; --i)
             record.bookPath += static_cast<char>(1 + random() % 255);
         const std::string bytes =
-            SettingsBytes(record.autorun, *record.nextStartTime, record.chime, *record.font, record.bookPath);
+            SettingsBytes(record.autorun, *record.autorunTime, record.chime, *record.font, record.bookPath);
         ASSERT_EQ(bytes.size(), 76 + record.bookPath.size());
         ASSERT_EQ(ParseSettings(bytes), record) << round;
     }
@@ -54,7 +54,7 @@ TEST(SettingsFile, EveryTruncationKeepsWhatIsWholeAndDefaultsTheRest) {
     for (size_t length = 0; length <= whole.size(); ++length) {
         const SettingsRecord record = ParseSettings(whole.substr(0, length));
         EXPECT_EQ(record.autorun, length < 4) << length;
-        EXPECT_EQ(record.nextStartTime.has_value(), length >= 8) << length;
+        EXPECT_EQ(record.autorunTime.has_value(), length >= 8) << length;
         EXPECT_EQ(record.chime, length < 12) << length;
         EXPECT_EQ(record.font.has_value(), length >= 72) << length;
         EXPECT_EQ(record.bookPath.empty(), length < whole.size()) << length;
@@ -86,8 +86,8 @@ TEST(SettingsFile, APathThatDoesNotFitTheFileIsNoPath) {
 TEST(SettingsFile, TimesPast2038AreKeptAsAnUnsignedCount) {
     const std::int64_t after2038 = 2158999200; // 2038-06-01
     const SettingsRecord record = ParseSettings(SettingsBytes(true, after2038, true, SomeFont(0), ""));
-    EXPECT_EQ(record.nextStartTime, after2038);
-    EXPECT_EQ(ParseSettings(SettingsBytes(true, 1LL << 40, true, SomeFont(0), "")).nextStartTime, 0xFFFFFFFFLL);
+    EXPECT_EQ(record.autorunTime, after2038);
+    EXPECT_EQ(ParseSettings(SettingsBytes(true, 1LL << 40, true, SomeFont(0), "")).autorunTime, 0xFFFFFFFFLL);
 }
 
 TEST(SettingsFile, ReadsAFileWhateverItsSize) {

@@ -177,7 +177,9 @@ TEST_F(SettingsSequenceTest, AStartKeepsTheNextDailyStartArmedAndDoesNoMoreThanT
             expected.push_back("shortcut C:\\ProgramData\\StartUp\\Quillwake.lnk -> " + directory +
                                "Quillwake.exe (Quillwaker)");
         EXPECT_EQ(machine.calls, expected) << row.what;
-        if (!row.writes) EXPECT_EQ(row.scheduled, tomorrow) << row.what;
+        if (!row.writes) {
+            EXPECT_EQ(row.scheduled, tomorrow) << row.what;
+        }
     }
 }
 
@@ -203,4 +205,16 @@ TEST_F(SettingsSequenceTest, AStartThatFindsTheReaderOpenArmsTheDayAfter) {
     EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), ScheduleBytes(CTime(2026, 3, 15, 8, 0, 0).GetTime()));
     ASSERT_FALSE(platform.calls.empty());
     EXPECT_EQ(platform.calls.front(), "start " + Directory() + "Quillwake.exe");
+}
+
+// Where the machine names no all-users start-up folder, turning autorun off still deletes the
+// shortcut from the user's own, and sched.dat with it.
+TEST_F(SettingsSequenceTest, SavingWithAutorunOffWithoutAnAllUsersFolderStillDeletesTheUsersShortcut) {
+    platform.allUsersFolder = "";
+    platform.files.insert("C:\\Users\\me\\StartUp\\Quillwake.lnk");
+    folder.Write("sched.dat", ScheduleBytes(1));
+    EXPECT_EQ(SaveCalls(false),
+              (Calls{"delete C:\\Users\\me\\StartUp\\Quillwake.lnk", "delete " + Directory() + "sched.dat"}));
+    EXPECT_TRUE(platform.files.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("sched.dat")));
 }

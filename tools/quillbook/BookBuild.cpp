@@ -1,14 +1,9 @@
 #include "tools/quillbook/BookBuild.h"
 
+#include "framework/core/Calendar.h"
 #include "reader/book/BookLayout.h"
 #include "tools/quillbook/BookSource.h"
 #include "tools/quillbook/PdbWriter.h"
-
-namespace {
-
-constexpr std::size_t daysInYear = 365;
-
-} // namespace
 
 bool BuildBook(const std::string& sourceText, const std::string& sourceName, std::uint32_t palmTime, BuiltBook& book,
                std::string& error) {
@@ -23,9 +18,9 @@ bool BuildBook(const std::string& sourceText, const std::string& sourceName, std
         return false;
     }
     book.warnings.clear();
-    if (source.verses.size() != daysInYear)
+    if (source.verses.size() != daysInCommonYear)
         book.warnings.push_back(sourceName + " holds " + std::to_string(source.verses.size()) +
-                                " verses, not one for each of the " + std::to_string(daysInYear) + " days");
+                                " verses, not one for each of the " + std::to_string(daysInCommonYear) + " days");
     book.bytes = WritePalmDatabase(source.title, records, palmTime);
     return true;
 }

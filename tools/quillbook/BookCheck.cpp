@@ -1,5 +1,6 @@
 #include "tools/quillbook/BookCheck.h"
 
+#include "framework/core/Calendar.h"
 #include "reader/book/BookLayout.h"
 #include "reader/book/RecordExtent.h"
 
@@ -9,7 +10,8 @@
 
 namespace {
 
-constexpr std::int32_t recordsNeeded = 366;
+// The header record and a verse for each day.
+constexpr std::int32_t recordsNeeded = daysInCommonYear + 1;
 
 std::string Describe(const char* format, long long a, long long b = 0, long long c = 0) {
     char line[200];

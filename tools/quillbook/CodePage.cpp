@@ -1,11 +1,13 @@
 #include "tools/quillbook/CodePage.h"
 
+#include "tools/quillbook/TextMarks.h"
+
 #include <cstdio>
 
 std::string NameOfCharacter(const std::string& text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
     const unsigned lead = byte(at);
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(lead));
     unsigned long codePoint = length == 1 ? lead : lead & (0x3F >> (length - 1));
     for (std::size_t i = 1; i < length; ++i) {
         if ((byte(at + i) & 0xC0) != 0x80) return "a byte that is no UTF-8";

@@ -1,5 +1,7 @@
 #include "tools/quillbook/CodePage.h"
 
+#include "tools/quillbook/TextMarks.h"
+
 #include <windows.h>
 
 namespace {
@@ -35,12 +37,11 @@ bool FromUtf8(const std::string& text, unsigned codePage, std::string& out, std:
     if ((text.empty() || !wide.empty()) && Narrow(wide, codePage, out)) return true;
     // The first character that does not go over, looked for one at a time.
     for (std::size_t at = 0; at < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(text[at]));
         const std::string character = text.substr(at, length);
         std::string ignored;
-        const std::wstring wide = Wide(character, CP_UTF8, MB_ERR_INVALID_CHARS);
-        if (wide.empty() || !Narrow(wide, codePage, ignored)) {
+        const std::wstring wideCharacter = Wide(character, CP_UTF8, MB_ERR_INVALID_CHARS);
+        if (wideCharacter.empty() || !Narrow(wideCharacter, codePage, ignored)) {
             unwritable = NameOfCharacter(text, at);
             break;
         }

@@ -1,16 +1,11 @@
 #include "tools/quillbook/DateArgument.h"
 
+#include "framework/core/Calendar.h"
+
 #include <cctype>
 #include <cstring>
 
 namespace {
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int month, int year) {
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
 
 int Digits(const char* text, int count) {
     int value = 0;

@@ -1,5 +1,8 @@
 #include "tools/quillbook/OsisText.h"
 
+#include "tools/quillbook/AddedWords.h"
+#include "tools/quillbook/TextMarks.h"
+
 #include <cstring>
 
 namespace {
@@ -84,14 +87,14 @@ std::string ReadEntity(const std::string& markup, std::size_t& at) {
 
 // Elements whose words are not read: notes with their cross-references, headings that are no
 // canonical psalm title, and the speakers' names set over a song's parts.
-bool Unread(const Tag& tag) {
+bool IsUnread(const Tag& tag) {
     if (tag.name == "note" || tag.name == "speaker" || tag.name == "catchWord" || tag.name == "rdg") return true;
     return tag.name == "title" && !tag.Has("canonical", "true");
 }
 
 // Elements that part lines, stanzas, paragraphs and list items, which the markup may write
 // without a blank between the words on either side.
-bool Parts(const Tag& tag) {
+bool SeparatesWords(const Tag& tag) {
     static const char* const names[] = {"l", "lg", "lb", "p", "div", "item", "list", "title"};
     for (const char* name : names)
         if (tag.name == name) return true;
@@ -101,37 +104,46 @@ bool Parts(const Tag& tag) {
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Punctuation that no blank comes before, though the markup may lay one out there.
-bool Punctuation(const std::string& text) { return !text.empty() && std::strchr(",.;:!?", text[0]) != nullptr; }
+bool IsPunctuation(const std::string& text) { return !text.empty() && std::strchr(",.;:!?", text[0]) != nullptr; }
 
-// What a blank that markup stands for gives way to besides: punctuation that closes, after it,
-// and punctuation that opens, before it.
-bool ClosesUp(const std::string& text) {
-    static const char* const closing[] = {",",       ".", ";", ":", "!", "?", ")", "]", "\xE2\x80\x9D", "\xE2\x80\x99",
-                                          "\xC2\xBB"};
-    for (const char* mark : closing)
-        if (text.compare(0, std::strlen(mark), mark) == 0) return true;
-    return false;
+// What a blank that markup stands for gives way to besides: punctuation and marks that close,
+// after it, and marks that open, before it.
+bool ClosesUp(const std::string& text) { return IsPunctuation(text) || ClosingMarkAt(text, 0) > 0; }
+bool OpensUp(const std::string& out) { return OpeningMarkAtEnd(out) > 0; }
+
+// The last word of out, without the marks that open it, and whether it begins a sentence: it
+// stands first, after what ends one, or after a Spanish question or exclamation mark.
+std::string LastWord(const std::string& out, bool& sentenceStart) {
+    const std::size_t blank = out.rfind(' ');
+    std::size_t start = blank == std::string::npos ? 0 : blank + 1;
+    sentenceStart = blank == std::string::npos || (blank > 0 && std::strchr(".:;?!", out[blank - 1]));
+    for (std::size_t mark; (mark = OpeningMarkAt(out, start)) > 0; start += mark)
+        sentenceStart |= out.compare(start, mark, "\xC2\xBF") == 0 || out.compare(start, mark, "\xC2\xA1") == 0;
+    return out.substr(start);
 }
 
-bool OpensUp(const std::string& out) {
-    static const char* const opening[] = {"(", "[", "\xE2\x80\x9C", "\xE2\x80\x98", "\xC2\xAB", "\xC2\xBF", "\xC2\xA1"};
-    for (const char* mark : opening) {
-        const std::size_t length = std::strlen(mark);
-        if (out.size() >= length && out.compare(out.size() - length, length, mark) == 0) return true;
-    }
-    return false;
+// Whether the element of tag, which begins right after another has ended, goes on the word before
+// it rather than starting one: an added pronoun that is written on to its verb. Its text is what
+// follows in markup from at up to the next tag.
+bool SpellsOn(const Tag& tag, const std::string& markup, std::size_t at, const std::string& out) {
+    if (tag.name != "transChange" || tag.selfClosing) return false;
+    bool sentenceStart = false;
+    const std::string word = LastWord(out, sentenceStart);
+    return JoinsAsPronoun(word, markup.substr(at, markup.find('<', at) - at), sentenceStart);
 }
 
 } // namespace
 
-std::string PlainVerseText(const std::string& markup, bool& bookEnds) {
-    bookEnds = false;
+std::string PlainVerseText(const std::string& markup) {
     std::string out;
     enum class Blank { none, written, ofMarkup } blank = Blank::none;
     int unreadDepth = 0;
+    // An element has ended since the last text: an element that begins now starts another word.
+    bool elementEnded = false;
     const auto write = [&](const std::string& text) {
         if (unreadDepth > 0 || text.empty()) return;
-        if (!out.empty() && out.back() != ' ' && !Punctuation(text) &&
+        elementEnded = false;
+        if (!out.empty() && out.back() != ' ' && !IsPunctuation(text) &&
             (blank == Blank::written || (blank == Blank::ofMarkup && !ClosesUp(text) && !OpensUp(out))))
             out += ' ';
         out += text;
@@ -143,7 +155,6 @@ std::string PlainVerseText(const std::string& markup, bool& bookEnds) {
             const Tag tag = ReadTag(markup, at);
             if (tag.name == "div" && tag.selfClosing && tag.Has("type", "book") &&
                 tag.attributes.find("eID=") != std::string::npos) {
-                bookEnds = true;
                 break;
             }
             if (unreadDepth > 0) {
@@ -152,20 +163,23 @@ std::string PlainVerseText(const std::string& markup, bool& bookEnds) {
                 else if (!tag.selfClosing)
                     ++unreadDepth;
                 if (unreadDepth == 0 && blank == Blank::none) blank = Blank::ofMarkup;
-            } else if (!tag.closing && !tag.selfClosing && Unread(tag)) {
+            } else if (!tag.closing && !tag.selfClosing && IsUnread(tag)) {
                 unreadDepth = 1;
                 if (blank == Blank::written) blank = Blank::ofMarkup; // laid out around the note
-            } else if (Parts(tag) && blank == Blank::none) {
+            } else if (SeparatesWords(tag) && blank == Blank::none) {
+                blank = Blank::ofMarkup;
+            } else if (tag.closing) {
+                elementEnded = true;
+            } else if (elementEnded && blank == Blank::none && !SpellsOn(tag, markup, at, out)) {
                 blank = Blank::ofMarkup;
             }
         } else if (c == '&') {
             write(ReadEntity(markup, at));
         } else if (IsSpace(c)) {
-            if (unreadDepth == 0) blank = Blank::written;
+            if (unreadDepth == 0) blank = Blank::written, elementEnded = false;
             ++at;
         } else {
-            const auto lead = static_cast<unsigned char>(c);
-            const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(c));
             write(markup.substr(at, length));
             at += length;
         }

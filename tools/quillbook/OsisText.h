@@ -6,6 +6,7 @@
 // the words of the verse and of a canonical psalm title (which stands at the start of its verse);
 // no notes, cross-references or other headings, no tags, entities decoded, white space made single
 // blanks, none at either end. A note leaves a blank between the words on either side of it, and
-// none before the punctuation after it. bookEnds is set where the markup ends the book: what
-// follows that (a glossary, in one module) is no verse text.
-std::string PlainVerseText(const std::string& markup, bool& bookEnds);
+// none before the punctuation after it. An element that begins where another ended starts another
+// word, unless it is a pronoun written on to its verb (AddedWords.h). Nothing after the end of the
+// book is read: what follows it (a glossary, in one module) is no verse text.
+std::string PlainVerseText(const std::string& markup);

@@ -4,9 +4,14 @@
 
 namespace {
 
-void PutBigEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
-        out += static_cast<char>(value >> shift & 0xFF);
+// Writes value big-endian into field, at base within out.
+void Put(std::string& out, std::uint64_t base, BookField field, std::uint32_t value) {
+    for (std::uint32_t i = 0; i < field.size; ++i)
+        out[base + field.offset + i] = static_cast<char>(value >> 8 * (field.size - 1 - i) & 0xFF);
+}
+
+void PutText(std::string& out, BookField field, const std::string& text) {
+    out.replace(field.offset, text.size(), text);
 }
 
 } // namespace
@@ -14,28 +19,23 @@ void PutBigEndian(std::string& out, std::uint32_t value, int bytes) {
 std::string WritePalmDatabase(const std::string& name, const std::vector<std::string>& records,
                               std::uint32_t palmTime) {
     const auto count = static_cast<std::uint32_t>(records.size());
-    std::string out = name.substr(0, 31);
-    out.resize(32, '\0');
-    PutBigEndian(out, 0, 2);        // attributes
-    PutBigEndian(out, 0, 2);        // version
-    PutBigEndian(out, palmTime, 4); // creation date
-    PutBigEndian(out, palmTime, 4); // modification date
-    PutBigEndian(out, 0, 4);        // backup date
-    PutBigEndian(out, 0, 4);        // modification number
-    PutBigEndian(out, 0, 4);        // app-info offset
-    PutBigEndian(out, 0, 4);        // sort-info offset
-    out += "VRSEQUIL";              // type and creator
-    PutBigEndian(out, count, 4);    // unique-ID seed
-    PutBigEndian(out, 0, 4);        // next record list
-    PutBigEndian(out, count, 2);
+    const std::uint64_t dataStart = RecordListEnd(count) + recordListGap;
+    std::string out(dataStart, '\0');
+    PutText(out, header::name, name.substr(0, header::name.size - 1));
+    Put(out, 0, header::creationDate, palmTime);
+    Put(out, 0, header::modificationDate, palmTime);
+    PutText(out, header::type, "VRSE");
+    PutText(out, header::creator, "QUIL");
+    Put(out, 0, header::uniqueIdSeed, count);
+    Put(out, 0, header::recordCount, count);
 
-    auto offset = static_cast<std::uint32_t>(RecordListEnd(count) + 2);
+    auto offset = static_cast<std::uint32_t>(dataStart);
     for (std::uint32_t i = 0; i < count; ++i) {
-        PutBigEndian(out, offset, 4);
-        PutBigEndian(out, i + 1, 4); // attributes 0 and a unique ID
+        const std::uint64_t entry = RecordListEnd(i);
+        Put(out, entry, recordEntry::dataOffset, offset);
+        Put(out, entry, recordEntry::uniqueId, i + 1);
         offset += static_cast<std::uint32_t>(records[i].size());
     }
-    out.append(2, '\0');
     for (const std::string& record : records)
         out += record;
     return out;

@@ -25,26 +25,17 @@ bool EndsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
 }
 
 // The plan's title and description in the book's language, where the user gave none.
-const char* OwnTitle(Plan plan, Language language) {
-    static const char* const titles[][2] = {
-        // in the order of Plan
-        {"The Bible in a year", "La Biblia en un año"},
-        {"The New Testament in a year", "El Nuevo Testamento en un año"},
-        {"The Psalms in a year", "Los Salmos en un año"},
-        {"Proverbs, a chapter a day", "Proverbios, un capítulo al día"},
-        {"A verse a day", "Un versículo al día"},
-    };
-    return titles[static_cast<int>(plan)][language == Language::spanish ? 1 : 0];
+std::string OwnTitle(const PlanOptions& options) {
+    const std::string title = FactsOf(options.plan).title[options.language == Language::spanish ? 1 : 0];
+    return options.translation.empty() ? title : title + " (" + options.translation + ")";
 }
 
-const char* OwnDescription(Plan plan, Language language) {
-    if (plan == Plan::verseList)
-        return language == Language::spanish
-                   ? "Un versículo escogido para cada día del año. El 29 de febrero se lee el texto del 1 de enero."
-                   : "A chosen verse for every day of the year. 29 February reads the text of 1 January.";
-    return language == Language::spanish
-               ? "Una lectura para cada día del año. El 29 de febrero se lee el texto del 1 de enero."
-               : "A reading for every day of the year. 29 February reads the text of 1 January.";
+std::string OwnDescription(const PlanOptions& options) {
+    const bool spanish = options.language == Language::spanish;
+    std::string description = FactsOf(options.plan).description[spanish ? 1 : 0];
+    description +=
+        spanish ? " El 29 de febrero se lee el texto del 1 de enero." : " 29 February reads the text of 1 January.";
+    return options.source.empty() ? description : description + " " + options.source;
 }
 
 // The passages of a verse list, one for each day, from the module's verses; false, with a reason
@@ -53,9 +44,9 @@ bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listTex
               std::vector<std::vector<std::size_t>>& days, std::string& error) {
     std::vector<ListedReference> references;
     if (!ReadVerseList(listText, references, error)) return false;
-    if (references.size() != static_cast<std::size_t>(daysInYear)) {
+    if (references.size() != static_cast<std::size_t>(daysInCommonYear)) {
         error = "the list holds " + std::to_string(references.size()) + " references, not one for each of the " +
-                std::to_string(daysInYear) + " days";
+                std::to_string(daysInCommonYear) + " days";
         return false;
     }
     std::map<std::tuple<int, int, int>, const ModuleVerse*> byPlace;
@@ -87,6 +78,12 @@ bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listTex
         }
     }
     return true;
+}
+
+// A day of a verse list: the passage of its verses.
+std::string ListedDayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day,
+                          Language language) {
+    return ChosenDayText({verses.begin() + day.front(), verses.begin() + day.back() + 1}, language);
 }
 
 bool Encode(const std::string& text, unsigned codePage, const std::string& what, std::string& out, std::string& error) {
@@ -145,14 +142,15 @@ std::string ChosenDayText(const std::vector<PlanVerse>& passage, Language langua
 
 bool PlanVerses(const std::vector<ModuleVerse>& module, Plan plan, std::vector<PlanVerse>& verses, std::string& error) {
     verses.clear();
+    const PlanFacts& facts = FactsOf(plan);
     std::vector<bool> found(bookCount, false);
     for (const ModuleVerse& verse : module) {
         const int book = BookIndex(verse.book);
-        if (book < FirstBook(plan) || book > LastBook(plan)) continue;
+        if (book < facts.firstBook || book > facts.lastBook) continue;
         found[book] = true;
         if (!verse.text.empty()) verses.push_back({book, verse.chapter, verse.verse, verse.text});
     }
-    for (int book = FirstBook(plan); book <= LastBook(plan); ++book) {
+    for (int book = facts.firstBook; book <= facts.lastBook; ++book) {
         if (!found[book]) {
             error = std::string("the source has no verse of ") + ImportName(book) + ", which the plan reads";
             return false;
@@ -167,21 +165,22 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
     std::vector<PlanVerse> verses;
     std::vector<std::vector<std::size_t>> days;
     if (!ReadSwordImport(importText, module, error)) return false;
-    if (options.plan == Plan::verseList) {
+    const bool listed = options.plan == Plan::verseList;
+    if (listed) {
         if (!ListDays(module, options.list, verses, days, error)) return false;
     } else {
         if (!PlanVerses(module, options.plan, verses, error)) return false;
         days = PlanDays(options.plan, verses);
         if (days.empty()) {
-            error = "the source's verses cannot be cut into " + std::to_string(daysInYear) + " days";
+            error = "the source's verses cannot be cut into " + std::to_string(daysInCommonYear) + " days";
             return false;
         }
     }
+    const auto dayText = listed ? ListedDayText : DayText;
 
     BookSource book;
-    const std::string title = options.title.empty() ? OwnTitle(options.plan, options.language) : options.title;
-    const std::string description =
-        options.description.empty() ? OwnDescription(options.plan, options.language) : options.description;
+    const std::string title = options.title.empty() ? OwnTitle(options) : options.title;
+    const std::string description = options.description.empty() ? OwnDescription(options) : options.description;
     if (title.find('$') != std::string::npos || title.find('\n') != std::string::npos) {
         error = "a book's title holds no \"$\" and no line break";
         return false;
@@ -190,13 +189,7 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
         !Encode(description, options.codePage, "the description", book.description, error))
         return false;
     for (const std::vector<std::size_t>& day : days) {
-        std::string text;
-        if (options.plan == Plan::verseList) {
-            const std::vector<PlanVerse> passage(verses.begin() + day.front(), verses.begin() + day.back() + 1);
-            text = ChosenDayText(passage, options.language);
-        } else {
-            text = DayText(verses, day, options.language);
-        }
+        const std::string text = dayText(verses, day, options.language);
         book.verses.emplace_back();
         if (Encode(text, options.codePage, "a day", book.verses.back(), error)) continue;
         // The day holds a character that the code page cannot: name the verse it stands in.

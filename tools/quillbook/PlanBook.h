@@ -16,6 +16,11 @@ struct PlanOptions {
     std::string description;
     // The text of the list of references of a verseList plan.
     std::string list;
+    // Where given, in UTF-8: the translation that the plan's own title names in parentheses
+    // ("The Bible in a year (KJV)"), and a sentence on where the text comes from, which ends the
+    // plan's own description.
+    std::string translation;
+    std::string source;
 };
 
 // The text of one day, in UTF-8 with LF line breaks: what the day reads ("Genesis 1-3"), an

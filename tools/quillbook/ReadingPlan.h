@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/core/Calendar.h"
 #include "tools/quillbook/BookNames.h"
 
 #include <cstddef>
@@ -15,13 +16,24 @@ struct PlanVerse {
 // The whole-book plans, and verseList: the passages of a list of references, one a day.
 enum class Plan { bible, newTestament, psalms, proverbsMonthly, verseList };
 
-constexpr int daysInYear = 365;
+// What the book tool knows of each plan, in one table.
+struct PlanFacts {
+    Plan plan;
+    // On the command line; a list is named "list:FILE".
+    const char* name;
+    const char* summary;
+    // The books the whole-book plans read, first to last.
+    int firstBook, lastBook;
+    // The book's own title and description, in English and in Spanish, in UTF-8.
+    const char* title[2];
+    const char* description[2];
+};
 
-// "bible", "new-testament", "psalms" or "proverbs-monthly"; false for others.
+const PlanFacts& FactsOf(Plan plan);
+// The whole-book plans by their names on the command line; false for others.
 bool PlanByName(const std::string& name, Plan& plan);
-// The books the plan reads, first to last.
-int FirstBook(Plan plan);
-int LastBook(Plan plan);
+// The plans' names and summaries, a line each, for the command's help.
+std::string PlanNamesHelp();
 
 // Where a day of the plan may end after verses[i]: at the end of a chapter, and for the New
 // Testament and the Psalms also after a verse that ends a sentence.

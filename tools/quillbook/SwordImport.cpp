@@ -42,8 +42,7 @@ bool ReadSwordImport(const std::string& text, std::vector<ModuleVerse>& verses, 
         next = next == std::string::npos ? text.size() : next + 1;
         ModuleVerse verse;
         if (ParseVerseKey(key, verse) && verse.chapter > 0 && verse.verse > 0) {
-            bool bookEnds = false;
-            verse.text = PlainVerseText(text.substr(keyEnd, next - keyEnd), bookEnds);
+            verse.text = PlainVerseText(text.substr(keyEnd, next - keyEnd));
             verses.push_back(std::move(verse));
         }
         at = next;

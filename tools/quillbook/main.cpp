@@ -10,6 +10,7 @@
 #include "tools/quillbook/PdbWriter.h"
 #include "tools/quillbook/PlanBook.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -37,11 +38,7 @@ const char usage[] = "usage: quillbook build SOURCE OUT.pdb\n"
                      "\n"
                      "plan makes a reading plan of 365 days from a SWORD module written out by mod2imp\n"
                      "(mod2imp MODULE > MODULE.imp). PLAN is one of\n"
-                     "  bible             the 66 books, each day ending at the end of a chapter\n"
-                     "  new-testament     Matthew to Revelation\n"
-                     "  psalms            Psalms 1 to 150\n"
-                     "  proverbs-monthly  the chapter of Proverbs of the day of the month\n"
-                     "  list:FILE         on day N the passage named on line N of FILE\n"
+                     "%p"
                      "and the days of the first three are about the same length. FILE holds 365\n"
                      "references, one a line, as BOOK CHAPTER:VERSE or BOOK CHAPTER:FIRST-LAST (John 3:16,\n"
                      "Romans 8:38-39); empty lines and lines that start with # are skipped. Books are named\n"
@@ -52,6 +49,8 @@ const char usage[] = "usage: quillbook build SOURCE OUT.pdb\n"
                      "OPTIONs:\n"
                      "  --title TEXT        the book's title (default: the plan's)\n"
                      "  --description TEXT  what the book is (default: a line on the plan)\n"
+                     "  --translation TEXT  the translation, named after the plan's own title\n"
+                     "  --source TEXT       where the text comes from, after the plan's own description\n"
                      "  --code-page N       the Windows code page of the book's text (default 1252)\n"
                      "  --language en|es    the language of the book names, English or Spanish (default en)\n";
 
@@ -72,6 +71,7 @@ std::string UsageText() {
     }
     forms += line;
     std::string text(usage);
+    text.replace(text.find("%p"), 2, PlanNamesHelp());
     text.replace(text.find("%s"), 2, forms);
     return text;
 }
@@ -132,10 +132,16 @@ int MakePlan(int count, char** arguments) {
         }
         if (i + 1 == count) return Usage(argument + " needs a value");
         const std::string value = ArgumentInUtf8(arguments[++i]);
-        if (argument == "--title") {
-            options.title = value;
-        } else if (argument == "--description") {
-            options.description = value;
+        static const std::pair<const char*, std::string PlanOptions::*> texts[] = {
+            {"--title", &PlanOptions::title},
+            {"--description", &PlanOptions::description},
+            {"--translation", &PlanOptions::translation},
+            {"--source", &PlanOptions::source},
+        };
+        const auto text = std::find_if(std::begin(texts), std::end(texts),
+                                       [&](const auto& option) { return argument == option.first; });
+        if (text != std::end(texts)) {
+            options.*(text->second) = value;
         } else if (argument == "--language") {
             if (!LanguageByName(value, options.language)) return Usage("no language " + value + " (en or es)");
         } else if (argument == "--code-page") {
@@ -155,8 +161,7 @@ int MakePlan(int count, char** arguments) {
         const std::string list = positional[0].substr(5);
         if (!ReadWholeFile(list.c_str(), options.list)) return Fail("cannot read " + list);
     } else if (!PlanByName(positional[0], options.plan)) {
-        return Usage("no plan named " + positional[0] +
-                     " (bible, new-testament, psalms, proverbs-monthly or list:FILE)");
+        return Usage("no plan named " + positional[0]);
     }
     if (!ReadWholeFile(positional[1].c_str(), text)) return Fail("cannot read " + positional[1]);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
