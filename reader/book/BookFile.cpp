@@ -44,6 +44,24 @@ void BookFile::GetTitleAndDescription(CString& title, CString& description) {
     description = text.Right(text.GetLength() - dollar - 1);
 }
 
+BookInfo BookFile::GetBookInfo() {
+    BookInfo info;
+    if (!OpenForReading()) return info;
+    unsigned char offsetField[4], block[bookInfo::size];
+    ReadBytesAt(header::appInfoOffset.offset, offsetField, sizeof offsetField);
+    const std::uint32_t offset = ReadBigEndian(offsetField, sizeof offsetField);
+    if (offset >= header::size && offset + std::uint64_t{bookInfo::size} <= GetLength()) {
+        ReadBytesAt(offset, block, sizeof block);
+        const auto field = [&](BookField f) { return ReadBigEndian(block + f.offset, static_cast<int>(f.size)); };
+        if (std::equal(block, block + bookInfo::tagField.size, bookInfo::tag)) {
+            info.kind = field(bookInfo::kind) == 1 ? BookKind::plan : BookKind::calendar;
+            info.codePage = static_cast<std::uint16_t>(field(bookInfo::codePage));
+        }
+    }
+    Close();
+    return info;
+}
+
 std::int32_t BookFile::GetRecordCount() {
     unsigned char count[2];
     ReadBytesAt(recordCountOffset, count, sizeof count);

@@ -2,6 +2,7 @@
 
 #include "framework/core/CFile.h"
 #include "framework/core/CString.h"
+#include "reader/book/BookLayout.h"
 
 #include <cstdint>
 
@@ -21,6 +22,8 @@ public:
     CString GetRecordText(std::int32_t index);
     // Splits record 0 at its first "$".
     void GetTitleAndDescription(CString& title, CString& description);
+    // What the book's app-info block says; a calendar book in no code page where there is none.
+    BookInfo GetBookInfo();
 
     // These read the open file; a byte beyond its end counts as 0.
     std::int32_t GetRecordCount();

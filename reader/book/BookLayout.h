@@ -29,6 +29,25 @@ constexpr std::uint32_t size = 8;
 // The two bytes of zero that follow the record list, as Palm OS writes them.
 constexpr std::uint32_t recordListGap = 2;
 
+// What kind of book it is: a calendar book has the verse of day N of the year in record N; a plan
+// is read in order from the day the reader begins it, day N in record N.
+enum class BookKind : std::uint16_t { calendar = 0, plan = 1 };
+
+// What the book tool says of a book beyond its records, in an app-info block that follows the
+// record list and that the header's appInfoOffset names: the kind of book and the Windows code
+// page of its text, 0 where it says none. A reader that reads only the record list reads the book
+// as before; a book without the block is a calendar book in the system's code page.
+struct BookInfo {
+    BookKind kind = BookKind::calendar;
+    std::uint16_t codePage = 0;
+};
+
+namespace bookInfo {
+constexpr char tag[] = "QMBK";
+constexpr BookField tagField{0, 4}, kind{4, 2}, codePage{6, 2};
+constexpr std::uint32_t size = 8;
+} // namespace bookInfo
+
 constexpr std::uint64_t recordCountOffset = header::recordCount.offset;
 constexpr std::uint64_t recordListOffset = header::size;
 constexpr std::uint64_t recordEntrySize = recordEntry::size;

@@ -226,7 +226,7 @@ TEST(BookLayout, NamesEachByteOnceAndTheWriterFollowsIt) {
     const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto field = [&](std::uint64_t base, BookField f) { return ReadBigEndian(at + base + f.offset, f.size); };
     EXPECT_EQ(field(0, header::recordCount), 3u);
-    const std::uint64_t data = RecordListEnd(3) + recordListGap;
+    const std::uint64_t data = RecordListEnd(3) + recordListGap + bookInfo::size;
     const std::uint64_t offsets[] = {data, data + 5, data + 11}; // after "first" and "second"
     for (std::uint32_t i = 0; i < 3; ++i) {
         EXPECT_EQ(field(RecordListEnd(i), recordEntry::dataOffset), offsets[i]);

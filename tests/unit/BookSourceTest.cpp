@@ -65,15 +65,44 @@ TEST(BookSource, AWrittenBookReadsBackAsItsSource) {
 
 TEST(PdbWriter, WritesTheHeaderFieldsBigEndian) {
     const std::string bytes = WritePalmDatabase(std::string(40, 'n'), {"ab", "c"}, 0x01020304);
-    ASSERT_EQ(bytes.size(), 78u + 2 * 8 + 2 + 3);
+    ASSERT_EQ(bytes.size(), 78u + 2 * 8 + 2 + 8 + 3);
     EXPECT_EQ(bytes.substr(0, 32), std::string(31, 'n') + '\0');
     EXPECT_EQ(bytes.substr(36, 8), "\x01\x02\x03\x04\x01\x02\x03\x04");
+    EXPECT_EQ(bytes.substr(52, 4), std::string("\0\0\0\x60", 4)); // the app-info block after the list
     EXPECT_EQ(bytes.substr(60, 8), "VRSEQUIL");
     EXPECT_EQ(bytes.substr(68, 4), std::string("\0\0\0\x02", 4)); // the seed: the IDs given so far
     EXPECT_EQ(bytes.substr(76, 2), std::string("\0\x02", 2));
     // each entry: the data offset, then attributes 0 and a unique ID counted from 1
-    EXPECT_EQ(bytes.substr(78, 8), std::string("\0\0\0\x60\0\0\0\x01", 8));
-    EXPECT_EQ(bytes.substr(86, 8), std::string("\0\0\0\x62\0\0\0\x02", 8));
+    EXPECT_EQ(bytes.substr(78, 8), std::string("\0\0\0\x68\0\0\0\x01", 8));
+    EXPECT_EQ(bytes.substr(86, 8), std::string("\0\0\0\x6A\0\0\0\x02", 8));
     EXPECT_EQ(bytes.substr(94, 2), std::string(2, '\0'));
-    EXPECT_EQ(bytes.substr(96), "abc");
+    // a calendar book in no code page
+    EXPECT_EQ(bytes.substr(96, 8), std::string("QMBK\0\0\0\0", 8));
+    EXPECT_EQ(bytes.substr(104), "abc");
+}
+
+// What a book says of itself reads back through the reader's book access, and a book without it,
+// as an older book tool wrote them, reads as a calendar book.
+TEST(PdbWriter, WritesTheKindAndCodePageThatTheReaderReadsBack) {
+    TempFolder folder;
+    const std::vector<std::string> records = {std::string("T$D\0", 4), std::string("day\0", 4)};
+    BookFile book;
+    for (const BookInfo written : {BookInfo{BookKind::plan, 1252}, BookInfo{BookKind::calendar, 65001}}) {
+        book.OpenBook(folder.Write("book.pdb", WritePalmDatabase("T", records, 0, written)).c_str());
+        EXPECT_EQ(book.GetBookInfo().kind, written.kind);
+        EXPECT_EQ(book.GetBookInfo().codePage, written.codePage);
+        EXPECT_EQ(std::string(book.GetRecordText(1)), "day");
+    }
+    std::string older = WritePalmDatabase("T", records, 0, {BookKind::plan, 1252});
+    older.replace(52, 4, std::string(4, '\0')); // no app-info block named
+    book.OpenBook(folder.Write("older.pdb", older).c_str());
+    EXPECT_EQ(book.GetBookInfo().kind, BookKind::calendar);
+    EXPECT_EQ(book.GetBookInfo().codePage, 0);
+    std::string foreign = WritePalmDatabase("T", records, 0, {BookKind::plan, 1252});
+    foreign.replace(96, 4, "XXXX"); // a block of another program
+    book.OpenBook(folder.Write("foreign.pdb", foreign).c_str());
+    EXPECT_EQ(book.GetBookInfo().kind, BookKind::calendar);
+    std::string cut = WritePalmDatabase("T", {}, 0, {BookKind::plan, 1252});
+    book.OpenBook(folder.Write("cut.pdb", cut.substr(0, cut.size() - 1)).c_str());
+    EXPECT_EQ(book.GetBookInfo().kind, BookKind::calendar) << "a block cut short says nothing";
 }

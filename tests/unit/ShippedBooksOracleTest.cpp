@@ -1005,6 +1005,16 @@ TEST_P(ShippedBooks, ReadAsTheirModulePrintsThePlansVerses) {
     EXPECT_EQ(findings.Count(), 0) << shipped.file << ":\n" << findings.Report();
 }
 
+// The whole-book plans are read from the day the reader begins them; the others by the calendar.
+TEST_P(ShippedBooks, SayWhetherTheyArePlans) {
+    const ShippedBook& shipped = GetParam();
+    const bool plan = shipped.plan == Plan::Bible || shipped.plan == Plan::NewTestament || shipped.plan == Plan::Psalms;
+    BookFile book;
+    ASSERT_TRUE(book.OpenBook((PlansDir() + "/" + shipped.file + ".pdb").c_str()));
+    EXPECT_EQ(book.GetBookInfo().kind, plan ? BookKind::plan : BookKind::calendar);
+    EXPECT_EQ(book.GetBookInfo().codePage, 1252);
+}
+
 std::string TestName(const ::testing::TestParamInfo<ShippedBook>& info) {
     std::string name;
     for (const char* c = info.param.file.c_str(); *c; ++c)

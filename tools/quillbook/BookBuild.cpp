@@ -6,7 +6,7 @@
 #include "tools/quillbook/PdbWriter.h"
 
 bool BuildBook(const std::string& sourceText, const std::string& sourceName, std::uint32_t palmTime, BuiltBook& book,
-               std::string& error) {
+               std::string& error, BookKind kind) {
     BookSource source;
     if (!ParseBookSource(sourceText, source, error)) {
         error = sourceName + ": " + error;
@@ -21,6 +21,6 @@ bool BuildBook(const std::string& sourceText, const std::string& sourceName, std
     if (source.verses.size() != daysInCommonYear)
         book.warnings.push_back(sourceName + " holds " + std::to_string(source.verses.size()) +
                                 " verses, not one for each of the " + std::to_string(daysInCommonYear) + " days");
-    book.bytes = WritePalmDatabase(source.title, records, palmTime);
+    book.bytes = WritePalmDatabase(source.title, records, palmTime, BookInfo{kind, 0});
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reader/book/BookLayout.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,7 +13,8 @@ struct BuiltBook {
     std::vector<std::string> warnings;
 };
 
-// Makes the book file of sourceText, named sourceName in what it says, dated palmTime; false,
-// with a reason, when the text is no book source or holds more verses than a book can.
+// Makes the book file of sourceText, of the kind given, named sourceName in what it says, dated
+// palmTime; false, with a reason, when the text is no book source or holds more verses than a
+// book can.
 bool BuildBook(const std::string& sourceText, const std::string& sourceName, std::uint32_t palmTime, BuiltBook& book,
-               std::string& error);
+               std::string& error, BookKind kind = BookKind::calendar);

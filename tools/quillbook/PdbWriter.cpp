@@ -16,10 +16,11 @@ void PutText(std::string& out, BookField field, const std::string& text) {
 
 } // namespace
 
-std::string WritePalmDatabase(const std::string& name, const std::vector<std::string>& records,
-                              std::uint32_t palmTime) {
+std::string WritePalmDatabase(const std::string& name, const std::vector<std::string>& records, std::uint32_t palmTime,
+                              const BookInfo& info) {
     const auto count = static_cast<std::uint32_t>(records.size());
-    const std::uint64_t dataStart = RecordListEnd(count) + recordListGap;
+    const std::uint64_t infoStart = RecordListEnd(count) + recordListGap;
+    const std::uint64_t dataStart = infoStart + bookInfo::size;
     std::string out(dataStart, '\0');
     PutText(out, header::name, name.substr(0, header::name.size - 1));
     Put(out, 0, header::creationDate, palmTime);
@@ -28,6 +29,10 @@ std::string WritePalmDatabase(const std::string& name, const std::vector<std::st
     PutText(out, header::creator, "QUIL");
     Put(out, 0, header::uniqueIdSeed, count);
     Put(out, 0, header::recordCount, count);
+    Put(out, 0, header::appInfoOffset, static_cast<std::uint32_t>(infoStart));
+    out.replace(infoStart + bookInfo::tagField.offset, bookInfo::tagField.size, bookInfo::tag);
+    Put(out, infoStart, bookInfo::kind, static_cast<std::uint32_t>(info.kind));
+    Put(out, infoStart, bookInfo::codePage, info.codePage);
 
     auto offset = static_cast<std::uint32_t>(dataStart);
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -199,6 +199,7 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
         }
         return false;
     }
-    bytes = WritePalmDatabase(book.title, BookRecords(book), palmTime);
+    const BookInfo info{FactsOf(options.plan).kind, static_cast<std::uint16_t>(options.codePage)};
+    bytes = WritePalmDatabase(book.title, BookRecords(book), palmTime, info);
     return true;
 }

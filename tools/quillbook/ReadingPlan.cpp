@@ -80,6 +80,7 @@ const PlanFacts plans[] = {
      "the 66 books, each day ending at the end of a chapter",
      0,
      bookCount - 1,
+     BookKind::plan,
      {"The Bible in a year", "La Biblia en un año"},
      {"The whole Bible in a year: its 66 books, about three chapters a day, each day ending at the end of a chapter.",
       "Toda la Biblia en un año: sus 66 libros, unos tres capítulos al día, y cada día termina al final de un "
@@ -89,6 +90,7 @@ const PlanFacts plans[] = {
      "Matthew to Revelation",
      firstNewTestamentBook,
      bookCount - 1,
+     BookKind::plan,
      {"The New Testament in a year", "El Nuevo Testamento en un año"},
      {"The New Testament in a year: Matthew to Revelation, each day ending at the end of a chapter or of a sentence.",
       "El Nuevo Testamento en un año: de Mateo a Apocalipsis, y cada día termina al final de un capítulo o de una "
@@ -98,6 +100,7 @@ const PlanFacts plans[] = {
      "Psalms 1 to 150",
      psalmsBook,
      psalmsBook,
+     BookKind::plan,
      {"The Psalms in a year", "Los Salmos en un año"},
      {"The 150 Psalms in a year, a few verses a day, each day ending at the end of a psalm or of a sentence.",
       "Los 150 Salmos en un año, unos versículos al día, y cada día termina al final de un salmo o de una oración."}},
@@ -106,6 +109,7 @@ const PlanFacts plans[] = {
      "the chapter of Proverbs of the day of the month",
      proverbsBook,
      proverbsBook,
+     BookKind::calendar,
      {"Proverbs, a chapter a day", "Proverbios, un capítulo al día"},
      {"A chapter of Proverbs a day: each day reads the chapter of its day of the month, Proverbs 1 on the first and "
       "Proverbs 31 on the 31st, so that in shorter months the last chapters are not reached.",
@@ -116,6 +120,7 @@ const PlanFacts plans[] = {
      "on day N the passage named on line N of FILE",
      0,
      bookCount - 1,
+     BookKind::calendar,
      {"A verse a day", "Un versículo al día"},
      {"A passage for each day of the year.", "Un pasaje para cada día del año."}},
 };

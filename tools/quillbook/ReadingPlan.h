@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/core/Calendar.h"
+#include "reader/book/BookLayout.h"
 #include "tools/quillbook/BookNames.h"
 
 #include <cstddef>
@@ -24,6 +25,8 @@ struct PlanFacts {
     const char* summary;
     // The books the whole-book plans read, first to last.
     int firstBook, lastBook;
+    // Its books are plans, read from the day the reader begins them, or calendar books.
+    BookKind kind;
     // The book's own title and description, in English and in Spanish, in UTF-8.
     const char* title[2];
     const char* description[2];

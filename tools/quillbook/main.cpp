@@ -30,7 +30,7 @@ namespace {
 
 enum ExitCode { success = 0, faulty = 1, usageError = 2 };
 
-const char usage[] = "usage: quillbook build SOURCE OUT.pdb\n"
+const char usage[] = "usage: quillbook build [--plan] SOURCE OUT.pdb\n"
                      "       quillbook plan [OPTION...] PLAN MODULE.imp OUT.pdb\n"
                      "       quillbook info BOOK\n"
                      "       quillbook show BOOK YYYY-MM-DD\n"
@@ -109,12 +109,12 @@ bool ReadWholeFile(const char* path, std::string& bytes) {
     return true;
 }
 
-int Build(const char* sourcePath, const char* outPath) {
+int Build(const char* sourcePath, const char* outPath, BookKind kind) {
     std::string text, error;
     if (!ReadWholeFile(sourcePath, text)) return Fail(std::string("cannot read ") + sourcePath);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
     BuiltBook book;
-    if (!BuildBook(text, sourcePath, palmTime, book, error)) return Fail(error);
+    if (!BuildBook(text, sourcePath, palmTime, book, error, kind)) return Fail(error);
     for (const std::string& warning : book.warnings)
         std::fprintf(stderr, "quillbook: warning: %s\n", warning.c_str());
     if (!SaveFile(outPath, book.bytes.data(), book.bytes.size())) return Fail(std::string("cannot write ") + outPath);
@@ -176,8 +176,11 @@ int Info(const char* path) {
     CString title, description;
     book.GetTitleAndDescription(title, description);
     const BookReport report = CheckBook(book, path);
-    std::printf("title: %s\ndescription: %s\nrecords: %d\n", ForTerminal(title).c_str(),
-                ForTerminal(description).c_str(), static_cast<int>(report.recordCount));
+    const BookInfo info = book.GetBookInfo();
+    std::printf("title: %s\ndescription: %s\nrecords: %d\nkind: %s\n", ForTerminal(title).c_str(),
+                ForTerminal(description).c_str(), static_cast<int>(report.recordCount),
+                info.kind == BookKind::plan ? "a plan, read from the day the reader begins it"
+                                            : "a calendar book, day N of the year in record N");
     for (const std::string& problem : report.problems)
         std::printf("problem: %s\n", problem.c_str());
     return report.problems.empty() ? success : faulty;
@@ -216,7 +219,9 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "build" && argc == 4) return Build(argv[2], argv[3]);
+    if (command == "build" && argc == 4) return Build(argv[2], argv[3], BookKind::calendar);
+    if (command == "build" && argc == 5 && std::string(argv[2]) == "--plan")
+        return Build(argv[3], argv[4], BookKind::plan);
     if (command == "plan") return MakePlan(argc - 2, argv + 2);
     if (command == "info" && argc == 3) return Info(argv[2]);
     if (command == "show" && argc == 4) return Show(argv[2], argv[3]);
