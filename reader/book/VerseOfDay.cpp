@@ -15,3 +15,23 @@ CString VerseTextForDate(BookFile& book, int day, int month, int year) {
     text.Format("Verse %d:\r\n\r\n%s", verse, static_cast<const char*>(book.GetRecordText(verse)));
     return text;
 }
+
+CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,
+                        const CString& endText) {
+    const PlanDay day = PlanDayOn(start, date);
+    CString text;
+    if (day.where == PlanDay::Where::beforeStart)
+        text.Format("Not begun yet:\r\n\r\nThis plan starts on %s.", static_cast<const char*>(startText));
+    else if (day.where == PlanDay::Where::afterEnd)
+        text.Format("Plan ended:\r\n\r\nThis plan ended on %s.", static_cast<const char*>(endText));
+    else
+        text.Format("Day %d of %d:\r\n\r\n%s", day.day, daysInCommonYear,
+                    static_cast<const char*>(book.GetRecordText(day.day)));
+    return text;
+}
+
+CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
+                    const CString& endText) {
+    if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText);
+    return VerseTextForDate(book, date.day, date.month, date.year);
+}

@@ -5,6 +5,7 @@
 // that does not name what the day reads.
 
 #include "reader/book/BookFile.h"
+#include "reader/book/VerseOfDay.h"
 
 #include <gtest/gtest.h>
 
@@ -1003,6 +1004,30 @@ TEST_P(ShippedBooks, ReadAsTheirModulePrintsThePlansVerses) {
         break;
     }
     EXPECT_EQ(findings.Count(), 0) << shipped.file << ":\n" << findings.Report();
+}
+
+// As the reader shows them: each of a plan's 365 days, begun on any day, is that day's record under
+// its heading, and a calendar book shows on every date what the reader of the calendar shows.
+TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
+    const ShippedBook& shipped = GetParam();
+    BookFile book;
+    ASSERT_TRUE(book.OpenBook((PlansDir() + "/" + shipped.file + ".pdb").c_str()));
+    const BookKind kind = book.GetBookInfo().kind;
+    if (kind == BookKind::plan) {
+        const Date start{2026, 12, 8};
+        for (int day = 1; day <= days; ++day) {
+            const std::string shown =
+                static_cast<const char*>(TextForDate(book, kind, start, DateOfPlanDay(start, day), "", ""));
+            const std::string heading = "Day " + std::to_string(day) + " of 365:\r\n\r\n";
+            ASSERT_EQ(shown, heading + static_cast<const char*>(book.GetRecordText(day))) << day;
+        }
+        return;
+    }
+    for (int year = 2026; year <= 2028; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= DaysInMonth(month, year); ++day)
+                ASSERT_EQ(std::string(TextForDate(book, kind, {2026, 12, 8}, {year, month, day}, "", "")),
+                          std::string(VerseTextForDate(book, day, month, year)));
 }
 
 // The whole-book plans are read from the day the reader begins them; the others by the calendar.

@@ -74,3 +74,24 @@ TEST_F(VerseTextForDateTest, ADayWithoutARecordShowsTheHeadingAlone) {
     book.OpenBook(folder.Path("missing.pdb").c_str());
     EXPECT_EQ(Text(VerseTextForDate(book, 1, 1, 2023)), "Verse 1:\r\n\r\n");
 }
+
+// A plan begun on 8 December 2026 reads day 25 on 1 January 2027; before its start and after its
+// last day it reads nothing and says when it starts or ended.
+TEST(PlanTextForDate, ShowsTheDayOfThePlanOrWhenItStartsOrEnded) {
+    TempFolder folder;
+    std::vector<std::string> records = {std::string("Plan$A plan.\0", 13)};
+    for (int day = 1; day <= 365; ++day)
+        records.push_back("Reading " + std::to_string(day) + '\0');
+    BookFile book;
+    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0, {BookKind::plan, 1252})).c_str());
+    const Date start{2026, 12, 8};
+    const auto shown = [&](const Date& date) { return Text(TextForDate(book, BookKind::plan, start, date, "S", "E")); };
+    EXPECT_EQ(shown({2026, 12, 8}), "Day 1 of 365:\r\n\r\nReading 1");
+    EXPECT_EQ(shown({2027, 1, 1}), "Day 25 of 365:\r\n\r\nReading 25");
+    EXPECT_EQ(shown({2027, 12, 7}), "Day 365 of 365:\r\n\r\nReading 365");
+    EXPECT_EQ(shown({2026, 12, 7}), "Not begun yet:\r\n\r\nThis plan starts on S.");
+    EXPECT_EQ(shown({2027, 12, 8}), "Plan ended:\r\n\r\nThis plan ended on E.");
+    EXPECT_EQ(Text(TextForDate(book, BookKind::calendar, start, {2027, 1, 1}, "S", "E")),
+              Text(VerseTextForDate(book, 1, 1, 2027)))
+        << "a calendar book reads by the calendar, whatever its start";
+}

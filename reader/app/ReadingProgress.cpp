@@ -1,0 +1,61 @@
+#include "reader/app/ReadingProgress.h"
+
+#include <algorithm>
+
+BookProgress& ProgressOf(std::vector<BookProgress>& books, const std::string& title, BookKind kind, const Date& today,
+                         bool upgradedBook) {
+    const auto found =
+        std::find_if(books.begin(), books.end(), [&](const BookProgress& b) { return b.title == title; });
+    if (found != books.end()) {
+        if (kind == BookKind::plan && found->start.year == 0) found->start = today;
+        return *found;
+    }
+    BookProgress book{title, {}, {}};
+    if (kind == BookKind::plan) book.start = upgradedBook ? Date{today.year, 1, 1} : today;
+    books.push_back(book);
+    return books.back();
+}
+
+int ReadMarkOf(BookKind kind, const Date& start, const Date& date) {
+    if (kind == BookKind::calendar) return DaysSinceEpoch(date);
+    const PlanDay day = PlanDayOn(start, date);
+    return day.where == PlanDay::Where::within ? day.day : 0;
+}
+
+bool IsRead(const BookProgress& progress, BookKind kind, const Date& date) {
+    const int mark = ReadMarkOf(kind, progress.start, date);
+    return (kind == BookKind::calendar || mark != 0) &&
+           std::binary_search(progress.read.begin(), progress.read.end(), mark);
+}
+
+bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date) {
+    const int mark = ReadMarkOf(kind, progress.start, date);
+    if (kind == BookKind::plan && mark == 0) return false;
+    const auto at = std::lower_bound(progress.read.begin(), progress.read.end(), mark);
+    if (at != progress.read.end() && *at == mark)
+        progress.read.erase(at);
+    else
+        progress.read.insert(at, mark);
+    return true;
+}
+
+int DaysRead(const BookProgress& progress, BookKind kind, int year) {
+    if (kind == BookKind::plan) return static_cast<int>(progress.read.size());
+    const int first = DaysSinceEpoch(year, 1, 1), next = DaysSinceEpoch(year + 1, 1, 1);
+    return static_cast<int>(std::lower_bound(progress.read.begin(), progress.read.end(), next) -
+                            std::lower_bound(progress.read.begin(), progress.read.end(), first));
+}
+
+unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month) {
+    unsigned days = 0;
+    for (int day = 1; day <= DaysInMonth(month, year); ++day)
+        if (IsRead(progress, kind, {year, month, day})) days |= 1u << (day - 1);
+    return days;
+}
+
+Date CatchUpStart(const BookProgress& progress, const Date& today) {
+    int firstUnread = 1;
+    for (int day : progress.read)
+        if (day == firstUnread) ++firstUnread;
+    return firstUnread > daysInCommonYear ? progress.start : StartForPlanDay(today, firstUnread);
+}

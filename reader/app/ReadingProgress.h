@@ -1,0 +1,37 @@
+#pragma once
+
+#include "reader/app/ProgressFile.h"
+#include "reader/book/BookLayout.h"
+#include "reader/book/PlanDay.h"
+
+#include <string>
+#include <vector>
+
+// The reading progress of the open book, over plain data: where a plan starts, which days are
+// read, and what a date shows of it. A plan's days read are its day numbers, so that they stay
+// with their readings when the start moves; a calendar book's are dates.
+
+// The progress of the book titled title among books, added where there is none yet. A new plan
+// starts on today, or on 1 January of today's year where it is the book that the settings already
+// named before any progress was kept (the reader of an older version showed it by the calendar).
+BookProgress& ProgressOf(std::vector<BookProgress>& books, const std::string& title, BookKind kind, const Date& today,
+                         bool upgradedBook);
+
+// The day number that marks date read in a book of kind kind begun on start; 0 where date is
+// no day of the plan.
+int ReadMarkOf(BookKind kind, const Date& start, const Date& date);
+
+bool IsRead(const BookProgress& progress, BookKind kind, const Date& date);
+
+// Marks date read, or not read where it was; false where date is no day of the plan.
+bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date);
+
+// How many days are read: of a plan, all of them; of a calendar book, those of year.
+int DaysRead(const BookProgress& progress, BookKind kind, int year);
+
+// Which days of month are read, bit 0 for the 1st: the calendar shows them in bold.
+unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month);
+
+// The start that puts the first day not yet read on today; the start as it is where every day is
+// read.
+Date CatchUpStart(const BookProgress& progress, const Date& today);

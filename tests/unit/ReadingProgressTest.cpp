@@ -1,0 +1,57 @@
+#include "reader/app/ReadingProgress.h"
+
+#include <gtest/gtest.h>
+
+TEST(ReadingProgress, ANewPlanStartsTodayOrOnTheFirstOfJanuaryAfterAnUpgrade) {
+    std::vector<BookProgress> books;
+    const Date today{2026, 12, 8};
+    EXPECT_EQ(ProgressOf(books, "Plan", BookKind::plan, today, false).start, today);
+    EXPECT_EQ(ProgressOf(books, "Plan", BookKind::plan, {2027, 5, 5}, true).start, today) << "kept";
+    EXPECT_EQ(ProgressOf(books, "Old plan", BookKind::plan, today, true).start, (Date{2026, 1, 1}));
+    EXPECT_EQ(ProgressOf(books, "Proverbs", BookKind::calendar, today, false).start, Date{});
+    EXPECT_EQ(books.size(), 3u);
+    books[2].start = Date{};
+    EXPECT_EQ(ProgressOf(books, "Proverbs", BookKind::plan, today, false).start, today)
+        << "a calendar book's progress that became a plan's starts too";
+}
+
+// Marks go to the plan's days, so that they stay with their readings when the start moves, and to
+// the dates of a calendar book; a date outside the plan takes none.
+TEST(ReadingProgress, MarksAPlansDaysAndACalendarBooksDates) {
+    BookProgress plan{"Plan", {2026, 12, 8}, {}};
+    EXPECT_TRUE(ToggleRead(plan, BookKind::plan, {2027, 1, 1}));
+    EXPECT_TRUE(ToggleRead(plan, BookKind::plan, {2026, 12, 8}));
+    EXPECT_EQ(plan.read, (std::vector<int>{1, 25}));
+    EXPECT_FALSE(ToggleRead(plan, BookKind::plan, {2026, 12, 7})) << "before the start";
+    EXPECT_FALSE(ToggleRead(plan, BookKind::plan, {2027, 12, 8})) << "after the last day";
+    EXPECT_TRUE(IsRead(plan, BookKind::plan, {2027, 1, 1}));
+    EXPECT_FALSE(IsRead(plan, BookKind::plan, {2027, 1, 2}));
+    EXPECT_TRUE(ToggleRead(plan, BookKind::plan, {2027, 1, 1}));
+    EXPECT_EQ(plan.read, std::vector<int>{1}) << "a second mark takes the first back";
+    EXPECT_EQ(DaysRead(plan, BookKind::plan, 1999), 1);
+    plan.start = {2026, 12, 1};
+    EXPECT_TRUE(IsRead(plan, BookKind::plan, {2026, 12, 1})) << "day 1 moved with the start";
+
+    BookProgress calendar{"Proverbs", {}, {}};
+    for (const Date& date : {Date{2026, 12, 31}, Date{2027, 1, 1}, Date{2027, 1, 3}})
+        EXPECT_TRUE(ToggleRead(calendar, BookKind::calendar, date));
+    EXPECT_EQ(DaysRead(calendar, BookKind::calendar, 2027), 2);
+    EXPECT_EQ(DaysRead(calendar, BookKind::calendar, 2026), 1);
+    EXPECT_EQ(ReadDaysOfMonth(calendar, BookKind::calendar, 2027, 1), 0b101u);
+    EXPECT_EQ(ReadDaysOfMonth(plan, BookKind::plan, 2026, 12), 1u) << "1 December, day 1";
+}
+
+// Catching up moves the start so that the first day not read falls on today; read days stay read.
+TEST(ReadingProgress, CatchingUpPutsTheFirstDayNotReadOnToday) {
+    const Date today{2027, 3, 1};
+    BookProgress plan{"Plan", {2027, 1, 1}, {1, 2, 3, 5}};
+    const Date start = CatchUpStart(plan, today);
+    EXPECT_EQ(PlanDayOn(start, today).day, 4);
+    plan.start = start;
+    EXPECT_TRUE(IsRead(plan, BookKind::plan, {2027, 2, 26})) << "day 1 is three days before";
+    plan.read.clear();
+    EXPECT_EQ(CatchUpStart(plan, today), today);
+    for (int day = 1; day <= 365; ++day)
+        plan.read.push_back(day);
+    EXPECT_EQ(CatchUpStart(plan, today), plan.start) << "all read: nothing to catch up";
+}
