@@ -11,6 +11,7 @@
 #define SETTINGS_FILE_NAME "settings.dat"
 #define DEFAULT_BOOK_FILE_NAME "quillmere.pdb"
 #define CHIME_FILE_NAME "quill.wav"
+#define PROGRESS_FILE_NAME "progress.dat"
 #define SCHEDULER_WINDOW_CLASS "QUILLWAKE"
 #define SCHEDULER_WINDOW_TITLE "Quillwake"
 // The product's addresses: the reader shows them, the setup's entry, the manifests and the

@@ -156,6 +156,8 @@ Section "Uninstall"
     Delete "$INSTDIR\${SETTINGS_FILE_NAME}.new"
     Delete "$INSTDIR\${SCHEDULE_FILE_NAME}"
     Delete "$INSTDIR\${SCHEDULE_FILE_NAME}.new"
+    Delete "$INSTDIR\${PROGRESS_FILE_NAME}"
+    Delete "$INSTDIR\${PROGRESS_FILE_NAME}.new"
     Delete "$INSTDIR\Uninstall.exe"
     ; Only an empty folder goes: books that the user added stay.
     RMDir "$INSTDIR"

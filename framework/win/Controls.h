@@ -9,6 +9,9 @@ public:
     // navigation moves the focus here; the dialog manager would otherwise select all of the text
     // and scroll to its end.
     void KeepSelectionOnTab();
+    // Shows the first popup of menu, not the edit control's own, on a right click or the menu key;
+    // its commands go to the parent window. The menu is the caller's and must outlive the control.
+    void SetContextMenu(HMENU menu);
 };
 
 class CMonthCalCtrl : public CWnd {

@@ -15,10 +15,44 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
 namespace {
 
 // Posted to the window after a change of DPI, to run once the dialog manager has laid it out anew.
 constexpr UINT WM_FIT_CALENDAR = WM_APP + 1;
+
+// The window whose day keys the thread's keyboard hook hands over; one main window at a time.
+ReaderDlg* dayKeysWindow = nullptr;
+HHOOK dayKeysHook = nullptr;
+
+// The dialog manager's modal loop has no accelerators: a message-filter hook sees the keys first.
+LRESULT CALLBACK DayKeys(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN && dayKeysWindow &&
+        dayKeysWindow->OnDayKey(message->hwnd, message->wParam))
+        return TRUE;
+    return ::CallNextHookEx(dayKeysHook, code, wParam, lParam);
+}
+
+Date Today() {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+// A date as the user's Windows writes it in full.
+CString LongDate(const Date& date) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(date.year);
+    time.wMonth = static_cast<WORD>(date.month);
+    time.wDay = static_cast<WORD>(date.day);
+    char text[100] = {};
+    ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, sizeof text);
+    return text;
+}
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
@@ -30,6 +64,13 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnMessage<&ReaderDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
     OnNotify<&ReaderDlg::OnCalendarSelChange>(MCN_SELCHANGE, IDC_CALENDAR),
     OnNotify<&ReaderDlg::OnCalendarSelect>(MCN_SELECT, IDC_CALENDAR),
+    OnNotify<&ReaderDlg::OnGetDayState>(MCN_GETDAYSTATE, IDC_CALENDAR),
+    OnClicked<&ReaderDlg::OnRead>(IDC_READ),
+    OnClicked<&ReaderDlg::OnCatchUp>(IDC_CATCH_UP),
+    OnClicked<&ReaderDlg::CopyDay>(IDM_COPY_DAY),
+    OnClicked<&ReaderDlg::OnCopy>(IDM_COPY),
+    OnClicked<&ReaderDlg::OnSelectAll>(IDM_SELECT_ALL),
+    OnMessage<&ReaderDlg::OnDestroy>(WM_DESTROY),
     OnClicked<&ReaderDlg::OnSettings>(IDC_SETTINGS),
     OnClicked<&ReaderDlg::OnExit>(IDOK),
     OnClicked<&ReaderDlg::OnSmaller>(IDC_SMALLER),
@@ -70,8 +111,15 @@ BOOL ReaderDlg::OnInitDialog() {
     m_settings.ShowWindow(SW_SHOWNORMAL);
     FindLowerBand(holder.top);
     m_verseBox.KeepSelectionOnTab();
+    m_verseMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VERSE_MENU));
+    m_verseBox.SetContextMenu(m_verseMenu);
 
-    if (!m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME))
+    std::string progressPath;
+    if (JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, progressPath))
+        m_progress = ReadProgressFile(progressPath.c_str());
+    m_settings.m_onPlanStart = [this](const Date& start) { OnPlanStart(start); };
+    const bool settingsFound = m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME);
+    if (!settingsFound)
         AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
@@ -80,6 +128,8 @@ BOOL ReaderDlg::OnInitDialog() {
 
     if (m_book.OpenBook(m_settings.m_bookPath)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+        // The book an older reader showed by the calendar, before there was any progress.
+        BeginProgress(settingsFound && m_progress.empty());
         std::string chime;
         if (m_settings.m_chime && JoinProgramPath(static_cast<const char*>(m_programDirectory), CHIME_FILE_NAME, chime))
             ::PlaySoundA(chime.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
@@ -89,7 +139,22 @@ BOOL ReaderDlg::OnInitDialog() {
     }
     UpdateData(FALSE);
     ShowVerse();
+    dayKeysWindow = this;
+    dayKeysHook = ::SetWindowsHookExA(WH_MSGFILTER, DayKeys, nullptr, ::GetCurrentThreadId());
     return TRUE;
+}
+
+void ReaderDlg::OnCopy() { m_verseBox.SendMessage(WM_COPY); }
+
+void ReaderDlg::OnSelectAll() { m_verseBox.SendMessage(EM_SETSEL, 0, -1); }
+
+void ReaderDlg::OnDestroy() {
+    if (m_verseMenu) ::DestroyMenu(m_verseMenu);
+    m_verseMenu = nullptr;
+    if (dayKeysHook) ::UnhookWindowsHookEx(dayKeysHook);
+    dayKeysHook = nullptr;
+    dayKeysWindow = nullptr;
+    Default();
 }
 
 CString ReaderDlg::ProgramDirectory() const { return AfxGetProgramFolder(); }
@@ -97,11 +162,173 @@ CString ReaderDlg::ProgramDirectory() const { return AfxGetProgramFolder(); }
 AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 
 void ReaderDlg::ShowVerse() {
+    const Date start = Progress().start;
+    m_verseBox.SetWindowText(TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
+                                         LongDate(DateOfPlanDay(start, daysInCommonYear))));
+    m_aboutShown = false;
+    ShowReadState();
+    UpdateData(TRUE);
+}
+
+Date ReaderDlg::SelectedDate() const {
     SYSTEMTIME date{};
     m_calendar.GetCurSel(&date);
-    m_verseBox.SetWindowText(VerseTextForDate(m_book, date.wDay, date.wMonth, date.wYear));
-    m_aboutShown = false;
-    UpdateData(TRUE);
+    return {date.wYear, date.wMonth, date.wDay};
+}
+
+// Selects date in the calendar as a click on it would, and shows it.
+void ReaderDlg::SelectDate(const Date& date) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(date.year);
+    time.wMonth = static_cast<WORD>(date.month);
+    time.wDay = static_cast<WORD>(date.day);
+    m_calendar.SendMessage(MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&time));
+    SetDayStates();
+    ShowVerse();
+}
+
+// The open book's progress: a plan begun now starts today, or on 1 January for the book an
+// upgrade finds chosen already, and is saved at once.
+void ReaderDlg::BeginProgress(bool upgradedBook) {
+    m_bookInfo = m_book.GetBookInfo();
+    const std::vector<BookProgress> before = m_progress;
+    const BookProgress& progress =
+        ProgressOf(m_progress, static_cast<const char*>(m_bookTitle), m_bookInfo.kind, Today(), upgradedBook);
+    if (m_bookInfo.kind == BookKind::plan && !(m_progress == before)) SaveProgress();
+    m_settings.ShowPlanStart(m_bookInfo.kind == BookKind::plan, progress.start);
+    ::EnableWindow(GetDlgItem(IDC_CATCH_UP), m_bookInfo.kind == BookKind::plan);
+    SetDayStates();
+}
+
+BookProgress& ReaderDlg::Progress() {
+    return ProgressOf(m_progress, static_cast<const char*>(m_bookTitle), m_bookInfo.kind, Today(), false);
+}
+
+// Each change of the progress is saved when it is made: a mark is the user's act, not a setting
+// to confirm, so leaving with Esc keeps it, and a crash loses none.
+void ReaderDlg::SaveProgress() {
+    std::string path;
+    if (!JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, path)) return;
+    // A book that was only looked at has nothing to keep.
+    std::vector<BookProgress> kept;
+    std::copy_if(m_progress.begin(), m_progress.end(), std::back_inserter(kept),
+                 [](const BookProgress& book) { return book.start.year != 0 || !book.read.empty(); });
+    WriteProgressFile(path.c_str(), kept);
+}
+
+// The "Read" box: whether the shown day is read, and how many are.
+void ReaderDlg::ShowReadState() {
+    const Date date = SelectedDate();
+    const BookProgress& progress = Progress();
+    const HWND box = GetDlgItem(IDC_READ);
+    CString text;
+    if (m_bookInfo.kind == BookKind::plan)
+        text.Format("Read (%d of %d)", DaysRead(progress, m_bookInfo.kind, date.year), daysInCommonYear);
+    else
+        text.Format("Read (%d in %d)", DaysRead(progress, m_bookInfo.kind, date.year), date.year);
+    ::SetWindowTextA(box, text);
+    ::SendMessageA(box, BM_SETCHECK, IsRead(progress, m_bookInfo.kind, date) ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::EnableWindow(box, ReadMarkOf(m_bookInfo.kind, progress.start, date) != 0);
+}
+
+void ReaderDlg::OnRead() {
+    if (ToggleRead(Progress(), m_bookInfo.kind, SelectedDate())) SaveProgress();
+    ShowReadState();
+    SetDayStates();
+}
+
+// The calendar shows the days read in bold.
+void ReaderDlg::OnGetDayState(NMHDR* header, LRESULT* result) {
+    *result = 0;
+    auto* request = reinterpret_cast<NMDAYSTATE*>(header);
+    int year = request->stStart.wYear, month = request->stStart.wMonth;
+    for (int i = 0; i < request->cDayState; ++i, month = month % 12 + 1, year += month == 1)
+        request->prgDayState[i] = ReadDaysOfMonth(Progress(), m_bookInfo.kind, year, month);
+}
+
+void ReaderDlg::SetDayStates() {
+    SYSTEMTIME range[2] = {};
+    const int months =
+        static_cast<int>(m_calendar.SendMessage(MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range)));
+    if (months <= 0 || months > 12) return;
+    MONTHDAYSTATE states[12] = {};
+    NMDAYSTATE request{};
+    request.stStart = range[0];
+    request.cDayState = months;
+    request.prgDayState = states;
+    LRESULT ignored = 0;
+    OnGetDayState(&request.nmhdr, &ignored);
+    m_calendar.SendMessage(MCM_SETDAYSTATE, months, reinterpret_cast<LPARAM>(states));
+}
+
+void ReaderDlg::OnPlanStart(const Date& start) {
+    Progress().start = start;
+    SaveProgress();
+    SetDayStates();
+    ShowVerse();
+}
+
+void ReaderDlg::OnCatchUp() {
+    BookProgress& progress = Progress();
+    progress.start = CatchUpStart(progress, Today());
+    SaveProgress();
+    m_settings.ShowPlanStart(true, progress.start);
+    SelectDate(Today());
+}
+
+bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
+    if (window != m_hWnd && !::IsChild(m_hWnd, window)) return false;
+    const bool control = ::GetKeyState(VK_CONTROL) < 0, shift = ::GetKeyState(VK_SHIFT) < 0;
+    // Page Up and Page Down scroll a long day in the verse box; elsewhere they change the day.
+    const bool pages = window != m_verseBox.m_hWnd;
+    const Date date = SelectedDate();
+    const int day = DaysSinceEpoch(date);
+    if ((control && key == VK_LEFT) || (pages && !control && key == VK_PRIOR))
+        SelectDate(DateOfDaysSinceEpoch(day - 1));
+    else if ((control && key == VK_RIGHT) || (pages && !control && key == VK_NEXT))
+        SelectDate(DateOfDaysSinceEpoch(day + 1));
+    else if ((control && key == VK_HOME) || (!control && key == VK_HOME && window == m_calendar.m_hWnd))
+        SelectDate(Today());
+    else if (control && !shift && key == 'D')
+        OnRead();
+    else if (control && shift && key == 'C')
+        CopyDay();
+    else
+        return false;
+    return true;
+}
+
+// The shown day's text, under no heading, with where it comes from: the book's title, and for a
+// plan the day. On the clipboard as Unicode, from the book's code page, and as ANSI text.
+void ReaderDlg::CopyDay() {
+    const Date date = SelectedDate();
+    const BookProgress& progress = Progress();
+    const int mark = ReadMarkOf(m_bookInfo.kind, progress.start, date);
+    CString source = m_bookTitle;
+    int record = VerseNumberForDate(date.day, date.month, date.year);
+    if (m_bookInfo.kind == BookKind::plan) {
+        if (mark == 0) return;
+        CString day;
+        day.Format(", day %d", mark);
+        source += day;
+        record = mark;
+    }
+    const CString text = m_book.GetRecordText(record) + "\r\n\r\n" + source;
+    const UINT codePage = m_bookInfo.codePage && ::IsValidCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : CP_ACP;
+    const int wideLength = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+    if (!::OpenClipboard(m_hWnd)) return;
+    ::EmptyClipboard();
+    if (HGLOBAL wide = ::GlobalAlloc(GMEM_MOVEABLE, wideLength * sizeof(wchar_t))) {
+        ::MultiByteToWideChar(codePage, 0, text, -1, static_cast<wchar_t*>(::GlobalLock(wide)), wideLength);
+        ::GlobalUnlock(wide);
+        if (!::SetClipboardData(CF_UNICODETEXT, wide)) ::GlobalFree(wide);
+    }
+    if (HGLOBAL ansi = ::GlobalAlloc(GMEM_MOVEABLE, text.GetLength() + 1)) {
+        std::memcpy(::GlobalLock(ansi), static_cast<const char*>(text), text.GetLength() + 1);
+        ::GlobalUnlock(ansi);
+        if (!::SetClipboardData(CF_TEXT, ansi)) ::GlobalFree(ansi);
+    }
+    ::CloseClipboard();
 }
 
 // clang-format off
@@ -186,6 +413,7 @@ void ReaderDlg::OnSelectBook() {
     const CString path = dialog.GetPathName();
     if (m_book.OpenBook(path)) {
         m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+        BeginProgress(false);
         UpdateData(FALSE);
         m_settings.m_bookPath = path;
         m_settings.UpdateData(FALSE);

@@ -4,6 +4,7 @@
 #include "framework/win/CFont.h"
 #include "framework/win/Controls.h"
 #include "framework/win/MessageMap.h"
+#include "reader/app/ReadingProgress.h"
 #include "reader/app/SettingsDlg.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
@@ -46,6 +47,9 @@ private:
     HCURSOR OnQueryDragIcon();
     void OnCalendarSelChange(NMHDR* header, LRESULT* result);
     void OnCalendarSelect(NMHDR* header, LRESULT* result);
+    void OnGetDayState(NMHDR* header, LRESULT* result);
+    void OnRead();
+    void OnDestroy();
     void OnSettings();
     void OnExit();
     void OnSelectBook();
@@ -59,7 +63,25 @@ private:
     bool CalendarFits() const;
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ShowBookError(const CString& path);
+    void BeginProgress(bool upgradedBook);
+    BookProgress& Progress();
+    void SaveProgress();
+    void ShowReadState();
+    void SetDayStates();
+    Date SelectedDate() const;
+    void SelectDate(const Date& date);
+    void OnPlanStart(const Date& start);
+    void OnCatchUp();
+    void CopyDay();
+    void OnCopy();
+    void OnSelectAll();
 
+public:
+    // The keys that choose and mark days anywhere in the window, from its keyboard hook: true
+    // where key, pressed in window, was one of them.
+    bool OnDayKey(HWND window, WPARAM key);
+
+private:
     static const MessageEntry<ReaderDlg> messageMap[];
 
     CMonthCalCtrl m_calendar;
@@ -77,5 +99,9 @@ private:
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     // The verse box shows the About display, not the selected day's text.
     bool m_aboutShown = false;
+    BookInfo m_bookInfo;
+    // What the user has read, of every book, as progress.dat keeps it.
+    std::vector<BookProgress> m_progress;
+    HMENU m_verseMenu = nullptr;
     std::vector<HWND> m_lowerBand;
 };

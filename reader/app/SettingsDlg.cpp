@@ -7,6 +7,7 @@
 
 const MessageEntry<SettingsDlg> SettingsDlg::messageMap[] = {
     OnClicked<&SettingsDlg::OnAutorunClicked>(IDC_AUTORUN),
+    OnNotify<&SettingsDlg::OnPlanStartChange>(DTN_DATETIMECHANGE, IDC_PLAN_START),
 };
 
 namespace {
@@ -88,4 +89,23 @@ void SettingsDlg::ShowEndOfBookPath() {
 bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return DispatchMessageMap(messageMap, *this, message, wParam, lParam, result) ||
            CDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void SettingsDlg::ShowPlanStart(bool plan, const Date& start) {
+    const HWND picker = GetDlgItem(IDC_PLAN_START);
+    if (plan) {
+        SYSTEMTIME date{};
+        date.wYear = static_cast<WORD>(start.year);
+        date.wMonth = static_cast<WORD>(start.month);
+        date.wDay = static_cast<WORD>(start.day);
+        ::SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+    }
+    ::EnableWindow(picker, plan);
+}
+
+void SettingsDlg::OnPlanStartChange(NMHDR* header, LRESULT* result) {
+    *result = 0;
+    const auto* change = reinterpret_cast<const NMDATETIMECHANGE*>(header);
+    if (change->dwFlags == GDT_VALID && m_onPlanStart)
+        m_onPlanStart({change->st.wYear, change->st.wMonth, change->st.wDay});
 }

@@ -2,9 +2,12 @@
 
 #include "framework/win/CDialog.h"
 #include "framework/win/CFont.h"
+#include "framework/core/Calendar.h"
 #include "framework/win/MessageMap.h"
 #include "reader/app/AutorunPlatform.h"
 #include "reader/res/resource.h"
+
+#include <functional>
 
 // The settings panel, a child of the main window, and the reader's settings in memory. It reads
 // settings.dat once at start-up and writes it once at exit.
@@ -24,6 +27,8 @@ public:
     bool SaveSettings();
     void OnAutorunClicked();
     bool HasFont() const { return m_fontDescription.lfHeight != 0; }
+    // Shows the start of the open plan; a calendar book has none.
+    void ShowPlanStart(bool plan, const Date& start);
     // Copies description, if given, over the font description, then makes the verse font from it;
     // the font object that SettingsDlg owns, holding no font if it could not be made.
     CFont* ApplyFont(const LOGFONTA* description);
@@ -38,6 +43,8 @@ public:
     CString m_settingsPath;
     // What the autorun asks of the machine: Windows, or a test's stand-in. Not owned.
     AutorunPlatform* m_platform;
+    // The main window's answer to a start the user chose.
+    std::function<void(const Date&)> m_onPlanStart;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -45,6 +52,7 @@ protected:
 
 private:
     void ShowEndOfBookPath();
+    void OnPlanStartChange(NMHDR* header, LRESULT* result);
 
     static const MessageEntry<SettingsDlg> messageMap[];
     CString m_settingsFileName;

@@ -8,6 +8,12 @@
 #define IDB_LOGO 137
 #define IDS_ABOUT 102
 
+// The verse box's menu
+#define IDR_VERSE_MENU 140
+#define IDM_COPY_DAY 40001
+#define IDM_COPY 40002
+#define IDM_SELECT_ALL 40003
+
 // Dialog 102: the main window
 #define IDD_READER 102
 #define IDC_CALENDAR 1000
@@ -22,6 +28,8 @@
 #define IDC_LANGUAGE 1010
 #define IDC_BOOK_TITLE 1014
 #define IDC_SETTINGS_PLACEHOLDER 1016
+#define IDC_READ 1017
+#define IDC_CATCH_UP 1019
 
 // Dialog 130: the settings panel
 #define IDD_SETTINGS 130
@@ -29,3 +37,4 @@
 #define IDC_CHIME 1011
 #define IDC_AUTORUN 1012
 #define IDC_AUTORUN_TIME 1013
+#define IDC_PLAN_START 1018

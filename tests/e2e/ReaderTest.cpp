@@ -1,6 +1,7 @@
 // Quillview as a user meets it, started in a fresh program folder under Wine.
 #include "Version.h"
 #include "contract/ProgramNames.h"
+#include "reader/app/ProgressFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 #include "tests/support/ProgramFolder.h"
@@ -136,25 +137,31 @@ TEST_F(StartedReaderTest, AboutAgainOrTheSelectedDayBringsTheDaysTextBack) {
 namespace {
 
 HWND FocusOf(HWND window) {
-    GUITHREADINFO info{sizeof info};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
     return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// Presses Tab, or Shift+Tab, as the keyboard does, in the reader that has the focus.
-void Tab(bool back) {
-    INPUT keys[4] = {};
-    int count = 0;
-    const auto key = [&](WORD code, DWORD flags) {
-        keys[count].type = INPUT_KEYBOARD;
-        keys[count].ki.wVk = code;
-        keys[count++].ki.dwFlags = flags;
+// Presses key with the keys held down, as the keyboard does, in the window that has the focus.
+void PressKeys(std::initializer_list<WORD> held, WORD key) {
+    std::vector<INPUT> keys;
+    const auto add = [&](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        keys.push_back(input);
     };
-    if (back) key(VK_SHIFT, 0);
-    key(VK_TAB, 0);
-    key(VK_TAB, KEYEVENTF_KEYUP);
-    if (back) key(VK_SHIFT, KEYEVENTF_KEYUP);
-    ::SendInput(count, keys, sizeof *keys);
+    for (WORD code : held)
+        add(code, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    for (WORD code : held)
+        add(code, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof keys[0]);
 }
+
+void Tab(bool back) { back ? PressKeys({VK_SHIFT}, VK_TAB) : PressKeys({}, VK_TAB); }
 
 } // namespace
 
@@ -163,7 +170,7 @@ void Tab(bool back) {
 TEST_F(StartedReaderTest, TabGoesThroughTheVisibleControlsInReadingOrder) {
     ASSERT_TRUE(::SetForegroundWindow(window));
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
-    const int order[] = {IDC_CALENDAR, IDC_VERSE, IDOK, IDC_ABOUT, IDC_SETTINGS};
+    const int order[] = {IDC_CALENDAR, IDC_VERSE, IDC_READ, IDOK, IDC_ABOUT, IDC_SETTINGS};
     RECT client;
     ::GetClientRect(window, &client);
     ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
@@ -185,7 +192,9 @@ TEST_F(StartedReaderTest, TabGoesThroughTheVisibleControlsInReadingOrder) {
                 ::SendMessageA(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
                 EXPECT_EQ(start, end) << "tabbing into the verse box selected its text";
             }
-            if (!back) EXPECT_EQ(::GetDlgCtrlID(focus), order[press % 5]) << press;
+            if (!back) {
+                EXPECT_EQ(::GetDlgCtrlID(focus), order[press % 6]) << press;
+            }
         }
     }
     EXPECT_EQ(reader.Leave(), 0);
@@ -339,5 +348,88 @@ TEST(ReaderWithTheLongestDay, ShowsItWholeAndScrollsThroughIt) {
     EXPECT_EQ(::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     ::SendMessageA(verse, WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_GT(::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 150) << "the verse box does not scroll to the end";
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
+}
+
+namespace {
+
+// The text of the clipboard in format, as a test reads it: wide text made UTF-8.
+std::string Clipboard(UINT format) {
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(format)) {
+        const void* bytes = ::GlobalLock(data);
+        if (format == CF_UNICODETEXT) {
+            const auto* wide = static_cast<const wchar_t*>(bytes);
+            text.resize(::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr));
+            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+            text.pop_back();
+        } else {
+            text = static_cast<const char*>(bytes);
+        }
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+} // namespace
+
+// A plan followed as a user follows it: begun today, a day marked, the next day from the keyboard,
+// caught up, copied with its reference, and all of it there again at the next start.
+TEST_F(ReaderTest, APlanIsFollowedFromTheDayItIsBegun) {
+    folder.Copy(QUILLMERE_LONGEST_BOOK, "plan.pdb");
+    HWND window = reader.Start(true);
+    ASSERT_TRUE(window);
+    SelectBook(window, folder.Path("plan.pdb"));
+    ASSERT_TRUE(reader.Handled());
+    const auto shown = [&] { return ItemText(window, IDC_VERSE); };
+    EXPECT_TRUE(StartsWith(shown(), "Day 1 of 365:\r\n")) << shown().substr(0, 40);
+
+    Press(window, IDC_READ);
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(ItemText(window, IDC_READ), "Read (1 of 365)");
+    EXPECT_EQ(::SendDlgItemMessageA(window, IDC_READ, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    PressKeys({VK_CONTROL}, VK_RIGHT);
+    EXPECT_TRUE(WaitUntil([&] { return StartsWith(shown(), "Day 2 of 365:"); })) << shown().substr(0, 40);
+    EXPECT_EQ(::SendDlgItemMessageA(window, IDC_READ, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    Press(window, IDC_CATCH_UP); // day 2, the first not read, falls on today
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_TRUE(StartsWith(shown(), "Day 2 of 365:")) << shown().substr(0, 40);
+    EXPECT_EQ(shown().find("\r\n\r\n", 0), shown().find(':') + 1);
+
+    PressKeys({VK_CONTROL, VK_SHIFT}, 'C');
+    EXPECT_TRUE(WaitUntil([] { return Clipboard(CF_TEXT).find(", day 2") != std::string::npos; }));
+    const std::string copied = Clipboard(CF_UNICODETEXT);
+    // Genesis 4:9, "my brother’s keeper": the curly apostrophe as Unicode and in the book's code page
+    EXPECT_NE(copied.find("brother\xE2\x80\x99s keeper"), std::string::npos);
+    EXPECT_NE(Clipboard(CF_TEXT).find("brother\x92s keeper"), std::string::npos);
+    EXPECT_NE(copied.find("\r\n\r\nThe Bible in a year (KJV), day 2"), std::string::npos) << copied.substr(0, 80);
+    EXPECT_EQ(shown().substr(shown().find("\r\n\r\n") + 4, 60), copied.substr(0, 60)) << "the day's text, no heading";
+
+    EXPECT_EQ(reader.Leave(), 0); // the plan is the book of the next start
+    window = reader.Start(false);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(StartsWith(shown(), "Day 2 of 365:")) << "the start moved by catching up is kept";
+    EXPECT_EQ(ItemText(window, IDC_READ), "Read (1 of 365)");
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    PressKeys({VK_CONTROL}, 'D');
+    EXPECT_TRUE(WaitUntil([&] { return ItemText(window, IDC_READ) == "Read (2 of 365)"; }));
+
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0); // a mark is kept, however the reader is left
+    window = reader.Start(false);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(ItemText(window, IDC_READ), "Read (2 of 365)");
+    EXPECT_EQ(::SendDlgItemMessageA(window, IDC_READ, BM_GETCHECK, 0, 0), BST_CHECKED);
+    const std::vector<BookProgress> progress = ParseProgress(folder.Read("progress.dat"));
+    ASSERT_EQ(progress.size(), 1u);
+    EXPECT_EQ(progress[0].read, (std::vector<int>{1, 2}));
     EXPECT_EQ(reader.Leave(IDCANCEL), 0);
 }

@@ -48,7 +48,9 @@ field() { jq -r "$1" "$scoop" || fail "quillmere.json is not JSON"; }
 [[ $(field .extract_dir) == Quillmere ]] || fail "Scoop: extract_dir $(field .extract_dir)"
 [[ $(field .bin) == quillbook.exe ]] || fail "Scoop: bin $(field .bin)"
 [[ $(field '.shortcuts[0][0]') == Quillview.exe ]] || fail "Scoop: no shortcut to the reader"
-[[ $(field .persist) == settings.dat ]] || fail "Scoop: persist $(field .persist)"
+[[ $(field '.persist | join(" ")') == "settings.dat progress.dat" ]] || fail "Scoop: persist $(field .persist)"
+[[ $(field '.pre_install | length') == 2 && $(field '.pre_uninstall | length') == 3 ]] ||
+    fail "Scoop: not every kept file stands in before it is written and is kept on removal"
 [[ -n $(field .description) ]] || fail "Scoop: no description"
 
 # The folder the files are downloaded from is a setting.
@@ -56,7 +58,7 @@ other=$(mktemp -d)
 trap 'rm -rf "$other"' EXIT
 cp "$release/SHA256SUMS" "$other/"
 QUILLMERE_DOWNLOAD_URL=https://downloads.example/quillmere/ "$(dirname "$0")/../../installer/make-manifests" \
-    "$other" "$version" "$url" settings.dat
+    "$other" "$version" "$url" settings.dat progress.dat
 grep -qxF "    InstallerUrl: https://downloads.example/quillmere/$setup" "$other/winget/Quillmere.Quillmere.installer.yaml" ||
     fail "QUILLMERE_DOWNLOAD_URL does not reach the winget manifest"
 [[ $(jq -r .url "$other/quillmere.json") == "https://downloads.example/quillmere/$zip" ]] ||

@@ -41,7 +41,9 @@ int ControlId(const char* text) {
                QUILLPOKE_ID(IDC_ABOUT),
                QUILLPOKE_ID(IDC_SELECT_BOOK),
                QUILLPOKE_ID(IDC_BOOK_TITLE),
-               QUILLPOKE_ID(IDC_BOOK_PATH)};
+               QUILLPOKE_ID(IDC_BOOK_PATH),
+               QUILLPOKE_ID(IDC_READ),
+               QUILLPOKE_ID(IDC_CATCH_UP)};
 #undef QUILLPOKE_ID
     for (const auto& known : ids)
         if (std::strcmp(known.name, text) == 0) return known.id;

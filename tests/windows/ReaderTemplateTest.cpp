@@ -25,5 +25,6 @@ TEST(ReaderTemplate, EachControlIdIsUsedOnce) {
     ::DestroyWindow(window);
     EXPECT_EQ(ids, (std::multiset<int>{IDC_CALENDAR, IDOK, IDC_VERSE, IDC_ABOUT, IDC_SETTINGS, IDC_FONTS, IDC_SMALLER,
                                        IDC_LARGER, IDC_LANGUAGE, IDC_RESIZE_HOLDER, IDC_BOOK_TITLE, IDC_STATIC,
-                                       IDC_SELECT_BOOK, IDC_STATIC, IDC_STATIC, IDC_STATIC, IDC_SETTINGS_PLACEHOLDER}));
+                                       IDC_SELECT_BOOK, IDC_STATIC, IDC_STATIC, IDC_STATIC, IDC_SETTINGS_PLACEHOLDER,
+                                       IDC_READ, IDC_CATCH_UP}));
 }

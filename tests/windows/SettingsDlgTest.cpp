@@ -133,8 +133,8 @@ TEST_F(SettingsDlgTest, EachControlIdIsUsedOnce) {
     std::multiset<int> ids;
     for (HWND child = ::GetWindow(panel.m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         ids.insert(static_cast<short>(::GetDlgCtrlID(child)));
-    EXPECT_EQ(
-        ids, (std::multiset<int>{IDC_STATIC, IDOK, IDCANCEL, IDC_BOOK_PATH, IDC_CHIME, IDC_AUTORUN, IDC_AUTORUN_TIME}));
+    EXPECT_EQ(ids, (std::multiset<int>{IDC_STATIC, IDOK, IDCANCEL, IDC_BOOK_PATH, IDC_CHIME, IDC_AUTORUN,
+                                       IDC_AUTORUN_TIME, IDC_PLAN_START}));
 }
 
 // A path longer than its box shows its end, the book's file name, after loading and after a change.
