@@ -1020,6 +1020,11 @@ TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
                 static_cast<const char*>(TextForDate(book, kind, start, DateOfPlanDay(start, day), "", ""));
             const std::string heading = "Day " + std::to_string(day) + " of 365:\r\n\r\n";
             ASSERT_EQ(shown, heading + static_cast<const char*>(book.GetRecordText(day))) << day;
+            // A reader of before plans reads the records by the calendar, and the mark, which
+            // stands outside the record list, changes none of them.
+            const Date date = DateOfPlanDay({2026, 1, 1}, day);
+            ASSERT_EQ(std::string(VerseTextForDate(book, date.day, date.month, date.year)),
+                      "Verse " + std::to_string(day) + ":\r\n\r\n" + static_cast<const char*>(book.GetRecordText(day)));
         }
         return;
     }
