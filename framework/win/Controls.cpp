@@ -65,3 +65,11 @@ BOOL CDateTimeCtrl::SetTime(const CTime& time) {
     local.wSecond = static_cast<WORD>(time.GetSecond());
     return SendMessage(DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&local)) != 0;
 }
+
+SYSTEMTIME SystemTimeOf(const Date& date) {
+    SYSTEMTIME time{};
+    time.wYear = static_cast<WORD>(date.year);
+    time.wMonth = static_cast<WORD>(date.month);
+    time.wDay = static_cast<WORD>(date.day);
+    return time;
+}

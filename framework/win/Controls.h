@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/core/CTime.h"
+#include "framework/core/Calendar.h"
 #include "framework/win/CWnd.h"
 
 class CEdit : public CWnd {
@@ -13,6 +14,10 @@ public:
     // its commands go to the parent window. The menu is the caller's and must outlive the control.
     void SetContextMenu(HMENU menu);
 };
+
+// A date as the common controls take it, at midnight, and the date of one they give.
+SYSTEMTIME SystemTimeOf(const Date& date);
+inline Date DateOf(const SYSTEMTIME& time) { return {time.wYear, time.wMonth, time.wDay}; }
 
 class CMonthCalCtrl : public CWnd {
 public:

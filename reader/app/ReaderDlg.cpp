@@ -40,15 +40,12 @@ LRESULT CALLBACK DayKeys(int code, WPARAM wParam, LPARAM lParam) {
 Date Today() {
     SYSTEMTIME now;
     ::GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
+    return DateOf(now);
 }
 
 // A date as the user's Windows writes it in full.
 CString LongDate(const Date& date) {
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(date.year);
-    time.wMonth = static_cast<WORD>(date.month);
-    time.wDay = static_cast<WORD>(date.day);
+    const SYSTEMTIME time = SystemTimeOf(date);
     char text[100] = {};
     ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, sizeof text);
     return text;
@@ -173,15 +170,12 @@ void ReaderDlg::ShowVerse() {
 Date ReaderDlg::SelectedDate() const {
     SYSTEMTIME date{};
     m_calendar.GetCurSel(&date);
-    return {date.wYear, date.wMonth, date.wDay};
+    return DateOf(date);
 }
 
 // Selects date in the calendar as a click on it would, and shows it.
 void ReaderDlg::SelectDate(const Date& date) {
-    SYSTEMTIME time{};
-    time.wYear = static_cast<WORD>(date.year);
-    time.wMonth = static_cast<WORD>(date.month);
-    time.wDay = static_cast<WORD>(date.day);
+    SYSTEMTIME time = SystemTimeOf(date);
     m_calendar.SendMessage(MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&time));
     SetDayStates();
     ShowVerse();

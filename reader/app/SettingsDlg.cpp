@@ -1,5 +1,6 @@
 #include "reader/app/SettingsDlg.h"
 
+#include "framework/win/Controls.h"
 #include "reader/app/Autorun.h"
 #include "reader/app/AutorunSequence.h"
 #include "reader/app/FontDescription.h"
@@ -94,10 +95,7 @@ bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* 
 void SettingsDlg::ShowPlanStart(bool plan, const Date& start) {
     const HWND picker = GetDlgItem(IDC_PLAN_START);
     if (plan) {
-        SYSTEMTIME date{};
-        date.wYear = static_cast<WORD>(start.year);
-        date.wMonth = static_cast<WORD>(start.month);
-        date.wDay = static_cast<WORD>(start.day);
+        SYSTEMTIME date = SystemTimeOf(start);
         ::SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
     }
     ::EnableWindow(picker, plan);
@@ -106,6 +104,5 @@ void SettingsDlg::ShowPlanStart(bool plan, const Date& start) {
 void SettingsDlg::OnPlanStartChange(NMHDR* header, LRESULT* result) {
     *result = 0;
     const auto* change = reinterpret_cast<const NMDATETIMECHANGE*>(header);
-    if (change->dwFlags == GDT_VALID && m_onPlanStart)
-        m_onPlanStart({change->st.wYear, change->st.wMonth, change->st.wDay});
+    if (change->dwFlags == GDT_VALID && m_onPlanStart) m_onPlanStart(DateOf(change->st));
 }
