@@ -30,10 +30,10 @@ std::vector<BookProgress> SomeProgress(std::mt19937& random) {
 } // namespace
 
 TEST(ProgressFile, EveryProgressReadsBackAsItWasSaved) {
-    std::mt19937 random(2612);
-    for (int round = 0; round < 300; ++round) {
-        const std::vector<BookProgress> books = SomeProgress(random);
-        ASSERT_EQ(ParseProgress(ProgressBytes(books)), books) << round;
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        std::mt19937 random(seed);
+        const auto books = SomeProgress(random);
+        ASSERT_EQ(ParseProgress(ProgressBytes(books)), books) << "seed " << seed;
     }
 }
 

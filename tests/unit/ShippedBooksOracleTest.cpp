@@ -75,17 +75,15 @@ std::vector<std::string> ReadingNames(int book, Language language) {
     return names;
 }
 
-int BookOfModuleName(std::string_view name) {
+// The book that one of its names, module or english, names; -1 for none.
+int BookNamed(std::string_view name, std::string BookNames::*names) {
     for (int book = 0; book < bookCount; ++book)
-        if (name == AllBookNames()[book].module) return book;
+        if (name == AllBookNames()[book].*names) return book;
     return -1;
 }
 
-int BookOfEnglishName(std::string_view name) {
-    for (int book = 0; book < bookCount; ++book)
-        if (name == AllBookNames()[book].english) return book;
-    return -1;
-}
+int BookOfModuleName(std::string_view name) { return BookNamed(name, &BookNames::module); }
+int BookOfEnglishName(std::string_view name) { return BookNamed(name, &BookNames::english); }
 
 // ---------------------------------------------------------------------------------------------
 // Characters: the modules are UTF-8, the books Windows-1252. Both are compared as UTF-8.
@@ -1065,15 +1063,19 @@ std::string Spanish(std::string_view markup) {
 }
 
 TEST(ShippedBooksMarkupReader, KeepsTogetherWhatTheMarkupWritesTogether) {
-    EXPECT_EQ(English("<w lemma=\"strong:G4228\">feet</w> <w lemma=\"strong:G1144\">with tear</w>s, "
-                      "<w lemma=\"strong:G2532\">and</w>"),
-              "feet with tears, and");
-    EXPECT_EQ(English("<w>And</w> <w>in</w>asmuch"), "And inasmuch");
-    EXPECT_EQ(English("a <w lemma=\"strong:H3117\">day’s</w> <w>journey</w>"), "a day’s journey");
-    EXPECT_EQ(English("to <w lemma=\"strong:H4136\">God-ward</w>, that"), "to God-ward, that");
-    EXPECT_EQ(English("the <divineName><w>LORD</w></divineName>’s <w>house</w>"), "the LORD’s house");
-    EXPECT_EQ(English("said, “<w>Let</w> <w>there</w>”"), "said, “Let there”");
-    EXPECT_EQ(English("<w>ground</w>—<w>man</w>"), "ground—man");
+    const char* const readings[][2] = {
+        {"<w lemma=\"strong:G4228\">feet</w> <w lemma=\"strong:G1144\">with tear</w>s, <w "
+         "lemma=\"strong:G2532\">and</w>",
+         "feet with tears, and"},
+        {"<w>And</w> <w>in</w>asmuch", "And inasmuch"},
+        {"a <w lemma=\"strong:H3117\">day’s</w> <w>journey</w>", "a day’s journey"},
+        {"to <w lemma=\"strong:H4136\">God-ward</w>, that", "to God-ward, that"},
+        {"the <divineName><w>LORD</w></divineName>’s <w>house</w>", "the LORD’s house"},
+        {"said, “<w>Let</w> <w>there</w>”", "said, “Let there”"},
+        {"<w>ground</w>—<w>man</w>", "ground—man"},
+    };
+    for (const auto& reading : readings)
+        EXPECT_EQ(English(reading[0]), reading[1]);
 }
 
 TEST(ShippedBooksMarkupReader, SetsApartWordsThatElementsOfTheirOwnMeet) {
