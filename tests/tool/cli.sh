@@ -123,4 +123,19 @@ expect_plan_usage_error --code-page 1252x "$list" "$work/module.imp" "$work/usag
 expect_plan_usage_error "$list" "$work/module.imp" "$work/usage.pdb" "$work/fourth.pdb"
 "$quillbook" plan --code-page 1252 "$list" "$work/module.imp" "$work/usage.pdb" ||
     fail "the same plan with its code page written right made no book"
+"$quillbook" info "$work/usage.pdb" >"$work/info" || true
+grep -qx 'code page: 1252' "$work/info" || fail "a book in code page 1252 does not say so"
+
+# a book in UTF-8 holds any script, and says so; a book built from a source names no code page
+printf '$$$John 3:16
+Îá½ÏÏÏ Ð²Ð¾Ð·Ð»ÑÐ±Ð¸Ð» ç¥
+' >"$work/greek.imp"
+"$quillbook" plan --code-page utf-8 "$list" "$work/greek.imp" "$work/utf8.pdb" || fail "no book in UTF-8"
+"$quillbook" info "$work/utf8.pdb" >"$work/info" || true
+grep -qx 'code page: 65001 (UTF-8)' "$work/info" || fail "a book in UTF-8 does not say so"
+"$quillbook" record "$work/utf8.pdb" 1 | tr -d '\r' | tail -n 1 >"$work/text"
+tail -n 1 "$work/greek.imp" | tr -d '\n' | cmp -s - "$work/text" || fail "the UTF-8 book reads another text"
+expect_status 1 "$quillbook" plan --code-page 1252 "$list" "$work/greek.imp" "$work/greek1252.pdb"
+"$quillbook" info "$work/three.pdb" >"$work/info" || true
+grep -qx 'code page: none named, the system.s' "$work/info" || fail "a built book names a code page"
 echo "quillbook: all checks passed"

@@ -7,6 +7,9 @@
 // bytes that are no UTF-8; unwritable then names that character ("“Ж” (U+0416)").
 bool FromUtf8(const std::string& text, unsigned codePage, std::string& out, std::string& unwritable);
 
+// Windows' number for UTF-8 as a code page.
+constexpr unsigned utf8CodePage = 65001;
+
 // Whether this machine can write text in codePage.
 bool KnownCodePage(unsigned codePage);
 

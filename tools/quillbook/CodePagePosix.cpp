@@ -5,7 +5,9 @@
 
 namespace {
 
-iconv_t OpenConversion(unsigned codePage) { return iconv_open(("CP" + std::to_string(codePage)).c_str(), "UTF-8"); }
+iconv_t OpenConversion(unsigned codePage) {
+    return iconv_open(codePage == utf8CodePage ? "UTF-8" : ("CP" + std::to_string(codePage)).c_str(), "UTF-8");
+}
 
 } // namespace
 

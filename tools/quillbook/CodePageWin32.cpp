@@ -14,7 +14,16 @@ std::wstring Wide(const std::string& text, UINT codePage, DWORD flags) {
 }
 
 // The text in codePage, where every character has its own byte there: no best-fit stand-ins.
+// UTF-8 holds every character, and Windows takes no such flags for it.
 bool Narrow(const std::wstring& wide, UINT codePage, std::string& out) {
+    if (codePage == CP_UTF8) {
+        const int length =
+            ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+        out.assign(length, '\0');
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), length, nullptr,
+                              nullptr);
+        return length > 0 || wide.empty();
+    }
     BOOL usedDefault = FALSE;
     const int length = ::WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
                                              nullptr, 0, nullptr, &usedDefault);

@@ -51,7 +51,7 @@ const char usage[] = "usage: quillbook build [--plan] SOURCE OUT.pdb\n"
                      "  --description TEXT  what the book is (default: a line on the plan)\n"
                      "  --translation TEXT  the translation, named after the plan's own title\n"
                      "  --source TEXT       where the text comes from, after the plan's own description\n"
-                     "  --code-page N       the Windows code page of the book's text (default 1252)\n"
+                     "  --code-page N       the Windows code page of the book's text, or utf-8 (default 1252)\n"
                      "  --language en|es    the language of the book names, English or Spanish (default en)\n";
 
 // The usage, with the short forms of the books wrapped into lines.
@@ -146,8 +146,9 @@ int MakePlan(int count, char** arguments) {
             if (!LanguageByName(value, options.language)) return Usage("no language " + value + " (en or es)");
         } else if (argument == "--code-page") {
             char* end = nullptr;
-            const unsigned long codePage = std::strtoul(value.c_str(), &end, 10);
-            if (value.empty() || *end != '\0' || codePage > 65535 || !KnownCodePage(codePage))
+            const unsigned long codePage =
+                value == "utf-8" || value == "UTF-8" ? utf8CodePage : std::strtoul(value.c_str(), &end, 10);
+            if (value.empty() || (end && *end != '\0') || codePage > 65535 || !KnownCodePage(codePage))
                 return Usage("no code page " + value + " is known here (for example 1252)");
             options.codePage = static_cast<unsigned>(codePage);
         } else {
@@ -181,6 +182,11 @@ int Info(const char* path) {
                 ForTerminal(description).c_str(), static_cast<int>(report.recordCount),
                 info.kind == BookKind::plan ? "a plan, read from the day the reader begins it"
                                             : "a calendar book, day N of the year in record N");
+    if (info.codePage != 0)
+        std::printf("code page: %u%s\n", static_cast<unsigned>(info.codePage),
+                    info.codePage == utf8CodePage ? " (UTF-8)" : "");
+    else
+        std::printf("code page: none named, the system's\n");
     for (const std::string& problem : report.problems)
         std::printf("problem: %s\n", problem.c_str());
     return report.problems.empty() ? success : faulty;
