@@ -27,6 +27,9 @@ public:
     void GetVerseFont(LOGFONTA* description);
     // Makes description the verse font, under the wait cursor; null does nothing.
     void SetVerseFont(const LOGFONTA* description);
+    // The keys that choose and mark days anywhere in the window, from its keyboard hook: true
+    // where key, pressed in window, was one of them.
+    bool OnDayKey(HWND window, WPARAM key);
 
 protected:
     // The folder of the program's own file, with its trailing backslash; empty where Windows gives
@@ -76,12 +79,6 @@ private:
     void OnCopy();
     void OnSelectAll();
 
-public:
-    // The keys that choose and mark days anywhere in the window, from its keyboard hook: true
-    // where key, pressed in window, was one of them.
-    bool OnDayKey(HWND window, WPARAM key);
-
-private:
     static const MessageEntry<ReaderDlg> messageMap[];
 
     CMonthCalCtrl m_calendar;
