@@ -16,4 +16,8 @@ TEST(AutorunPaths, LinksThatDoNotFit260BytesAreRefused) {
     std::string path;
     EXPECT_TRUE(StartupLinkPath(std::string(258 - 13, 's'), "Quillwake.exe", path));
     EXPECT_FALSE(StartupLinkPath(std::string(259 - 13, 's'), "Quillwake.exe", path));
+    // A path that fits until "lnk" takes the place of a shorter ending.
+    EXPECT_TRUE(StartupLinkPath(std::string(253, 's'), "Q.x", path));
+    EXPECT_FALSE(StartupLinkPath(std::string(255, 's'), "Q.x", path));
+    EXPECT_TRUE(path.empty());
 }

@@ -78,6 +78,12 @@ TEST(PdbWriter, WritesTheHeaderFieldsBigEndian) {
     EXPECT_EQ(bytes.substr(94, 2), std::string(2, '\0'));
     // a calendar book in no code page
     EXPECT_EQ(bytes.substr(96, 8), std::string("QMBK\0\0\0\0", 8));
+    // every other field of the header zero: attributes and version, backup date, modification
+    // number, sort info and next record list
+    EXPECT_EQ(bytes.substr(32, 4), std::string(4, '\0'));
+    EXPECT_EQ(bytes.substr(44, 8), std::string(8, '\0'));
+    EXPECT_EQ(bytes.substr(56, 4), std::string(4, '\0'));
+    EXPECT_EQ(bytes.substr(72, 4), std::string(4, '\0'));
     EXPECT_EQ(bytes.substr(104), "abc");
 }
 
