@@ -3,8 +3,8 @@
 // or wake request and ends at once.
 #include "contract/ProgramNames.h"
 #include "contract/ScheduleFile.h"
-#include "framework/win/SafeDllSearch.h"
 #include "framework/core/ProgramPath.h"
+#include "framework/win/SafeDllSearch.h"
 #include "scheduler/Schedule.h"
 #include "scheduler/res/resource.h"
 
@@ -23,8 +23,8 @@ constexpr WORD closeCommand = 105;
 char windowTitle[100];
 char windowClass[100];
 HWND schedulerWindow;
-char schedulePath[MAX_PATH];
-char readerPath[MAX_PATH];
+char schedulePath[programPathBuffer];
+char readerPath[programPathBuffer];
 
 void CheckSchedule();
 
@@ -39,11 +39,13 @@ void CheckSchedule() {
     ::KillTimer(schedulerWindow, schedulerTimer);
     const ScheduleDecision decision = DecideSchedule(stored, std::time(nullptr));
     if (decision.startReader) {
-        ::DeleteFileA(schedulePath);
+        wchar_t path[MAX_PATH];
+        if (WidePath(schedulePath, path, MAX_PATH)) ::DeleteFileW(path);
         // The window gives up its title first: the reader, which arms its next start at once, must
         // not take this scheduler on its way out for one that waits.
         ::SetWindowTextA(schedulerWindow, "");
-        ::ShellExecuteA(nullptr, "open", readerPath, nullptr, nullptr, SW_SHOWNORMAL);
+        if (WidePath(readerPath, path, MAX_PATH))
+            ::ShellExecuteW(nullptr, L"open", path, nullptr, nullptr, SW_SHOWNORMAL);
         ::PostMessageA(schedulerWindow, WM_QUIT, 0, 0);
         return;
     }
@@ -93,11 +95,10 @@ bool InitScheduler(HINSTANCE instance, int show) {
     if (!schedulerWindow) return false;
     ::ShowWindow(schedulerWindow, show);
     ::UpdateWindow(schedulerWindow);
-    char modulePath[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return false;
-    if (!ProgramFilePath(modulePath, SCHEDULE_FILE_NAME, schedulePath, MAX_PATH) ||
-        !ProgramFilePath(modulePath, READER_FILE_NAME, readerPath, MAX_PATH))
+    char modulePath[programPathBuffer];
+    if (!OwnProgramFile(modulePath, sizeof modulePath) ||
+        !ProgramFilePath(modulePath, SCHEDULE_FILE_NAME, schedulePath, sizeof schedulePath) ||
+        !ProgramFilePath(modulePath, READER_FILE_NAME, readerPath, sizeof readerPath))
         return false;
     CheckSchedule();
     return true;

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-// A binary file opened by path. Operations report failure by their result and never throw.
+// A binary file opened by path, a path in UTF-8. Operations report failure by their result and
+// never throw.
 class CFile {
 public:
     enum OpenFlags : unsigned {
@@ -36,6 +37,10 @@ public:
     // Puts the file from in the place of to in one step: to is then either the old or the new file.
     static bool Rename(const char* from, const char* to);
     static bool Remove(const char* path);
+    // Reads up to count bytes from the start of the file at path, which others may read, write or
+    // replace meanwhile; got says how many. False when the file cannot be opened. No object: a
+    // program that needs nothing more stays small.
+    static bool ReadStart(const char* path, void* buffer, unsigned count, unsigned& got);
 
 private:
     static constexpr std::intptr_t invalidHandle = -1;

@@ -61,3 +61,12 @@ void CFile::Close() {
 bool CFile::Rename(const char* from, const char* to) { return std::rename(from, to) == 0; }
 
 bool CFile::Remove(const char* path) { return ::unlink(path) == 0; }
+
+bool CFile::ReadStart(const char* path, void* buffer, unsigned count, unsigned& got) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const ssize_t read = ::read(fd, buffer, count);
+    got = read > 0 ? static_cast<unsigned>(read) : 0;
+    ::close(fd);
+    return true;
+}

@@ -1,12 +1,15 @@
 #include "framework/core/CFile.h"
+#include "framework/core/ProgramPath.h"
 
 #include <windows.h>
 
 bool CFile::Open(const char* path, unsigned flags) {
     Close();
+    wchar_t widePath[MAX_PATH];
+    if (!WidePath(path, widePath, MAX_PATH)) return false;
     DWORD access = (flags & modeWrite) ? GENERIC_WRITE : GENERIC_READ;
     DWORD disposition = (flags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE file = ::CreateFileA(path, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileW(widePath, access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     m_handle = reinterpret_cast<std::intptr_t>(file);
     return true;
@@ -44,7 +47,27 @@ void CFile::Close() {
 }
 
 bool CFile::Rename(const char* from, const char* to) {
-    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    wchar_t wideFrom[MAX_PATH], wideTo[MAX_PATH];
+    return WidePath(from, wideFrom, MAX_PATH) && WidePath(to, wideTo, MAX_PATH) &&
+           ::MoveFileExW(wideFrom, wideTo, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-bool CFile::Remove(const char* path) { return ::DeleteFileA(path); }
+bool CFile::Remove(const char* path) {
+    wchar_t widePath[MAX_PATH];
+    return WidePath(path, widePath, MAX_PATH) && ::DeleteFileW(widePath);
+}
+
+bool CFile::ReadStart(const char* path, void* buffer, unsigned count, unsigned& got) {
+    wchar_t widePath[MAX_PATH];
+    if (!WidePath(path, widePath, MAX_PATH)) return false;
+    // Shared as the C library shares what it opens: a reader of a few bytes never keeps another
+    // program from replacing the file.
+    const DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    const HANDLE file =
+        ::CreateFileW(widePath, GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD read = 0;
+    got = ::ReadFile(file, buffer, count, &read, nullptr) ? read : 0;
+    ::CloseHandle(file);
+    return true;
+}

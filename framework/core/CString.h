@@ -2,8 +2,9 @@
 
 #include <string>
 
-// An 8-bit string in the system's ANSI code page. It never holds a NUL byte:
-// text given with a length ends at its first NUL, as a C string would.
+// An 8-bit string: in the window layer, UTF-8, which it converts where it meets Windows; in a
+// book, the book's code page. It never holds a NUL byte: text given with a length ends at its
+// first NUL, as a C string would.
 class CString {
 public:
     CString() = default;

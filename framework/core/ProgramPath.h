@@ -4,9 +4,10 @@
 #include <string>
 
 // Every file of the programs is named by joining a file name to the folder of a program's own
-// file, in buffers of 260 bytes (Windows' MAX_PATH, the terminator included): a path that would
-// not fit is refused rather than cut short.
-constexpr std::size_t programPathBuffer = 260;
+// file, in UTF-8, in buffers that hold any path of Windows' MAX_PATH (260 UTF-16 units, the
+// terminator included, each at most 3 bytes): a path that would not fit is refused rather than
+// cut short.
+constexpr std::size_t programPathBuffer = 3 * 260;
 
 // The length of path's folder: up to and including its last backslash, 0 where it has none.
 std::size_t FolderLength(const char* path);
@@ -28,3 +29,12 @@ inline bool JoinProgramPath(const std::string& folder, const std::string& fileNa
     path = fits ? joined : "";
     return fits;
 }
+
+#if defined(_WIN32)
+// The path of the running program's own file in UTF-8, into out of size bytes; false, with out
+// empty, where Windows gives no whole path or it does not fit.
+bool OwnProgramFile(char* out, std::size_t size);
+// A path in UTF-8 as a wide path, into out of size units; false, with out empty, where it does
+// not fit.
+bool WidePath(const char* path, wchar_t* out, int size);
+#endif

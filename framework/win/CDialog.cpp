@@ -39,7 +39,7 @@ INT_PTR CDialog::DoModal() {
     RegisterCommonControls();
     m_modal = true;
     const HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
-    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
                              reinterpret_cast<LPARAM>(this));
 }
 
@@ -49,7 +49,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     m_parent = parent;
     m_modal = false;
     const HWND owner = parent ? parent->m_hWnd : nullptr;
-    return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, DialogProc,
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner, DialogProc,
                                 reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -137,12 +137,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
         dialog->m_hWnd = window;
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, lParam);
     }
-    auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!dialog) return FALSE;
     if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         dialog->m_hWnd = nullptr;
         return FALSE;
     }
@@ -155,6 +155,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     dialog->m_leftToDefault = outerLeftToDefault;
     if (!handled) return FALSE;
     if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(result);
-    ::SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    ::SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;
 }

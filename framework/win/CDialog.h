@@ -4,8 +4,8 @@
 #include "framework/win/DataExchange.h"
 
 // A dialog made from a dialog template of the program's resources, modal (DoModal) or as a
-// child of another window (Create). Messages reach OnWndMsg, where a derived class runs its
-// message map before CDialog's own handling of WM_INITDIALOG, IDOK and IDCANCEL.
+// child of another window (Create); a Unicode window, so that text in any script shows whole. Messages reach OnWndMsg,
+// where a derived class runs its message map before CDialog's own handling of WM_INITDIALOG, IDOK and IDCANCEL.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr) : m_templateId(templateId), m_parent(parent) {}

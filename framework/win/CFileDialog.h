@@ -3,7 +3,9 @@
 #include "framework/core/CString.h"
 #include "framework/win/CWnd.h"
 
-// The common open-file dialog.
+#include <vector>
+
+// The common open-file dialog; its texts and the path chosen are UTF-8.
 class CFileDialog {
 public:
     // filter as "Name|pattern|...|", the pairs ended by "|".
@@ -11,11 +13,12 @@ public:
                 const char* filter, CWnd* parent);
 
     INT_PTR DoModal();
-    CString GetPathName() const { return CString(m_path); }
+    CString GetPathName() const;
 
 private:
-    OPENFILENAMEA m_dialog{};
+    OPENFILENAMEW m_dialog{};
     BOOL m_open;
-    char m_path[MAX_PATH] = {};
-    char m_filter[MAX_PATH] = {};
+    wchar_t m_path[MAX_PATH] = {};
+    std::vector<wchar_t> m_filter;
+    wchar_t m_defaultExtension[16] = {};
 };

@@ -15,6 +15,11 @@ public:
         m_font = ::CreateFontIndirectA(description);
         return m_font != nullptr;
     }
+    BOOL CreateFontIndirect(const LOGFONTW* description) {
+        DeleteObject();
+        m_font = ::CreateFontIndirectW(description);
+        return m_font != nullptr;
+    }
     void DeleteObject() {
         if (m_font) ::DeleteObject(m_font);
         m_font = nullptr;

@@ -1,14 +1,15 @@
 #include "framework/win/CWinApp.h"
 
 #include "framework/core/ProgramPath.h"
+#include "framework/core/WideText.h"
 
 namespace {
 
 CWinApp* theApplication = nullptr;
 
 CString ProgramBaseName() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    char path[programPathBuffer];
+    OwnProgramFile(path, sizeof path);
     CString name(path);
     name = name.Right(name.GetLength() - name.ReverseFind('\\') - 1);
     const int dot = name.ReverseFind('.');
@@ -35,10 +36,9 @@ void CWinApp::EndWaitCursor() {
 CWinApp* AfxGetApp() { return theApplication; }
 
 CString AfxGetProgramFolder() {
-    char modulePath[programPathBuffer] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath) return "";
-    return CString(modulePath).Left(static_cast<int>(FolderLength(modulePath)));
+    char path[programPathBuffer];
+    OwnProgramFile(path, sizeof path);
+    return CString(path).Left(static_cast<int>(FolderLength(path)));
 }
 
 int AfxMessageBox(const char* text, UINT type) {
@@ -46,5 +46,6 @@ int AfxMessageBox(const char* text, UINT type) {
     const UINT buttons = type & MB_TYPEMASK;
     if ((type & MB_ICONMASK) == 0 && (buttons == MB_OK || buttons == MB_OKCANCEL)) type |= MB_ICONEXCLAMATION;
     const HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
-    return ::MessageBoxA(owner, text, app ? static_cast<const char*>(app->m_pszAppName) : nullptr, type);
+    const Wide caption(app ? static_cast<const char*>(app->m_pszAppName) : "");
+    return ::MessageBoxW(owner, Wide(text), app ? static_cast<const wchar_t*>(caption) : nullptr, type);
 }

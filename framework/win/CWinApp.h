@@ -28,8 +28,8 @@ private:
 
 CWinApp* AfxGetApp();
 
-// The folder of the program's own file, with its trailing backslash; empty where Windows gives no
-// whole path for it.
+// The folder of the program's own file in UTF-8, with its trailing backslash; empty where Windows
+// gives no whole path for it.
 CString AfxGetProgramFolder();
 
 // A message box owned by the main window, captioned with the application name; an MB_OK or

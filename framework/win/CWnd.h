@@ -4,16 +4,16 @@
 #include "framework/win/Win32.h"
 
 // A window known by its handle. The object does not own the window: destroying one never
-// destroys the other.
+// destroys the other. Texts are UTF-8, and reach the window whole, through the wide functions.
 class CWnd {
 public:
     virtual ~CWnd() = default;
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+        return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
-    void SetWindowText(const char* text) { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const char* text);
     CString GetWindowText() const;
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
@@ -24,9 +24,7 @@ public:
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    int MessageBox(const char* text, const char* caption, UINT type) {
-        return ::MessageBoxA(m_hWnd, text, caption, type);
-    }
+    int MessageBox(const char* text, const char* caption, UINT type);
 
     HWND m_hWnd = nullptr;
 };

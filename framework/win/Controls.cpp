@@ -25,15 +25,15 @@ LRESULT CALLBACK OwnEdit(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         ::RemovePropA(window, contextMenuProperty);
         ::RemovePropA(window, keepSelectionProperty);
     }
-    const LRESULT result = ::CallWindowProcA(editProcedure, window, message, wParam, lParam);
+    const LRESULT result = ::CallWindowProcW(editProcedure, window, message, wParam, lParam);
     return message == WM_GETDLGCODE && ::GetPropA(window, keepSelectionProperty) ? result & ~DLGC_HASSETSEL : result;
 }
 
 void Subclass(HWND window) {
-    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+    const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
     if (previous == OwnEdit) return;
     editProcedure = previous;
-    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnEdit));
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnEdit));
 }
 
 } // namespace
@@ -46,6 +46,35 @@ void CEdit::KeepSelectionOnTab() {
 void CEdit::SetContextMenu(HMENU menu) {
     ::SetPropA(m_hWnd, contextMenuProperty, menu);
     Subclass(m_hWnd);
+}
+
+// An edit control takes its alignment only when it is made: the control is made anew in its place,
+// with the same id, font, place in the keyboard's order and behaviours of its own.
+void CEdit::SetRightToLeft(bool rightToLeft) {
+    const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE));
+    if (((exStyle & WS_EX_RTLREADING) != 0) == rightToLeft) return;
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE));
+    const DWORD directionEx = WS_EX_RTLREADING | WS_EX_RIGHT;
+    const HWND parent = ::GetParent(m_hWnd);
+    RECT rect;
+    ::GetWindowRect(m_hWnd, &rect);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    const HWND replacement = ::CreateWindowExW(
+        (exStyle & ~directionEx) | (rightToLeft ? directionEx : 0), L"Edit", L"",
+        (style & ~ES_RIGHT) | (rightToLeft ? ES_RIGHT : 0), rect.left, rect.top, rect.right - rect.left,
+        rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(::GetDlgCtrlID(m_hWnd))),
+        reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(m_hWnd, GWLP_HINSTANCE)), nullptr);
+    if (!replacement) return;
+    ::SetWindowPos(replacement, m_hWnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::SendMessageW(replacement, WM_SETFONT, ::SendMessageW(m_hWnd, WM_GETFONT, 0, 0), FALSE);
+    for (const char* property : {contextMenuProperty, keepSelectionProperty})
+        if (HANDLE value = ::GetPropA(m_hWnd, property)) ::SetPropA(replacement, property, value);
+    if (::GetPropA(replacement, contextMenuProperty) || ::GetPropA(replacement, keepSelectionProperty))
+        Subclass(replacement);
+    const bool focused = ::GetFocus() == m_hWnd;
+    ::DestroyWindow(m_hWnd);
+    m_hWnd = replacement;
+    if (focused) ::SetFocus(replacement);
 }
 
 BOOL CDateTimeCtrl::GetTime(CTime& time) const {

@@ -13,6 +13,9 @@ public:
     // Shows the first popup of menu, not the edit control's own, on a right click or the menu key;
     // its commands go to the parent window. The menu is the caller's and must outlive the control.
     void SetContextMenu(HMENU menu);
+    // Right-aligned in right-to-left reading order, or as the template made it. The control is
+    // made anew for it: its text is then empty, and its handle another.
+    void SetRightToLeft(bool rightToLeft);
 };
 
 // A date as the common controls take it, at midnight, and the date of one they give.

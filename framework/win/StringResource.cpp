@@ -1,14 +1,10 @@
 #include "framework/win/StringResource.h"
 
-#include <string>
+#include "framework/core/WideText.h"
 
 CString LoadStringResource(UINT id) {
-    // The text is copied into a buffer that grows until it holds the whole string.
-    for (int size = 256; size <= 65536; size *= 2) {
-        std::string text(static_cast<size_t>(size), '\0');
-        const int length = ::LoadStringA(::GetModuleHandleA(nullptr), id, &text[0], size);
-        if (length <= 0) return CString();
-        if (length < size - 1) return CString(text.data(), length);
-    }
-    return CString();
+    // With no buffer, Windows gives the string where it lies in the resources, and its length.
+    const wchar_t* text = nullptr;
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+    return length > 0 ? CString(Utf8FromWide(text, length).c_str()) : CString();
 }

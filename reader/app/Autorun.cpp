@@ -1,6 +1,8 @@
 #include "reader/app/Autorun.h"
 
 #include "contract/ProgramNames.h"
+#include "framework/core/CodePage.h"
+#include "framework/core/WideText.h"
 #include "framework/win/Win32.h"
 #include "reader/app/AutorunSequence.h"
 
@@ -16,13 +18,14 @@ public:
         return ::FindWindowA(SCHEDULER_WINDOW_CLASS, SCHEDULER_WINDOW_TITLE) != nullptr;
     }
     void Start(const std::string& program, const char* parameters) override {
-        ::ShellExecuteA(nullptr, "OPEN", program.c_str(), parameters, nullptr, SW_SHOWNORMAL);
+        ::ShellExecuteW(nullptr, L"OPEN", Wide(program),
+                        parameters ? static_cast<const wchar_t*>(Wide(parameters)) : nullptr, nullptr, SW_SHOWNORMAL);
     }
     bool FindStartupFolder(StartupFolder which, std::string& folder) override {
-        char path[MAX_PATH] = {};
+        wchar_t path[MAX_PATH] = {};
         const int id = which == StartupFolder::allUsers ? CSIDL_COMMON_STARTUP : CSIDL_STARTUP;
-        if (!::SHGetSpecialFolderPathA(nullptr, path, id, FALSE)) return false;
-        folder = path;
+        if (!::SHGetSpecialFolderPathW(nullptr, path, id, FALSE)) return false;
+        folder = Utf8FromWide(path);
         return true;
     }
     bool SaveShortcut(const std::string& target, const std::string& link, const char* description) override {
@@ -31,9 +34,9 @@ public:
         ::CoUninitialize();
         return saved;
     }
-    void Delete(const std::string& path) override { ::DeleteFileA(path.c_str()); }
+    void Delete(const std::string& path) override { ::DeleteFileW(Wide(path)); }
     bool Exists(const std::string& path) override {
-        return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        return ::GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
     }
 };
 
@@ -67,8 +70,8 @@ bool DeleteStartupShortcut(const char*, const CString&, const char* fileName) {
 }
 
 bool SaveShortcutFile(const char* target, const char* linkPath, const char* description) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* link = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                   reinterpret_cast<void**>(&link))))
         return false;
     IPersistFile* file = nullptr;
@@ -76,11 +79,16 @@ bool SaveShortcutFile(const char* target, const char* linkPath, const char* desc
         link->Release();
         return false;
     }
-    link->SetPath(target);
-    link->SetDescription(description);
-    wchar_t widePath[MAX_PATH] = {};
-    HRESULT status = E_FAIL;
-    if (::MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH) > 0) status = file->Save(widePath, TRUE);
+    // A link keeps its target's path in the ANSI code page too, and some shells (Wine's among them)
+    // read only that: a path that the code page cannot hold is given by its short form, which names
+    // the same file in ASCII where the volume keeps short names.
+    const Wide path(target);
+    std::string ansi;
+    wchar_t shortPath[MAX_PATH];
+    const DWORD shortLength = FromUtf8(target, ansiCodePage, ansi) ? 0 : ::GetShortPathNameW(path, shortPath, MAX_PATH);
+    link->SetPath(shortLength > 0 && shortLength < MAX_PATH ? shortPath : path);
+    link->SetDescription(Wide(description));
+    const HRESULT status = file->Save(Wide(linkPath), TRUE);
     file->Release();
     link->Release();
     return SUCCEEDED(status);

@@ -31,5 +31,5 @@ bool CreateStartupShortcut(const char* description, const CString& programDirect
 // description and the program directory play no part: a shortcut is known by its file name.
 bool DeleteStartupShortcut(const char* description, const CString& programDirectory, const char* fileName);
 
-// Saves a shell link to target with description at linkPath; true when it was saved.
+// Saves a shell link to target with description at linkPath, all in UTF-8; true when it was saved.
 bool SaveShortcutFile(const char* target, const char* linkPath, const char* description);

@@ -9,6 +9,7 @@
 // whose layout older readers read. A book is known by its title, so that it keeps its progress
 // when it moves to another folder or the setup replaces it with a newer copy.
 struct BookProgress {
+    // In UTF-8.
     std::string title;
     // A plan's first day; a calendar book has none (year 0).
     Date start;

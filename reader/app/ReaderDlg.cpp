@@ -1,16 +1,20 @@
 #include "reader/app/ReaderDlg.h"
 
 #include "contract/ProgramNames.h"
+#include "framework/core/CodePage.h"
+#include "framework/core/WideText.h"
 #include "framework/core/ProgramPath.h"
 #include "framework/win/CFileDialog.h"
 #include "framework/win/CFontDialog.h"
 #include "framework/win/CWinApp.h"
 #include "framework/win/Dpi.h"
+#include "framework/win/FontFallback.h"
 #include "framework/win/StringResource.h"
 #include "reader/app/Autorun.h"
 #include "reader/app/CalendarFont.h"
 #include "reader/app/DpiScaling.h"
 #include "reader/app/FontSteps.h"
+#include "reader/book/TextDirection.h"
 #include "reader/book/VerseOfDay.h"
 
 #include <mmsystem.h>
@@ -46,9 +50,20 @@ Date Today() {
 // A date as the user's Windows writes it in full.
 CString LongDate(const Date& date) {
     const SYSTEMTIME time = SystemTimeOf(date);
-    char text[100] = {};
-    ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, sizeof text);
-    return text;
+    wchar_t text[100] = {};
+    ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 100);
+    return Utf8FromWide(text).c_str();
+}
+
+void SetText(HWND window, const char* text) { ::SetWindowTextW(window, Wide(text)); }
+
+// Puts text on the clipboard in format, as one block of memory.
+void SetClipboardBytes(UINT format, const void* text, std::size_t size) {
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory) return;
+    std::memcpy(::GlobalLock(memory), text, size);
+    ::GlobalUnlock(memory);
+    if (!::SetClipboardData(format, memory)) ::GlobalFree(memory);
 }
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
@@ -123,13 +138,12 @@ BOOL ReaderDlg::OnInitDialog() {
     ShowLowerBand(false);
     if (m_settings.HasFont()) ShowVerseFont(m_settings.ApplyFont(nullptr));
 
-    if (m_book.OpenBook(m_settings.m_bookPath)) {
-        m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+    if (OpenBook(m_settings.m_bookPath)) {
         // The book an older reader showed by the calendar, before there was any progress.
         BeginProgress(settingsFound && m_progress.empty());
         std::string chime;
         if (m_settings.m_chime && JoinProgramPath(static_cast<const char*>(m_programDirectory), CHIME_FILE_NAME, chime))
-            ::PlaySoundA(chime.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+            ::PlaySoundW(Wide(chime), nullptr, SND_FILENAME | SND_ASYNC);
     } else {
         ShowBookError(m_settings.m_bookPath);
         m_bookTitle = "No book selected!";
@@ -137,7 +151,7 @@ BOOL ReaderDlg::OnInitDialog() {
     UpdateData(FALSE);
     ShowVerse();
     dayKeysWindow = this;
-    dayKeysHook = ::SetWindowsHookExA(WH_MSGFILTER, DayKeys, nullptr, ::GetCurrentThreadId());
+    dayKeysHook = ::SetWindowsHookExW(WH_MSGFILTER, DayKeys, nullptr, ::GetCurrentThreadId());
     return TRUE;
 }
 
@@ -160,8 +174,8 @@ AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 
 void ReaderDlg::ShowVerse() {
     const Date start = Progress().start;
-    m_verseBox.SetWindowText(TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
-                                         LongDate(DateOfPlanDay(start, daysInCommonYear))));
+    ShowVerseText(TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
+                              LongDate(DateOfPlanDay(start, daysInCommonYear))));
     m_aboutShown = false;
     ShowReadState();
     UpdateData(TRUE);
@@ -184,7 +198,6 @@ void ReaderDlg::SelectDate(const Date& date) {
 // The open book's progress: a plan begun now starts today, or on 1 January for the book an
 // upgrade finds chosen already, and is saved at once.
 void ReaderDlg::BeginProgress(bool upgradedBook) {
-    m_bookInfo = m_book.GetBookInfo();
     const std::vector<BookProgress> before = m_progress;
     const BookProgress& progress =
         ProgressOf(m_progress, static_cast<const char*>(m_bookTitle), m_bookInfo.kind, Today(), upgradedBook);
@@ -220,8 +233,8 @@ void ReaderDlg::ShowReadState() {
         text.Format("Read (%d of %d)", DaysRead(progress, m_bookInfo.kind, date.year), daysInCommonYear);
     else
         text.Format("Read (%d in %d)", DaysRead(progress, m_bookInfo.kind, date.year), date.year);
-    ::SetWindowTextA(box, text);
-    ::SendMessageA(box, BM_SETCHECK, IsRead(progress, m_bookInfo.kind, date) ? BST_CHECKED : BST_UNCHECKED, 0);
+    SetText(box, text);
+    ::SendMessageW(box, BM_SETCHECK, IsRead(progress, m_bookInfo.kind, date) ? BST_CHECKED : BST_UNCHECKED, 0);
     ::EnableWindow(box, ReadMarkOf(m_bookInfo.kind, progress.start, date) != 0);
 }
 
@@ -293,7 +306,7 @@ bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
 }
 
 // The shown day's text, under no heading, with where it comes from: the book's title, and for a
-// plan the day. On the clipboard as Unicode, from the book's code page, and as ANSI text.
+// plan the day. On the clipboard as Unicode, and as ANSI text for programs that read no other.
 void ReaderDlg::CopyDay() {
     const Date date = SelectedDate();
     const BookProgress& progress = Progress();
@@ -308,20 +321,13 @@ void ReaderDlg::CopyDay() {
         record = mark;
     }
     const CString text = m_book.GetRecordText(record) + "\r\n\r\n" + source;
-    const UINT codePage = m_bookInfo.codePage && ::IsValidCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : CP_ACP;
-    const int wideLength = ::MultiByteToWideChar(codePage, 0, text, -1, nullptr, 0);
+    const Wide wide(static_cast<const char*>(text));
+    std::string ansi;
+    FromUtf8(static_cast<const char*>(text), ansiCodePage, ansi);
     if (!::OpenClipboard(m_hWnd)) return;
     ::EmptyClipboard();
-    if (HGLOBAL wide = ::GlobalAlloc(GMEM_MOVEABLE, wideLength * sizeof(wchar_t))) {
-        ::MultiByteToWideChar(codePage, 0, text, -1, static_cast<wchar_t*>(::GlobalLock(wide)), wideLength);
-        ::GlobalUnlock(wide);
-        if (!::SetClipboardData(CF_UNICODETEXT, wide)) ::GlobalFree(wide);
-    }
-    if (HGLOBAL ansi = ::GlobalAlloc(GMEM_MOVEABLE, text.GetLength() + 1)) {
-        std::memcpy(::GlobalLock(ansi), static_cast<const char*>(text), text.GetLength() + 1);
-        ::GlobalUnlock(ansi);
-        if (!::SetClipboardData(CF_TEXT, ansi)) ::GlobalFree(ansi);
-    }
+    SetClipboardBytes(CF_UNICODETEXT, wide, (wide.Length() + 1) * sizeof(wchar_t));
+    SetClipboardBytes(CF_TEXT, ansi.c_str(), ansi.size() + 1);
     ::CloseClipboard();
 }
 
@@ -405,8 +411,7 @@ void ReaderDlg::OnSelectBook() {
                        "Books (*.pdb)|*.pdb|", this);
     if (dialog.DoModal() != IDOK) return;
     const CString path = dialog.GetPathName();
-    if (m_book.OpenBook(path)) {
-        m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+    if (OpenBook(path)) {
         BeginProgress(false);
         UpdateData(FALSE);
         m_settings.m_bookPath = path;
@@ -419,19 +424,65 @@ void ReaderDlg::OnSelectBook() {
     }
 }
 
+// Opens path as the current book, its texts read in its code page, or where it names none that
+// this machine knows, in the system's.
+bool ReaderDlg::OpenBook(const CString& path) {
+    if (!m_book.OpenBook(path)) return false;
+    m_bookInfo = m_book.GetBookInfo();
+    m_book.SetTextCodePage(KnownCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : ansiCodePage);
+    m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+    return true;
+}
+
 // About shows the book's description and the About text; About again shows the day's text.
 void ReaderDlg::OnAbout() {
     if (m_aboutShown) {
         ShowVerse();
         return;
     }
-    m_verseBox.SetWindowText(m_bookDescription + LoadStringResource(IDS_ABOUT));
+    ShowVerseText(m_bookDescription + LoadStringResource(IDS_ABOUT));
     m_aboutShown = true;
     UpdateData(TRUE);
 }
 
+// The text in the verse box, right-aligned in right-to-left order where it reads so, in a font that
+// has its characters.
+void ReaderDlg::ShowVerseText(const CString& text) {
+    m_verseBox.SetRightToLeft(ReadsRightToLeft(static_cast<const char*>(text)));
+    m_verseBox.SetWindowText(text);
+    FitVerseFont();
+}
+
+// The verse box shows the chosen font where it has the characters of the text, and otherwise the
+// same font in a face that has them, as Windows' font linking would.
+void ReaderDlg::FitVerseFont() {
+    const HFONT chosen = VerseFont();
+    const CString text = m_verseBox.GetWindowText();
+    const Wide wide(static_cast<const char*>(text));
+    LOGFONTW fallback;
+    bool fallingBack = false;
+    if (HDC dc = ::GetDC(m_verseBox.m_hWnd)) {
+        const HGDIOBJ previous = ::SelectObject(dc, chosen ? chosen : ::GetStockObject(SYSTEM_FONT));
+        fallingBack =
+            FindFallbackFont(dc, wide, wide.Length(), fallback) && m_fallbackFont.CreateFontIndirect(&fallback);
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(m_verseBox.m_hWnd, dc);
+    }
+    const HFONT shown = fallingBack ? m_fallbackFont.GetSafeHandle() : chosen;
+    if (reinterpret_cast<HFONT>(m_verseBox.SendMessage(WM_GETFONT)) != shown)
+        m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    if (!fallingBack) m_fallbackFont.DeleteObject();
+    KeepFontOnDpiChange(m_verseBox.m_hWnd);
+}
+
+// The font the user chose for the verse, or where none is chosen, the dialog's.
+HFONT ReaderDlg::VerseFont() const {
+    if (const HFONT chosen = m_settings.m_verseFont.GetSafeHandle()) return chosen;
+    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+}
+
 void ReaderDlg::GetVerseFont(LOGFONTA* description) {
-    const auto font = reinterpret_cast<HGDIOBJ>(m_verseBox.SendMessage(WM_GETFONT));
+    const HGDIOBJ font = VerseFont();
     if (font && ::GetObjectA(font, sizeof *description, description) != 0) return;
     if (!font && ::GetObjectA(::GetStockObject(SYSTEM_FONT), sizeof *description, description) != 0) return;
     *description = LOGFONTA{};
@@ -486,10 +537,7 @@ int ReaderDlg::VerseCharacterHeight(const LOGFONTA& description) {
 
 // The verse box keeps the user's font when the window moves to a screen of another DPI:
 // OnDpiChanged scales it.
-void ReaderDlg::ShowVerseFont(const CFont* font) {
-    m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font->GetSafeHandle()), TRUE);
-    KeepFontOnDpiChange(m_verseBox.m_hWnd);
-}
+void ReaderDlg::ShowVerseFont(const CFont*) { FitVerseFont(); }
 
 // Where the calendar needs more room than its rectangle in the template (Wine's calendar does in
 // Tahoma 8), it is drawn in a smaller font, so that it shows whole and every other control stays

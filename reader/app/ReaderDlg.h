@@ -66,6 +66,10 @@ private:
     bool CalendarFits() const;
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ShowBookError(const CString& path);
+    bool OpenBook(const CString& path);
+    void ShowVerseText(const CString& text);
+    void FitVerseFont();
+    HFONT VerseFont() const;
     void BeginProgress(bool upgradedBook);
     BookProgress& Progress();
     void SaveProgress();
@@ -93,6 +97,8 @@ private:
     CString m_programDirectory;
     HICON m_icon;
     CFont m_calendarFont;
+    // The verse in a face that has characters the chosen font lacks, while it shows such a text.
+    CFont m_fallbackFont;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     // The verse box shows the About display, not the selected day's text.
     bool m_aboutShown = false;

@@ -1,6 +1,7 @@
 #include "reader/app/SettingsDefaults.h"
 
 #include "contract/ProgramNames.h"
+#include "framework/core/CodePage.h"
 #include "framework/core/ProgramPath.h"
 #include "reader/app/NextStart.h"
 
@@ -11,7 +12,7 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
     settings.chime = record.chime;
     settings.autorunTime = record.autorunTime ? DateAtTimeOfDay(now, CTime(*record.autorunTime)) : DateAt(now, 8, 0, 0);
     settings.font = record.font.value_or(fallbackFont);
-    settings.bookPath = record.bookPath;
+    settings.bookPath = record.bookPathUtf8.empty() ? ToUtf8(record.bookPath, ansiCodePage) : record.bookPathUtf8;
     if (settings.bookPath.empty()) JoinProgramPath(programDirectory, DEFAULT_BOOK_FILE_NAME, settings.bookPath);
     return settings;
 }

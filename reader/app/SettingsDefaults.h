@@ -11,6 +11,7 @@ struct Settings {
     bool chime = true;
     CTime autorunTime;
     FontDescription font{};
+    // In UTF-8.
     std::string bookPath;
 };
 

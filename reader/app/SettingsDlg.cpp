@@ -82,9 +82,9 @@ void SettingsDlg::DoDataExchange(CDataExchange* pDX) {
 // The box is narrower than most paths: it shows their end, the book's file name.
 void SettingsDlg::ShowEndOfBookPath() {
     const HWND box = GetDlgItem(IDC_BOOK_PATH);
-    const int length = ::GetWindowTextLengthA(box);
-    ::SendMessageA(box, EM_SETSEL, length, length);
-    ::SendMessageA(box, EM_SCROLLCARET, 0, 0);
+    const int length = ::GetWindowTextLengthW(box);
+    ::SendMessageW(box, EM_SETSEL, length, length);
+    ::SendMessageW(box, EM_SCROLLCARET, 0, 0);
 }
 
 bool SettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
@@ -96,7 +96,7 @@ void SettingsDlg::ShowPlanStart(bool plan, const Date& start) {
     const HWND picker = GetDlgItem(IDC_PLAN_START);
     if (plan) {
         SYSTEMTIME date = SystemTimeOf(start);
-        ::SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
+        ::SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&date));
     }
     ::EnableWindow(picker, plan);
 }

@@ -15,11 +15,28 @@ constexpr std::size_t timeOffset = 4;
 constexpr std::size_t chimeOffset = 8;
 constexpr std::size_t fontOffset = 12;
 constexpr std::size_t pathLengthOffset = 72;
+constexpr char utf8PathTag[] = "UTF8";
+constexpr std::size_t tagSize = 4;
 
 // The little-endian 32-bit field at offset, if the bytes hold it whole.
 std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset) {
     if (bytes.size() < offset + 4) return std::nullopt;
     return ReadLittleEndian32(reinterpret_cast<const unsigned char*>(bytes.data()) + offset);
+}
+
+// The path whose length field is at offset, up to its first zero byte; where it is not whole,
+// none. end is where the path's bytes end.
+std::optional<std::string> Path(const std::string& bytes, std::size_t offset, std::size_t& end) {
+    const std::uint32_t length = Field(bytes, offset).value_or(0);
+    if (length == 0 || length > longestBookPath || bytes.size() - offset - 4 < length) return std::nullopt;
+    const std::string path = bytes.substr(offset + 4, length);
+    end = offset + 4 + length;
+    return path.substr(0, path.find('\0'));
+}
+
+void AppendPath(std::string& bytes, const std::string& path) {
+    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(path.size()));
+    bytes += path;
 }
 
 } // namespace
@@ -33,29 +50,34 @@ SettingsRecord ParseSettings(const std::string& bytes) {
         record.font.emplace();
         std::memcpy(record.font->data(), bytes.data() + fontOffset, sizeof(FontDescription));
     }
-    const std::uint32_t length = Field(bytes, pathLengthOffset).value_or(0);
-    if (length > 0 && length <= longestBookPath && bytes.size() >= settingsFixedSize + length) {
-        const std::string path = bytes.substr(settingsFixedSize, length);
-        record.bookPath = path.substr(0, path.find('\0'));
-    }
+    std::size_t end = 0;
+    const std::optional<std::string> path = Path(bytes, pathLengthOffset, end);
+    if (!path) return record;
+    record.bookPath = *path;
+    if (bytes.compare(end, tagSize, utf8PathTag) == 0)
+        record.bookPathUtf8 = Path(bytes, end + tagSize, end).value_or("");
     return record;
 }
 
 std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
-                          const std::string& bookPath) {
+                          const std::string& bookPath, const std::string& bookPathUtf8) {
     std::string bytes;
     AppendLittleEndian32(bytes, autorun ? 1 : 0);
     AppendLittleEndian32(bytes, ToTimeField(autorunTime));
     AppendLittleEndian32(bytes, chime ? 1 : 0);
     bytes.append(reinterpret_cast<const char*>(font.data()), font.size());
-    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(bookPath.size()));
-    return bytes + bookPath;
+    AppendPath(bytes, bookPath);
+    if (bookPathUtf8.empty()) return bytes;
+    bytes += utf8PathTag;
+    AppendPath(bytes, bookPathUtf8);
+    return bytes;
 }
 
 bool ReadSettingsFile(const char* path, SettingsRecord& record) {
     CFile file;
     if (!file.Open(path, CFile::typeBinary | CFile::modeRead)) return false;
-    std::string bytes(std::min<std::uint64_t>(file.GetLength(), settingsFixedSize + longestBookPath), '\0');
+    const std::uint64_t longest = settingsFixedSize + longestBookPath + tagSize + 4 + longestBookPath;
+    std::string bytes(std::min<std::uint64_t>(file.GetLength(), longest), '\0');
     bytes.resize(file.Read(&bytes[0], static_cast<unsigned>(bytes.size())));
     record = ParseSettings(bytes);
     return true;

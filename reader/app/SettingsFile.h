@@ -15,11 +15,14 @@ struct SettingsRecord {
     std::optional<std::int64_t> autorunTime;
     bool chime = true;
     std::optional<FontDescription> font;
+    // The path in the system's ANSI code page, which every reader reads.
     std::string bookPath;
+    // The whole path in UTF-8, kept after the last field where the ANSI code page cannot hold it.
+    std::string bookPathUtf8;
 
     friend bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
         return a.autorun == b.autorun && a.autorunTime == b.autorunTime && a.chime == b.chime && a.font == b.font &&
-               a.bookPath == b.bookPath;
+               a.bookPath == b.bookPath && a.bookPathUtf8 == b.bookPathUtf8;
     }
 };
 
@@ -30,12 +33,15 @@ constexpr std::size_t longestBookPath = 32767;
 
 // Reads the fields from the bytes of a settings file, however many there are. Flags other than 0
 // count as on; a path whose length is 0, larger than what follows or longer than longestBookPath
-// is empty; a path ends at its first zero byte.
+// is empty; a path ends at its first zero byte. The UTF-8 path is read likewise, where the ANSI
+// path is whole and "UTF8" follows it.
 SettingsRecord ParseSettings(const std::string& bytes);
 
-// The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian.
+// The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian. A UTF-8 path
+// follows as "UTF8", its length and its bytes, where one is given; readers that know only the
+// 76 + n bytes never look beyond them.
 std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
-                          const std::string& bookPath);
+                          const std::string& bookPath, const std::string& bookPathUtf8 = "");
 
 // Reads the settings file at path; false when it cannot be opened.
 bool ReadSettingsFile(const char* path, SettingsRecord& record);

@@ -1,5 +1,6 @@
 #include "reader/app/SettingsSequence.h"
 
+#include "framework/core/CodePage.h"
 #include "framework/core/ProgramPath.h"
 #include "reader/app/AutorunSequence.h"
 #include "reader/app/NextStart.h"
@@ -16,8 +17,12 @@ bool LoadSettingsFromFolder(const std::string& programDirectory, const std::stri
 bool SaveSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                           AutorunPlatform& platform, Settings& settings) {
     settings.autorunTime = NextStartTime(now, settings.autorunTime);
+    // A path that the ANSI code page holds is written as every reader reads it; another is written
+    // there as near as it goes, and whole in UTF-8 after it.
+    std::string ansiPath;
+    const bool fits = FromUtf8(settings.bookPath, ansiCodePage, ansiPath);
     const std::string bytes = SettingsBytes(settings.autorun, settings.autorunTime.GetTime(), settings.chime,
-                                            settings.font, settings.bookPath);
+                                            settings.font, ansiPath, fits ? "" : settings.bookPath);
     std::string path;
     if (!JoinProgramPath(programDirectory, fileName, path) || !WriteSettingsFile(path.c_str(), bytes)) return false;
     autorun::ApplyAutorun(settings.autorun, programDirectory, settings.autorunTime.GetTime(), platform);

@@ -1,5 +1,6 @@
 #include "reader/book/BookFile.h"
 
+#include "framework/core/CodePage.h"
 #include "reader/book/BookLayout.h"
 #include "reader/book/RecordExtent.h"
 
@@ -30,6 +31,7 @@ CString BookFile::GetRecordText(std::int32_t index) {
             std::vector<char> buffer(extent.size, '\0');
             if (Seek(extent.start)) Read(buffer.data(), extent.size);
             text = CString(buffer.data(), static_cast<int>(buffer.size()));
+            if (m_textCodePage) text = ToUtf8(static_cast<const char*>(text), *m_textCodePage).c_str();
             text.Replace("\n", "\r\n");
         }
     }

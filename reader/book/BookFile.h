@@ -5,6 +5,7 @@
 #include "reader/book/BookLayout.h"
 
 #include <cstdint>
+#include <optional>
 
 // The current book, a Palm Database file: record 0 holds the title, a "$" and the description,
 // record v the text of verse v. No file stays open between requests and nothing is cached, so
@@ -24,6 +25,9 @@ public:
     void GetTitleAndDescription(CString& title, CString& description);
     // What the book's app-info block says; a calendar book in no code page where there is none.
     BookInfo GetBookInfo();
+    // From now on the texts of records come in UTF-8, read in codePage (ansiCodePage: the
+    // system's); until then they are the book's bytes.
+    void SetTextCodePage(unsigned codePage) { m_textCodePage = codePage; }
 
     // These read the open file; a byte beyond its end counts as 0.
     std::int32_t GetRecordCount();
@@ -41,4 +45,5 @@ private:
     // file anew. Kept as the book's state of record.
     std::int32_t m_recordCount = 0;
     CString m_path;
+    std::optional<unsigned> m_textCodePage;
 };

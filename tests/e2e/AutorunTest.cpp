@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool SameFile(const std::string& a, const std::string& b) { return fs::equivalent(fs::path(a), fs::path(b)); }
+bool SameFile(const std::string& a, const std::string& b) { return fs::equivalent(fs::u8path(a), fs::u8path(b)); }
 
 const std::string commonLink = StartupLink(CSIDL_COMMON_STARTUP);
 
@@ -37,7 +37,8 @@ protected:
     void ExpectTheShortcut() const {
         std::string target, description;
         ASSERT_TRUE(ReadShortcut(commonLink, target, description)) << commonLink;
-        EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe"))) << target;
+        EXPECT_TRUE(SameFile(target, folder.Path("Quillwake.exe")))
+            << target << " for " << folder.Path("Quillwake.exe");
         EXPECT_EQ(description, "Quillwaker");
     }
     // Unchecks "AutoRun Daily at", leaves with the exit button, and checks that nothing is armed.
@@ -51,8 +52,43 @@ protected:
         EXPECT_TRUE(NeverHolds(SchedulerWaiting));
     }
 
-    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb", "Quillwake.exe"};
-    Reader reader{folder.Path()};
+    // The reader's start arms the day; the scheduler starts the reader at its time, which arms the
+    // next day at once, and again on leaving.
+    void RoadOfOneDay() {
+        const std::time_t at = std::time(nullptr) + 5;
+        folder.WriteSettings(true, at, FontDescription{});
+        ASSERT_TRUE(reader.Start(false));
+        EXPECT_EQ(reader.Leave(), 0); // arms the scheduler for today at that time
+        ASSERT_EQ(folder.ScheduledTime(), at);
+        ASSERT_TRUE(WaitUntil(SchedulerWaiting));
+
+        HWND window = reader.WaitForMainWindow(20000); // started by the scheduler
+        ASSERT_TRUE(window) << "the scheduler did not start the reader; windows: " << VisibleWindows()
+                            << "; sched.dat holds " << folder.ScheduledTime() << " for " << at;
+        EXPECT_GE(std::time(nullptr), at);
+        EXPECT_EQ(ItemText(window, IDC_VERSE), TodaysVerse(folder.Path("quillmere.pdb")));
+        // The reader's start has armed the next day already, before anyone leaves it.
+        EXPECT_GE(folder.ScheduledTime(), at + 82800);
+        EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "the start did not arm the next day";
+
+        Press(window, IDOK);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); })) << "the reader's window did not close";
+        EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "the scheduler is not armed for the next day";
+        const std::int64_t next = folder.ScheduledTime();
+        EXPECT_GE(next, at + 82800);
+        EXPECT_LE(next, at + 90000);
+    }
+
+    explicit AutorunTest(const std::string& folderName = "")
+        : folder({"Quillview.exe", "quill.wav", "quillmere.pdb", "Quillwake.exe"}, folderName), reader(folder.Path()) {}
+
+    ProgramFolder folder;
+    Reader reader;
+};
+
+class AutorunInAFolderOfAnyNameTest : public AutorunTest {
+protected:
+    AutorunInAFolderOfAnyNameTest() : AutorunTest("Łódź 日本") {}
 };
 
 } // namespace
@@ -219,29 +255,14 @@ TEST_F(AutorunTest, AnotherProgramsWindowTitledQuillwakeNeitherStopsNorTakesTheS
     ::DestroyWindow(foreign);
 }
 
-TEST_F(AutorunTest, TheRoadOfOneDay) {
-    const std::time_t at = std::time(nullptr) + 5;
-    folder.WriteSettings(true, at, FontDescription{});
-    ASSERT_TRUE(reader.Start(false));
-    EXPECT_EQ(reader.Leave(), 0); // arms the scheduler for today at that time
-    ASSERT_EQ(folder.ScheduledTime(), at);
-    ASSERT_TRUE(WaitUntil(SchedulerWaiting));
+TEST_F(AutorunTest, TheRoadOfOneDay) { RoadOfOneDay(); }
 
-    HWND window = reader.WaitForMainWindow(20000); // started by the scheduler
-    ASSERT_TRUE(window) << "the scheduler did not start the reader; windows: " << VisibleWindows()
-                        << "; sched.dat holds " << folder.ScheduledTime() << " for " << at;
-    EXPECT_GE(std::time(nullptr), at);
-    EXPECT_EQ(ItemText(window, IDC_VERSE), TodaysVerse(folder.Path("quillmere.pdb")));
-    // The reader's start has armed the next day already, before anyone leaves it.
-    EXPECT_GE(folder.ScheduledTime(), at + 82800);
-    EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "the start did not arm the next day";
-
-    Press(window, IDOK);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(window); })) << "the reader's window did not close";
-    EXPECT_TRUE(WaitUntil(SchedulerWaiting)) << "the scheduler is not armed for the next day";
-    const std::int64_t next = folder.ScheduledTime();
-    EXPECT_GE(next, at + 82800);
-    EXPECT_LE(next, at + 90000);
+// The programs in a folder whose name no ANSI code page holds: the path of the book that the
+// reader saves is whole in UTF-8 after the ANSI fields.
+TEST_F(AutorunInAFolderOfAnyNameTest, TheRoadOfOneDay) {
+    RoadOfOneDay();
+    ExpectTheShortcut();
+    EXPECT_EQ(folder.Settings().bookPathUtf8, folder.Path("quillmere.pdb"));
 }
 
 TEST_F(AutorunTest, AScheduleFileThatCannotBeWrittenStartsNoSchedulerButTheShortcutIsSaved) {

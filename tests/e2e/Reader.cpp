@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <dlgs.h>
+
 bool Reader::Launch(const std::string& currentFolder) {
     m_window = nullptr;
     return m_process.Start(m_folder + READER_FILE_NAME, "", currentFolder);
@@ -43,4 +45,19 @@ std::string TodaysVerse(const std::string& bookPath) {
     BookFile book;
     book.OpenBook(bookPath.c_str());
     return static_cast<const char*>(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear));
+}
+
+void SelectBook(HWND window, const std::string& path) {
+    Press(window, IDC_SELECT_BOOK);
+    // Known by its owner, not by its caption, which is in the user's language.
+    HWND dialog = nullptr;
+    const auto shown = [&] {
+        for (dialog = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); dialog;
+             dialog = ::FindWindowExA(nullptr, dialog, "#32770", nullptr))
+            if (::GetWindow(dialog, GW_OWNER) == window && ::IsWindowVisible(dialog)) return true;
+        return false;
+    };
+    ASSERT_TRUE(WaitUntil(shown)) << "no open-file dialog";
+    ::SendMessageW(::GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideOf(path).c_str()));
+    ASSERT_TRUE(Answer(dialog, IDOK));
 }

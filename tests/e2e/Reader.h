@@ -38,6 +38,9 @@ private:
     HWND m_window = nullptr;
 };
 
+// Selects the book at path, in UTF-8, through the reader's open-file dialog.
+void SelectBook(HWND window, const std::string& path);
+
 // The text that the reader shows today for the book at bookPath.
 std::string TodaysVerse(const std::string& bookPath);
 

@@ -142,25 +142,6 @@ HWND FocusOf(HWND window) {
     return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
-// Presses key with the keys held down, as the keyboard does, in the window that has the focus.
-void PressKeys(std::initializer_list<WORD> held, WORD key) {
-    std::vector<INPUT> keys;
-    const auto add = [&](WORD code, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
-        input.ki.dwFlags = flags;
-        keys.push_back(input);
-    };
-    for (WORD code : held)
-        add(code, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    for (WORD code : held)
-        add(code, KEYEVENTF_KEYUP);
-    ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof keys[0]);
-}
-
 void Tab(bool back) { back ? PressKeys({VK_SHIFT}, VK_TAB) : PressKeys({}, VK_TAB); }
 
 } // namespace
@@ -273,14 +254,6 @@ std::string WriteOtherBook(const ProgramFolder& folder) {
 }
 
 // Chooses path in the reader's open-file dialog, and waits until the dialog is gone.
-void SelectBook(HWND window, const std::string& path) {
-    Press(window, IDC_SELECT_BOOK);
-    HWND dialog = WaitForWindow("Open");
-    ASSERT_TRUE(dialog);
-    ::SendMessageA(::GetDlgItem(dialog, cmb13), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    ASSERT_TRUE(Answer(dialog, IDOK));
-}
-
 } // namespace
 
 TEST_F(StartedReaderTest, ASelectedBookShowsAtOnceAndIsSavedOnExit) {

@@ -1,5 +1,19 @@
 #include "tests/support/Process.h"
 
+std::wstring WideOf(const std::string& utf8) {
+    std::wstring wide(::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                          static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Utf8Of(const std::wstring& wide) {
+    const int size = static_cast<int>(wide.size());
+    std::string utf8(::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+    return utf8;
+}
+
 Process::~Process() {
     if (Running()) ::TerminateProcess(m_process.hProcess, 1), WaitForExit();
     Release();
@@ -7,11 +21,11 @@ Process::~Process() {
 
 bool Process::Start(const std::string& program, const std::string& arguments, const std::string& currentFolder) {
     Release();
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::string command = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+    std::wstring command = WideOf("\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments));
     const std::string folder = currentFolder.empty() ? program.substr(0, program.rfind('\\') + 1) : currentFolder;
-    return ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+    return ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, WideOf(folder).c_str(), &startup,
                             &m_process);
 }
 

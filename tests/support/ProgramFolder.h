@@ -6,19 +6,20 @@
 #include <initializer_list>
 #include <string>
 
-// A fresh temporary folder holding copies of files of the build's program folder.
+// A fresh temporary folder holding copies of files of the build's program folder; in a folder of
+// that name inside it where a name is given. Paths are UTF-8.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(std::initializer_list<const char*> programFiles);
+    explicit ProgramFolder(std::initializer_list<const char*> programFiles, const std::string& folderName = "");
     ~ProgramFolder();
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
     // The folder, ending in a backslash, or the file name in it.
-    std::string Path(const std::string& name = "") const { return m_folder.Path(name); }
+    std::string Path(const std::string& name = "") const { return m_folder.Path(Inside(name)); }
     bool Exists(const std::string& name) const;
     std::string Read(const std::string& name) const { return TempFolder::Read(Path(name)); }
-    void Write(const std::string& name, const std::string& bytes) const { m_folder.Write(name, bytes); }
+    void Write(const std::string& name, const std::string& bytes) const { m_folder.Write(Inside(name), bytes); }
     void Copy(const std::string& source, const std::string& name) const;
 
     // settings.dat as the reader reads it, and written as the reader writes it.
@@ -30,5 +31,10 @@ public:
     std::int64_t ScheduledTime() const;
 
 private:
+    std::string Inside(const std::string& name) const {
+        return m_folderName.empty() ? name : m_folderName + "\\" + name;
+    }
+
     TempFolder m_folder;
+    std::string m_folderName;
 };

@@ -1,5 +1,7 @@
 #include "tests/support/Shortcut.h"
 
+#include "tests/support/Process.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -7,19 +9,17 @@
 bool ReadShortcut(const std::string& path, std::string& target, std::string& description) {
     ::CoInitialize(nullptr);
     bool read = false;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+    IShellLinkW* link = nullptr;
+    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                      reinterpret_cast<void**>(&link)))) {
         IPersistFile* file = nullptr;
-        wchar_t widePath[MAX_PATH] = {};
-        ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            char text[MAX_PATH] = {};
-            if (SUCCEEDED(file->Load(widePath, STGM_READ))) {
+            wchar_t text[MAX_PATH] = {};
+            if (SUCCEEDED(file->Load(WideOf(path).c_str(), STGM_READ))) {
                 link->GetPath(text, MAX_PATH, nullptr, 0);
-                target = text;
+                target = Utf8Of(text);
                 link->GetDescription(text, MAX_PATH);
-                description = text;
+                description = Utf8Of(text);
                 read = true;
             }
             file->Release();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-// The target and the description of the shell link at path; false when it cannot be read.
+// The target and the description of the shell link at path, in UTF-8; false when it cannot be read.
 bool ReadShortcut(const std::string& path, std::string& target, std::string& description);
 
 // The special folder folderId (a CSIDL value), ending in a backslash.

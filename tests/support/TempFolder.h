@@ -8,6 +8,7 @@
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
+// Paths are UTF-8, so that a test may name a folder in any script.
 class TempFolder {
 public:
     // Named after a random number drawn once for the process and a count within it, so that test
@@ -27,16 +28,16 @@ public:
         std::filesystem::remove_all(m_path, ignored);
     }
 
-    std::string Path(const std::string& name) const { return (m_path / name).string(); }
+    std::string Path(const std::string& name) const { return (m_path / std::filesystem::u8path(name)).u8string(); }
 
     // Writes bytes as the file name; returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(Path(name), std::ios::binary) << bytes;
+        std::ofstream(std::filesystem::u8path(Path(name)), std::ios::binary) << bytes;
         return Path(name);
     }
 
     static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 

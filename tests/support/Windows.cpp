@@ -1,8 +1,12 @@
 #include "tests/support/Windows.h"
 
 #include "contract/ProgramNames.h"
+#include "tests/support/Process.h"
 
+#include <commctrl.h>
 #include <tlhelp32.h>
+
+#include <vector>
 
 HWND WaitForWindow(const char* caption, const char* windowClass, DWORD milliseconds) {
     HWND window = nullptr;
@@ -18,6 +22,27 @@ std::string Text(HWND window) {
 }
 
 std::string ItemText(HWND dialog, int id) { return Text(::GetDlgItem(dialog, id)); }
+
+std::string UnicodeText(HWND window) {
+    std::wstring text(::SendMessageW(window, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+    text.resize(::SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    return Utf8Of(text);
+}
+
+std::string ItemUnicodeText(HWND dialog, int id) { return UnicodeText(::GetDlgItem(dialog, id)); }
+
+bool SetCalendarSelection(HWND calendar, const SYSTEMTIME& date) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(calendar, &processId);
+    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
+    void* remote = ::VirtualAllocEx(process, nullptr, sizeof date, MEM_COMMIT, PAGE_READWRITE);
+    const bool selected = remote && ::WriteProcessMemory(process, remote, &date, sizeof date, nullptr) &&
+                          ::SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(remote));
+    if (remote) ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    return selected;
+}
 
 std::string MessageText(HWND box) {
     constexpr int messageTextId = 0xFFFF; // the static text of a message box
@@ -89,4 +114,22 @@ std::string VisibleWindows() {
         },
         reinterpret_cast<LPARAM>(&captions));
     return captions.empty() ? "none" : captions;
+}
+
+void PressKeys(std::initializer_list<WORD> held, WORD key) {
+    std::vector<INPUT> keys;
+    const auto add = [&](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        keys.push_back(input);
+    };
+    for (WORD code : held)
+        add(code, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    for (WORD code : held)
+        add(code, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof keys[0]);
 }

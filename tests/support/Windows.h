@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 // The programs' windows, found and worked from outside as a user would: by caption, by their
@@ -12,13 +13,21 @@
 // The visible top-level window with caption, of windowClass where given, waited for; null when
 // none came.
 HWND WaitForWindow(const char* caption, const char* windowClass = nullptr, DWORD milliseconds = deadline);
+// Texts in the test's ANSI code page, or whole, read as Unicode and made UTF-8.
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
+std::string UnicodeText(HWND window);
+std::string ItemUnicodeText(HWND dialog, int id);
+// Selects date in the month calendar of another process, as MCM_SETCURSEL does: no notification
+// tells its window. False where it was not selected.
+bool SetCalendarSelection(HWND calendar, const SYSTEMTIME& date);
 // The text of a message box.
 std::string MessageText(HWND box);
 void Press(HWND dialog, int id);
 // Presses button id of a message box and waits until the box is gone; false when it stayed.
 bool Answer(HWND box, int id);
+// Presses key with the keys held down, as the keyboard does, in the window that has the focus.
+void PressKeys(std::initializer_list<WORD> held, WORD key);
 // A left click at a point of a window's client area.
 void ClickAt(HWND window, int x, int y);
 // Waits until the thread of edit has handled every message posted to its windows so far: posts a

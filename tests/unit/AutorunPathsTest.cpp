@@ -1,3 +1,4 @@
+#include "framework/core/ProgramPath.h"
 #include "reader/app/AutorunPaths.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,13 @@ TEST(AutorunPaths, TheLinkIsNamedFromTheLastDotOfTheWholePath) {
     EXPECT_EQ(link, "C:\\v1.lnk");
 }
 
-TEST(AutorunPaths, LinksThatDoNotFit260BytesAreRefused) {
+TEST(AutorunPaths, LinksThatDoNotFitTheBufferAreRefused) {
     std::string path;
-    EXPECT_TRUE(StartupLinkPath(std::string(258 - 13, 's'), "Quillwake.exe", path));
-    EXPECT_FALSE(StartupLinkPath(std::string(259 - 13, 's'), "Quillwake.exe", path));
+    const std::size_t most = programPathBuffer - 1; // bytes before the terminator
+    EXPECT_TRUE(StartupLinkPath(std::string(most - 1 - 13, 's'), "Quillwake.exe", path));
+    EXPECT_FALSE(StartupLinkPath(std::string(most - 13, 's'), "Quillwake.exe", path));
     // A path that fits until "lnk" takes the place of a shorter ending.
-    EXPECT_TRUE(StartupLinkPath(std::string(253, 's'), "Q.x", path));
-    EXPECT_FALSE(StartupLinkPath(std::string(255, 's'), "Q.x", path));
+    EXPECT_TRUE(StartupLinkPath(std::string(most - 6, 's'), "Q.x", path));
+    EXPECT_FALSE(StartupLinkPath(std::string(most - 4, 's'), "Q.x", path));
     EXPECT_TRUE(path.empty());
 }

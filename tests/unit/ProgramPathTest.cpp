@@ -22,9 +22,9 @@ TEST(ProgramPath, APathMustFitItsBufferWithItsTerminator) {
     EXPECT_FALSE(ProgramFilePath("C:\\Quillme\\x.exe", "sched.dat", path, sizeof path));
     EXPECT_STREQ(path, "");
     std::string joined = "old";
-    const std::string folder = "C:\\" + std::string(259 - 4 - 13, 'f') + "\\";
+    const std::string folder = "C:\\" + std::string(programPathBuffer - 1 - 4 - 13, 'f') + "\\";
     EXPECT_TRUE(JoinProgramPath(folder, "Quillwake.exe", joined));
-    EXPECT_EQ(joined.size(), 259u);
+    EXPECT_EQ(joined.size(), programPathBuffer - 1);
     EXPECT_FALSE(JoinProgramPath(folder + "x", "Quillwake.exe", joined));
     EXPECT_EQ(joined, "");
     EXPECT_FALSE(JoinProgramPath("", "settings.dat", joined));

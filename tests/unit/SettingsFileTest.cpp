@@ -61,6 +61,33 @@ TEST(SettingsFile, EveryTruncationKeepsWhatIsWholeAndDefaultsTheRest) {
     }
 }
 
+// A path that the ANSI code page cannot hold follows the fields whole, where the readers before it
+// never look; each cut of it leaves the fields and the ANSI path as they were.
+TEST(SettingsFile, AUtf8PathFollowsTheFieldsAndEveryCutOfItFallsBackToTheAnsiPath) {
+    const std::string utf8 = "C:\\\xC5\x81\xC3\xB3"
+                             "d\xC5\xBA \xE6\x97\xA5\xE6\x9C\xAC\\b.pdb";
+    const std::string whole = SettingsBytes(true, 99, true, SomeFont(4),
+                                            "C:\\?\xF3"
+                                            "d? ??\\b.pdb",
+                                            utf8);
+    const std::string old = SettingsBytes(true, 99, true, SomeFont(4),
+                                          "C:\\?\xF3"
+                                          "d? ??\\b.pdb");
+    ASSERT_EQ(whole.substr(0, old.size()), old) << "the fields a reader of today reads are unchanged";
+    EXPECT_EQ(whole.substr(old.size()), "UTF8" + LittleEndian(static_cast<std::uint32_t>(utf8.size())) + utf8);
+    EXPECT_EQ(ParseSettings(whole).bookPathUtf8, utf8);
+    for (size_t length = old.size(); length < whole.size(); ++length) {
+        const SettingsRecord record = ParseSettings(whole.substr(0, length));
+        EXPECT_EQ(record.bookPathUtf8, "") << length;
+        EXPECT_EQ(record.bookPath, ParseSettings(old).bookPath) << length;
+    }
+    EXPECT_EQ(ParseSettings(old + "UTF9" + LittleEndian(1) + "x").bookPathUtf8, "") << "another tag";
+    EXPECT_EQ(ParseSettings(old + "UTF8" + LittleEndian(0)).bookPathUtf8, "") << "an empty path";
+    EXPECT_EQ(ParseSettings(old + "UTF8" + LittleEndian(0xFFFFFFFF) + "x").bookPathUtf8, "") << "a huge length";
+    EXPECT_EQ(ParseSettings(SettingsBytes(true, 99, true, SomeFont(4), "", utf8)).bookPathUtf8, "")
+        << "no ANSI path, no UTF-8 one";
+}
+
 TEST(SettingsFile, FlagsOtherThanZeroCountAsOn) {
     std::string bytes = SettingsBytes(false, 0, false, SomeFont(0), "");
     bytes.replace(0, 4, LittleEndian(7));

@@ -57,6 +57,35 @@ TEST_F(SettingsSequenceTest, LoadingWithoutAFileTakesTheDefaultsAndLoadingAFileT
     EXPECT_FALSE(LoadSettingsFromFolder("", "settings.dat", now, FontDescription{}, settings)) << "no folder";
 }
 
+// Paths are UTF-8 in the reader. One that the ANSI code page holds is written in it, as every reader
+// reads it; another goes whole after the fields too. Both come back whole. (Windows-1252 stands
+// for the ANSI code page here.)
+TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
+    const struct {
+        std::string path, ansiField, utf8Field;
+    } cases[] = {
+        {"C:\\Caf\xC3\xA9\\b.pdb", "C:\\Caf\xE9\\b.pdb", ""},
+        {"C:\\\xC5\x81\xC3\xB3"
+         "d\xC5\xBA \xE6\x97\xA5\\b.pdb",
+         "C:\\?\xF3"
+         "d? ?\\b.pdb",
+         "C:\\\xC5\x81\xC3\xB3"
+         "d\xC5\xBA \xE6\x97\xA5\\b.pdb"},
+    };
+    for (const auto& c : cases) {
+        Settings settings = Saved(false);
+        settings.bookPath = c.path;
+        ASSERT_TRUE(Save(settings));
+        const SettingsRecord record = ParseSettings(TempFolder::Read(folder.Path("settings.dat")));
+        EXPECT_EQ(record.bookPath, c.ansiField);
+        EXPECT_EQ(record.bookPathUtf8, c.utf8Field);
+        Settings loaded;
+        ASSERT_TRUE(LoadSettingsFromFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), FontDescription{},
+                                           loaded));
+        EXPECT_EQ(loaded.bookPath, c.path);
+    }
+}
+
 TEST_F(SettingsSequenceTest, AStartStopsOnlyAWaitingScheduler) {
     autorun::StopScheduler(Directory(), platform);
     EXPECT_EQ(platform.calls, Calls{});

@@ -4,6 +4,24 @@
 
 #include <cstdio>
 
+bool FromUtf8(const std::string& text, unsigned codePage, std::string& out, std::string& unwritable) {
+    unwritable.clear();
+    if (FromUtf8(text, codePage, out)) return true;
+    out.clear();
+    if (!KnownCodePage(codePage)) return false;
+    // The first character that does not go over, looked for one at a time.
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(static_cast<unsigned char>(text[at]));
+        std::string ignored;
+        if (!FromUtf8(text.substr(at, length), codePage, ignored)) {
+            unwritable = NameOfCharacter(text, at);
+            break;
+        }
+        at += length;
+    }
+    return false;
+}
+
 std::string NameOfCharacter(const std::string& text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
     const unsigned lead = byte(at);

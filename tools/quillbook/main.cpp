@@ -20,10 +20,13 @@
 #include <vector>
 
 #if defined(_WIN32)
+#include "framework/core/WideText.h"
 #include "framework/win/SafeDllSearch.h"
 
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#include <shellapi.h>
 #endif
 
 namespace {
@@ -131,7 +134,7 @@ int MakePlan(int count, char** arguments) {
             continue;
         }
         if (i + 1 == count) return Usage(argument + " needs a value");
-        const std::string value = ArgumentInUtf8(arguments[++i]);
+        const std::string value = arguments[++i];
         static const std::pair<const char*, std::string PlanOptions::*> texts[] = {
             {"--title", &PlanOptions::title},
             {"--description", &PlanOptions::description},
@@ -223,6 +226,19 @@ int main(int argc, char** argv) {
 #if defined(_WIN32)
     RestrictDllSearch();
     _setmode(_fileno(stdout), _O_BINARY);
+    // Windows' own arguments, whole in any language: the ANSI ones lose what the code page lacks.
+    std::vector<std::string> arguments;
+    if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &argc)) {
+        for (int i = 0; i < argc; ++i)
+            arguments.push_back(Utf8FromWide(wide[i]));
+        ::LocalFree(wide);
+    }
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments)
+        pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(arguments.size());
+    argv = pointers.data();
 #endif
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "build" && argc == 4) return Build(argv[2], argv[3], BookKind::calendar);
