@@ -3,6 +3,7 @@
 // or wake request and ends at once.
 #include "contract/ProgramNames.h"
 #include "contract/ScheduleFile.h"
+#include "framework/core/CFile.h"
 #include "framework/core/ProgramPath.h"
 #include "framework/win/SafeDllSearch.h"
 #include "scheduler/Schedule.h"
@@ -39,11 +40,11 @@ void CheckSchedule() {
     ::KillTimer(schedulerWindow, schedulerTimer);
     const ScheduleDecision decision = DecideSchedule(stored, std::time(nullptr));
     if (decision.startReader) {
-        wchar_t path[MAX_PATH];
-        if (WidePath(schedulePath, path, MAX_PATH)) ::DeleteFileW(path);
+        CFile::Remove(schedulePath);
         // The window gives up its title first: the reader, which arms its next start at once, must
         // not take this scheduler on its way out for one that waits.
         ::SetWindowTextA(schedulerWindow, "");
+        wchar_t path[MAX_PATH];
         if (WidePath(readerPath, path, MAX_PATH))
             ::ShellExecuteW(nullptr, L"open", path, nullptr, nullptr, SW_SHOWNORMAL);
         ::PostMessageA(schedulerWindow, WM_QUIT, 0, 0);

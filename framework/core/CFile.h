@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // A binary file opened by path, a path in UTF-8. Operations report failure by their result and
 // never throw.
@@ -41,6 +42,8 @@ public:
     // replace meanwhile; got says how many. False when the file cannot be opened. No object: a
     // program that needs nothing more stays small.
     static bool ReadStart(const char* path, void* buffer, unsigned count, unsigned& got);
+    // The bytes of the file at path, at most limit of them; false when it cannot be opened.
+    static bool ReadAll(const char* path, std::uint64_t limit, std::string& bytes);
 
 private:
     static constexpr std::intptr_t invalidHandle = -1;

@@ -1,8 +1,10 @@
 #include "framework/core/CodePage.h"
 
-#include <algorithm>
+#include "framework/core/Utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
+#include <optional>
 
 // POSIX systems have no ANSI code page: Windows-1252 stands for it.
 namespace {
@@ -12,13 +14,23 @@ std::string IconvName(unsigned codePage) {
     return "CP" + std::to_string(codePage == ansiCodePage ? 1252 : codePage);
 }
 
-// Converts text with iconv; where a byte sequence does not convert, replacement takes its place
-// and skip says how many bytes it covers. False where anything was replaced.
-bool Convert(const std::string& text, const std::string& to, const std::string& from, const std::string& replacement,
-             std::size_t (*skip)(const std::string&, std::size_t), std::string& out) {
+// How many bytes of text at at a replacement stands for: one byte of a code page, one UTF-8
+// character (or a byte that begins none).
+using Skip = std::size_t (*)(const std::string& text, std::size_t at);
+std::size_t OneByte(const std::string&, std::size_t) { return 1; }
+std::size_t OneCharacter(const std::string& text, std::size_t at) {
+    const std::size_t start = at;
+    NextCodePoint(text, at);
+    return at - start;
+}
+
+// Text converted with iconv, where replacement takes the place of each sequence that does not
+// convert; whether nothing was replaced. None where iconv has no such conversion.
+std::optional<bool> Convert(const std::string& text, const std::string& to, const std::string& from,
+                            const std::string& replacement, Skip skip, std::string& out) {
     out.clear();
     const iconv_t conversion = iconv_open(to.c_str(), from.c_str());
-    if (conversion == reinterpret_cast<iconv_t>(-1)) return false;
+    if (conversion == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     std::string input = text;
     char* in = input.data();
     std::size_t inLeft = input.size();
@@ -41,38 +53,21 @@ bool Convert(const std::string& text, const std::string& to, const std::string& 
     return whole;
 }
 
-bool Converts(unsigned codePage) {
+} // namespace
+
+bool KnownCodePage(unsigned codePage) {
+    if (codePage == ansiCodePage) return false;
     const iconv_t conversion = iconv_open(IconvName(codePage).c_str(), "UTF-8");
     if (conversion == reinterpret_cast<iconv_t>(-1)) return false;
     iconv_close(conversion);
     return true;
 }
 
-std::size_t OneByte(const std::string&, std::size_t) { return 1; }
-
-// A UTF-8 sequence: its lead byte and the continuation bytes after it.
-std::size_t Utf8Sequence(const std::string& text, std::size_t at) {
-    std::size_t end = at + 1;
-    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        ++end;
-    return end - at;
-}
-
-} // namespace
-
-bool KnownCodePage(unsigned codePage) { return codePage != ansiCodePage && Converts(codePage); }
-
 std::string ToUtf8(const std::string& text, unsigned codePage) {
-    if (!Converts(codePage)) return text;
     std::string out;
-    Convert(text, "UTF-8", IconvName(codePage), "\xEF\xBF\xBD", OneByte, out);
-    return out;
+    return Convert(text, "UTF-8", IconvName(codePage), "\xEF\xBF\xBD", OneByte, out) ? out : text;
 }
 
 bool FromUtf8(const std::string& text, unsigned codePage, std::string& out) {
-    if (!Converts(codePage)) {
-        out.clear();
-        return false;
-    }
-    return Convert(text, IconvName(codePage), "UTF-8", "?", Utf8Sequence, out);
+    return Convert(text, IconvName(codePage), "UTF-8", "?", OneCharacter, out).value_or(false);
 }

@@ -1,6 +1,7 @@
 #include "reader/app/Autorun.h"
 
 #include "contract/ProgramNames.h"
+#include "framework/core/CFile.h"
 #include "framework/core/CodePage.h"
 #include "framework/core/WideText.h"
 #include "framework/win/Win32.h"
@@ -34,7 +35,7 @@ public:
         ::CoUninitialize();
         return saved;
     }
-    void Delete(const std::string& path) override { ::DeleteFileW(Wide(path)); }
+    void Delete(const std::string& path) override { CFile::Remove(path.c_str()); }
     bool Exists(const std::string& path) override {
         return ::GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
     }

@@ -97,11 +97,8 @@ std::vector<BookProgress> ParseProgress(const std::string& bytes) {
 }
 
 std::vector<BookProgress> ReadProgressFile(const char* path) {
-    CFile file;
-    if (!file.Open(path, CFile::typeBinary | CFile::modeRead)) return {};
-    std::string bytes(std::min(file.GetLength(), largestFile), '\0');
-    bytes.resize(file.Read(&bytes[0], static_cast<unsigned>(bytes.size())));
-    return ParseProgress(bytes);
+    std::string bytes;
+    return CFile::ReadAll(path, largestFile, bytes) ? ParseProgress(bytes) : std::vector<BookProgress>{};
 }
 
 bool WriteProgressFile(const char* path, const std::vector<BookProgress>& books) {

@@ -5,7 +5,6 @@
 #include "framework/core/LittleEndian.h"
 #include "framework/core/SaveFile.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -74,11 +73,9 @@ std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, co
 }
 
 bool ReadSettingsFile(const char* path, SettingsRecord& record) {
-    CFile file;
-    if (!file.Open(path, CFile::typeBinary | CFile::modeRead)) return false;
     const std::uint64_t longest = settingsFixedSize + longestBookPath + tagSize + 4 + longestBookPath;
-    std::string bytes(std::min<std::uint64_t>(file.GetLength(), longest), '\0');
-    bytes.resize(file.Read(&bytes[0], static_cast<unsigned>(bytes.size())));
+    std::string bytes;
+    if (!CFile::ReadAll(path, longest, bytes)) return false;
     record = ParseSettings(bytes);
     return true;
 }

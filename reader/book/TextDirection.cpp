@@ -1,21 +1,8 @@
 #include "reader/book/TextDirection.h"
 
-namespace {
+#include "framework/core/Utf8.h"
 
-// The code point whose UTF-8 sequence starts at at, and where the next one starts. A byte that
-// starts no whole sequence counts as a character of its own that is no letter.
-char32_t NextCodePoint(const std::string& text, std::size_t& at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned lead = byte(at++);
-    const int length = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (length <= 0) return length == 0 ? lead : 0xFFFD;
-    char32_t codePoint = lead & (0x3F >> length);
-    for (int i = 0; i < length; ++i, ++at) {
-        if (at >= text.size() || (byte(at) & 0xC0) != 0x80) return 0xFFFD;
-        codePoint = codePoint << 6 | (byte(at) & 0x3F);
-    }
-    return codePoint;
-}
+namespace {
 
 bool IsRightToLeftLetter(char32_t c) {
     // Hebrew and Arabic with their neighbours, less their marks and digits, which read either way.

@@ -1,6 +1,6 @@
 #include "tools/quillbook/AddedWords.h"
 
-#include "tools/quillbook/TextMarks.h"
+#include "framework/core/Utf8.h"
 
 #include <cstring>
 

@@ -1,5 +1,6 @@
 #include "tools/quillbook/OsisText.h"
 
+#include "framework/core/Utf8.h"
 #include "tools/quillbook/AddedWords.h"
 #include "tools/quillbook/TextMarks.h"
 

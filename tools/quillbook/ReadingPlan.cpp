@@ -70,10 +70,6 @@ std::vector<std::vector<std::size_t>> BalancedDays(Plan plan, const std::vector<
     return days;
 }
 
-} // namespace
-
-namespace {
-
 const PlanFacts plans[] = {
     {Plan::bible,
      "bible",

@@ -27,10 +27,6 @@ std::size_t MarkAtEnd(const Marks& marks, const std::string& text) {
 
 } // namespace
 
-std::size_t Utf8SequenceLength(unsigned char lead) {
-    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-}
-
 std::size_t ClosingMarkAt(const std::string& text, std::size_t at) { return MarkAt(closingMarks, text, at); }
 std::size_t OpeningMarkAt(const std::string& text, std::size_t at) { return MarkAt(openingMarks, text, at); }
 std::size_t ClosingMarkAtEnd(const std::string& text) { return MarkAtEnd(closingMarks, text); }

@@ -3,10 +3,7 @@
 #include <cstddef>
 #include <string>
 
-// What the book tool knows of UTF-8 text and its marks, in one place.
-
-// The length of the UTF-8 sequence that lead begins; 1 for ASCII and for a byte that begins none.
-std::size_t Utf8SequenceLength(unsigned char lead);
+// The marks of quotations and asides in UTF-8 text, in one place.
 
 // The marks that close a quotation or an aside (")", "]", "”", "’", "»") and those that open one
 // ("(", "[", "“", "‘", "«", and Spanish "¿" and "¡"): the length of the one that text holds at

@@ -1,4 +1,5 @@
 // quillbook: makes books and shows what the reader shows of them.
+#include "framework/core/CFile.h"
 #include "framework/core/SaveFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
@@ -104,17 +105,9 @@ std::string ForTerminal(const char* text) {
     return static_cast<const char*>(lines);
 }
 
-bool ReadWholeFile(const char* path, std::string& bytes) {
-    CFile file;
-    if (!file.Open(path, CFile::typeBinary | CFile::modeRead)) return false;
-    bytes.resize(file.GetLength());
-    bytes.resize(file.Read(&bytes[0], static_cast<unsigned>(bytes.size())));
-    return true;
-}
-
 int Build(const char* sourcePath, const char* outPath, BookKind kind) {
     std::string text, error;
-    if (!ReadWholeFile(sourcePath, text)) return Fail(std::string("cannot read ") + sourcePath);
+    if (!CFile::ReadAll(sourcePath, UINT64_MAX, text)) return Fail(std::string("cannot read ") + sourcePath);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
     BuiltBook book;
     if (!BuildBook(text, sourcePath, palmTime, book, error, kind)) return Fail(error);
@@ -163,11 +156,11 @@ int MakePlan(int count, char** arguments) {
     if (positional[0].rfind("list:", 0) == 0) {
         options.plan = Plan::verseList;
         const std::string list = positional[0].substr(5);
-        if (!ReadWholeFile(list.c_str(), options.list)) return Fail("cannot read " + list);
+        if (!CFile::ReadAll(list.c_str(), UINT64_MAX, options.list)) return Fail("cannot read " + list);
     } else if (!PlanByName(positional[0], options.plan)) {
         return Usage("no plan named " + positional[0]);
     }
-    if (!ReadWholeFile(positional[1].c_str(), text)) return Fail("cannot read " + positional[1]);
+    if (!CFile::ReadAll(positional[1].c_str(), UINT64_MAX, text)) return Fail("cannot read " + positional[1]);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
     if (!MakePlanBook(text, options, palmTime, bytes, error)) return Fail(positional[1] + ": " + error);
     if (!SaveFile(positional[2].c_str(), bytes.data(), bytes.size())) return Fail("cannot write " + positional[2]);

@@ -1,0 +1,25 @@
+#include "framework/core/Utf8.h"
+
+std::size_t Utf8SequenceLength(unsigned char lead) {
+    return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+}
+
+char32_t NextCodePoint(const std::string& text, std::size_t& at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const std::size_t length = Utf8SequenceLength(lead);
+    if (length == 1) {
+        ++at;
+        return lead < 0x80 ? lead : 0xFFFD;
+    }
+    char32_t codePoint = lead & (0x3F >> (length - 1));
+    for (std::size_t i = 1; i < length; ++i) {
+        if (at + i >= text.size() || (byte(at + i) & 0xC0) != 0x80) {
+            ++at;
+            return 0xFFFD;
+        }
+        codePoint = codePoint << 6 | (byte(at + i) & 0x3F);
+    }
+    at += length;
+    return codePoint;
+}
