@@ -1,58 +1,72 @@
 #include "framework/win/FontFallback.h"
 
+#include <algorithm>
+#include <cwchar>
 #include <vector>
 
 namespace {
 
-// How many characters of text, line breaks and other controls aside, the font in dc has no glyph for.
-int MissingGlyphs(HDC dc, const wchar_t* text, int length) {
+// Wide text in vectors: std::wstring would bring all of its library code into the reader.
+using Characters = std::vector<wchar_t>;
+
+// The characters of text, line breaks and other controls aside, that the font in dc has no glyph
+// for, each once.
+Characters MissingCharacters(HDC dc, const wchar_t* text, int length) {
     std::vector<WORD> glyphs(static_cast<std::size_t>(length));
-    if (::GetGlyphIndicesW(dc, text, length, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return length;
-    int missing = 0;
+    if (::GetGlyphIndicesW(dc, text, length, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return Characters(text, text + length);
+    Characters missing;
     for (int i = 0; i < length; ++i)
-        missing += glyphs[i] == 0xFFFF && text[i] >= L' ';
+        if (glyphs[i] == 0xFFFF && text[i] >= L' ' &&
+            std::find(missing.begin(), missing.end(), text[i]) == missing.end())
+            missing.push_back(text[i]);
     return missing;
 }
 
-int MissingGlyphsOf(HDC dc, const LOGFONTW& description, const wchar_t* text, int length) {
+std::size_t MissingCharactersOf(HDC dc, const LOGFONTW& description, const Characters& characters) {
     const HFONT font = ::CreateFontIndirectW(&description);
-    if (!font) return length;
+    if (!font) return characters.size();
     const HGDIOBJ previous = ::SelectObject(dc, font);
-    const int missing = MissingGlyphs(dc, text, length);
+    const std::size_t missing = MissingCharacters(dc, characters.data(), static_cast<int>(characters.size())).size();
     ::SelectObject(dc, previous);
     ::DeleteObject(font);
     return missing;
 }
 
+// Each TrueType face once: Windows lists a face once for every character set it has. Vertical
+// faces ("@...") are for text set in columns; bitmap fonts have few characters.
 int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM faces) {
-    // Vertical faces ("@...") are for text set in columns; bitmap fonts have few characters.
-    if ((type & TRUETYPE_FONTTYPE) && font->lfFaceName[0] != L'@')
-        reinterpret_cast<std::vector<LOGFONTW>*>(faces)->push_back(*font);
+    auto& found = *reinterpret_cast<std::vector<LOGFONTW>*>(faces);
+    const auto same = [&](const LOGFONTW& face) { return std::wcscmp(face.lfFaceName, font->lfFaceName) == 0; };
+    if ((type & TRUETYPE_FONTTYPE) && font->lfFaceName[0] != L'@' && std::none_of(found.begin(), found.end(), same))
+        found.push_back(*font);
     return 1;
 }
 
 } // namespace
 
 bool FindFallbackFont(HDC dc, const wchar_t* text, int length, LOGFONTW& fallback) {
-    int fewest = MissingGlyphs(dc, text, length);
-    if (fewest == 0) return false;
+    const Characters missing = MissingCharacters(dc, text, length);
+    if (missing.empty()) return false;
     LOGFONTW selected{};
     if (::GetObjectW(::GetCurrentObject(dc, OBJ_FONT), sizeof selected, &selected) == 0) return false;
+    // The face of the windows' own texts first, which has every letter of the user's language and
+    // of most others; then every face, which takes a while.
     LOGFONTW all{};
     all.lfCharSet = DEFAULT_CHARSET;
-    std::vector<LOGFONTW> faces;
+    std::vector<LOGFONTW> faces(1);
+    std::wcscpy(faces[0].lfFaceName, L"MS Shell Dlg");
     ::EnumFontFamiliesExW(dc, &all, AddFace, reinterpret_cast<LPARAM>(&faces), 0);
-    bool found = false;
+    std::size_t fewest = missing.size();
     for (const LOGFONTW& face : faces) {
         LOGFONTW candidate = selected;
         std::copy(std::begin(face.lfFaceName), std::end(face.lfFaceName), candidate.lfFaceName);
         candidate.lfCharSet = DEFAULT_CHARSET;
-        const int missing = MissingGlyphsOf(dc, candidate, text, length);
-        if (missing >= fewest) continue;
-        fewest = missing;
+        const std::size_t stillMissing = MissingCharactersOf(dc, candidate, missing);
+        if (stillMissing >= fewest) continue;
+        fewest = stillMissing;
         fallback = candidate;
-        found = true;
-        if (missing == 0) break;
+        if (fewest == 0) break;
     }
-    return found;
+    return fewest < missing.size();
 }

@@ -10,7 +10,8 @@
 // Win32AutorunPlatform() itself; the operations other than SaveShortcutFile are kept by the names
 // its design gives them, and nothing calls them.
 
-// Windows: the scheduler's window, ShellExecuteA, the start-up folders, shell links, DeleteFileA.
+// Windows: the scheduler's window, ShellExecuteW, the start-up folders, shell links, and files by
+// their wide paths.
 AutorunPlatform& Win32AutorunPlatform();
 
 // Tells a waiting scheduler to stop: starts the scheduler with " QUIT" when one is running.

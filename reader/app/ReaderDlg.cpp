@@ -19,9 +19,7 @@
 
 #include <mmsystem.h>
 
-#include <algorithm>
 #include <cstring>
-#include <iterator>
 
 namespace {
 
@@ -136,7 +134,8 @@ BOOL ReaderDlg::OnInitDialog() {
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
     ShowLowerBand(false);
-    if (m_settings.HasFont()) ShowVerseFont(m_settings.ApplyFont(nullptr));
+    // The verse box takes the font with the day's text.
+    if (m_settings.HasFont()) m_settings.ApplyFont(nullptr);
 
     if (OpenBook(m_settings.m_bookPath)) {
         // The book an older reader showed by the calendar, before there was any progress.
@@ -216,11 +215,7 @@ BookProgress& ReaderDlg::Progress() {
 void ReaderDlg::SaveProgress() {
     std::string path;
     if (!JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, path)) return;
-    // A book that was only looked at has nothing to keep.
-    std::vector<BookProgress> kept;
-    std::copy_if(m_progress.begin(), m_progress.end(), std::back_inserter(kept),
-                 [](const BookProgress& book) { return book.start.year != 0 || !book.read.empty(); });
-    WriteProgressFile(path.c_str(), kept);
+    WriteProgressFile(path.c_str(), KeptProgress(m_progress));
 }
 
 // The "Read" box: whether the shown day is read, and how many are.
@@ -247,10 +242,16 @@ void ReaderDlg::OnRead() {
 // The calendar shows the days read in bold.
 void ReaderDlg::OnGetDayState(NMHDR* header, LRESULT* result) {
     *result = 0;
-    auto* request = reinterpret_cast<NMDAYSTATE*>(header);
-    int year = request->stStart.wYear, month = request->stStart.wMonth;
-    for (int i = 0; i < request->cDayState; ++i, month = month % 12 + 1, year += month == 1)
-        request->prgDayState[i] = ReadDaysOfMonth(Progress(), m_bookInfo.kind, year, month);
+    const auto* request = reinterpret_cast<const NMDAYSTATE*>(header);
+    FillDayStates(request->stStart, request->cDayState, request->prgDayState);
+}
+
+// The days read of count months from first's on, for the calendar's day states.
+void ReaderDlg::FillDayStates(const SYSTEMTIME& first, int count, MONTHDAYSTATE* states) {
+    const BookProgress& progress = Progress();
+    int year = first.wYear, month = first.wMonth;
+    for (int i = 0; i < count; ++i, month = month % 12 + 1, year += month == 1)
+        states[i] = ReadDaysOfMonth(progress, m_bookInfo.kind, year, month);
 }
 
 void ReaderDlg::SetDayStates() {
@@ -259,12 +260,7 @@ void ReaderDlg::SetDayStates() {
         static_cast<int>(m_calendar.SendMessage(MCM_GETMONTHRANGE, GMR_DAYSTATE, reinterpret_cast<LPARAM>(range)));
     if (months <= 0 || months > 12) return;
     MONTHDAYSTATE states[12] = {};
-    NMDAYSTATE request{};
-    request.stStart = range[0];
-    request.cDayState = months;
-    request.prgDayState = states;
-    LRESULT ignored = 0;
-    OnGetDayState(&request.nmhdr, &ignored);
+    FillDayStates(range[0], months, states);
     m_calendar.SendMessage(MCM_SETDAYSTATE, months, reinterpret_cast<LPARAM>(states));
 }
 
@@ -308,19 +304,8 @@ bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
 // The shown day's text, under no heading, with where it comes from: the book's title, and for a
 // plan the day. On the clipboard as Unicode, and as ANSI text for programs that read no other.
 void ReaderDlg::CopyDay() {
-    const Date date = SelectedDate();
-    const BookProgress& progress = Progress();
-    const int mark = ReadMarkOf(m_bookInfo.kind, progress.start, date);
-    CString source = m_bookTitle;
-    int record = VerseNumberForDate(date.day, date.month, date.year);
-    if (m_bookInfo.kind == BookKind::plan) {
-        if (mark == 0) return;
-        CString day;
-        day.Format(", day %d", mark);
-        source += day;
-        record = mark;
-    }
-    const CString text = m_book.GetRecordText(record) + "\r\n\r\n" + source;
+    const CString text = CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle);
+    if (text.IsEmpty()) return;
     const Wide wide(static_cast<const char*>(text));
     std::string ansi;
     FromUtf8(static_cast<const char*>(text), ansiCodePage, ansi);
@@ -449,16 +434,16 @@ void ReaderDlg::OnAbout() {
 // has its characters.
 void ReaderDlg::ShowVerseText(const CString& text) {
     m_verseBox.SetRightToLeft(ReadsRightToLeft(static_cast<const char*>(text)));
-    m_verseBox.SetWindowText(text);
-    FitVerseFont();
+    const Wide wide(static_cast<const char*>(text));
+    ::SetWindowTextW(m_verseBox.m_hWnd, wide);
+    FitVerseFont(wide);
 }
 
-// The verse box shows the chosen font where it has the characters of the text, and otherwise the
-// same font in a face that has them, as Windows' font linking would.
-void ReaderDlg::FitVerseFont() {
+// The verse box shows the chosen font where it has the characters of its text, and otherwise the
+// same font in a face that has them, as Windows' font linking would. The box keeps the font when
+// the window moves to a screen of another DPI: OnDpiChanged scales it.
+void ReaderDlg::FitVerseFont(const Wide& wide) {
     const HFONT chosen = VerseFont();
-    const CString text = m_verseBox.GetWindowText();
-    const Wide wide(static_cast<const char*>(text));
     LOGFONTW fallback;
     bool fallingBack = false;
     if (HDC dc = ::GetDC(m_verseBox.m_hWnd)) {
@@ -492,7 +477,8 @@ void ReaderDlg::SetVerseFont(const LOGFONTA* description) {
     if (!description) return;
     CWinApp* app = AfxGetApp();
     app->BeginWaitCursor();
-    ShowVerseFont(m_settings.ApplyFont(description));
+    m_settings.ApplyFont(description);
+    FitVerseFont(Wide(static_cast<const char*>(m_verseBox.GetWindowText())));
     m_verseBox.UpdateWindow();
     app->EndWaitCursor();
 }
@@ -534,10 +520,6 @@ int ReaderDlg::VerseCharacterHeight(const LOGFONTA& description) {
     }
     return CharacterHeight(description.lfHeight, metrics.tmHeight, metrics.tmInternalLeading);
 }
-
-// The verse box keeps the user's font when the window moves to a screen of another DPI:
-// OnDpiChanged scales it.
-void ReaderDlg::ShowVerseFont(const CFont*) { FitVerseFont(); }
 
 // Where the calendar needs more room than its rectangle in the template (Wine's calendar does in
 // Tahoma 8), it is drawn in a smaller font, so that it shows whole and every other control stays

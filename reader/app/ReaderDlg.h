@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/core/WideText.h"
 #include "framework/win/CDialog.h"
 #include "framework/win/CFont.h"
 #include "framework/win/Controls.h"
@@ -23,7 +24,9 @@ public:
     BOOL OnInitDialog() override;
     // Shows the verse of the day selected in the calendar.
     void ShowVerse();
-    // The description of the verse box's font: the system font's when it has none.
+    // The description of the verse font: the one the user chose, or the dialog's where none is
+    // chosen, not a face that the box falls back to for a text; the system font's where there is
+    // no font.
     void GetVerseFont(LOGFONTA* description);
     // Makes description the verse font, under the wait cursor; null does nothing.
     void SetVerseFont(const LOGFONTA* description);
@@ -61,20 +64,20 @@ private:
     int VerseCharacterHeight(const LOGFONTA& description);
     void FindLowerBand(int holderTop);
     void ShowLowerBand(bool show);
-    void ShowVerseFont(const CFont* font);
     void FitCalendar();
     bool CalendarFits() const;
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ShowBookError(const CString& path);
     bool OpenBook(const CString& path);
     void ShowVerseText(const CString& text);
-    void FitVerseFont();
+    void FitVerseFont(const Wide& text);
     HFONT VerseFont() const;
     void BeginProgress(bool upgradedBook);
     BookProgress& Progress();
     void SaveProgress();
     void ShowReadState();
     void SetDayStates();
+    void FillDayStates(const SYSTEMTIME& first, int count, MONTHDAYSTATE* states);
     Date SelectedDate() const;
     void SelectDate(const Date& date);
     void OnPlanStart(const Date& start);

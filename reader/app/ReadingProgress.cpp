@@ -1,6 +1,7 @@
 #include "reader/app/ReadingProgress.h"
 
 #include <algorithm>
+#include <iterator>
 
 BookProgress& ProgressOf(std::vector<BookProgress>& books, const std::string& title, BookKind kind, const Date& today,
                          bool upgradedBook) {
@@ -58,4 +59,11 @@ Date CatchUpStart(const BookProgress& progress, const Date& today) {
     for (int day : progress.read)
         if (day == firstUnread) ++firstUnread;
     return firstUnread > daysInCommonYear ? progress.start : StartForPlanDay(today, firstUnread);
+}
+
+std::vector<BookProgress> KeptProgress(const std::vector<BookProgress>& books) {
+    std::vector<BookProgress> kept;
+    std::copy_if(books.begin(), books.end(), std::back_inserter(kept),
+                 [](const BookProgress& book) { return book.start.year != 0 || !book.read.empty(); });
+    return kept;
 }

@@ -32,6 +32,10 @@ int DaysRead(const BookProgress& progress, BookKind kind, int year);
 // Which days of month are read, bit 0 for the 1st: the calendar shows them in bold.
 unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month);
 
+// The books worth keeping: those begun as plans or with a day read. A book that was only looked
+// at has nothing to keep.
+std::vector<BookProgress> KeptProgress(const std::vector<BookProgress>& books);
+
 // The start that puts the first day not yet read on today; the start as it is where every day is
 // read.
 Date CatchUpStart(const BookProgress& progress, const Date& today);

@@ -30,6 +30,20 @@ CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, con
     return text;
 }
 
+CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title) {
+    CString source = title;
+    int record = VerseNumberForDate(date.day, date.month, date.year);
+    if (kind == BookKind::plan) {
+        const PlanDay day = PlanDayOn(start, date);
+        if (day.where != PlanDay::Where::within) return CString();
+        CString dayNumber;
+        dayNumber.Format(", day %d", day.day);
+        source += dayNumber;
+        record = day.day;
+    }
+    return book.GetRecordText(record) + "\r\n\r\n" + source;
+}
+
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
                     const CString& endText) {
     if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText);

@@ -19,6 +19,11 @@ CString VerseTextForDate(BookFile& book, int day, int month, int year);
 CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,
                         const CString& endText);
 
+// The day's text as a copy takes it, under no heading, with where it comes from: the record that
+// date shows, an empty line, and title, for a plan with ", day N". Empty where a plan shows no
+// reading on date.
+CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title);
+
 // What the reader shows for date: a plan's day, or a calendar book's verse.
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
                     const CString& endText);

@@ -55,3 +55,12 @@ TEST(ReadingProgress, CatchingUpPutsTheFirstDayNotReadOnToday) {
         plan.read.push_back(day);
     EXPECT_EQ(CatchUpStart(plan, today), plan.start) << "all read: nothing to catch up";
 }
+
+TEST(ReadingProgress, OnlyBooksBegunOrMarkedAreKept) {
+    const std::vector<BookProgress> books = {
+        {"Looked at", {}, {}}, {"Begun", {2027, 1, 1}, {}}, {"Marked", {}, {10 + 20000}}};
+    const std::vector<BookProgress> kept = KeptProgress(books);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].title, "Begun");
+    EXPECT_EQ(kept[1].title, "Marked");
+}

@@ -95,3 +95,20 @@ TEST(PlanTextForDate, ShowsTheDayOfThePlanOrWhenItStartsOrEnded) {
               Text(VerseTextForDate(book, 1, 1, 2027)))
         << "a calendar book reads by the calendar, whatever its start";
 }
+
+// A copy of the day: its reading, then the book and for a plan its day; nothing where a plan has none.
+TEST(CopiedDayText, IsTheReadingAndWhereItComesFrom) {
+    TempFolder folder;
+    std::vector<std::string> records = {std::string("Plan$A plan.\0", 13)};
+    for (int day = 1; day <= 365; ++day)
+        records.push_back("Reading " + std::to_string(day) + "\nline" + '\0');
+    BookFile book;
+    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0)).c_str());
+    const Date start{2026, 12, 8};
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 1, 1}, "Plan")),
+              "Reading 25\r\nline\r\n\r\nPlan, day 25");
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2026, 12, 7}, "Plan")), "") << "before the start";
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 12, 8}, "Plan")), "") << "after the end";
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::calendar, start, {2027, 2, 1}, "Book")),
+              "Reading 32\r\nline\r\n\r\nBook");
+}
