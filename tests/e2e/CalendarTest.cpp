@@ -15,19 +15,8 @@ namespace {
 // The minimum size that the calendar asks for: MCM_GETMINREQRECT writes a RECT into the
 // memory of the calendar's own process.
 bool MinimumSize(HWND calendar, RECT& minimum) {
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(calendar, &processId);
-    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (!process) return false;
-    void* remote = ::VirtualAllocEx(process, nullptr, sizeof minimum, MEM_COMMIT, PAGE_READWRITE);
-    bool read = false;
-    if (remote) {
-        ::SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(remote));
-        read = ::ReadProcessMemory(process, remote, &minimum, sizeof minimum, nullptr);
-        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    ::CloseHandle(process);
-    return read;
+    LRESULT ignored = 0;
+    return SendWithBuffer(calendar, MCM_GETMINREQRECT, 0, &minimum, sizeof minimum, ignored);
 }
 
 bool HasWineFonts() { return ::GetFileAttributesA("C:\\windows\\Fonts\\tahoma.ttf") != INVALID_FILE_ATTRIBUTES; }

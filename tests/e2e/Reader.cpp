@@ -4,6 +4,7 @@
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
+#include "tests/support/Unicode.h"
 #include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>

@@ -38,7 +38,8 @@ private:
     HWND m_window = nullptr;
 };
 
-// Selects the book at path, in UTF-8, through the reader's open-file dialog.
+// Chooses the book at path, in UTF-8, in the reader's open-file dialog, and waits until the dialog
+// is gone.
 void SelectBook(HWND window, const std::string& path);
 
 // The text that the reader shows today for the book at bookPath.

@@ -5,13 +5,12 @@
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/Unicode.h"
 #include "tests/e2e/Reader.h"
 #include "tests/support/Windows.h"
 #include "tools/quillbook/PdbWriter.h"
 
 #include <gtest/gtest.h>
-
-#include <dlgs.h>
 
 #include <cstring>
 #include <filesystem>
@@ -253,7 +252,6 @@ std::string WriteOtherBook(const ProgramFolder& folder) {
     return folder.Path("other.pdb");
 }
 
-// Chooses path in the reader's open-file dialog, and waits until the dialog is gone.
 } // namespace
 
 TEST_F(StartedReaderTest, ASelectedBookShowsAtOnceAndIsSavedOnExit) {
@@ -332,14 +330,10 @@ std::string Clipboard(UINT format) {
     if (!::OpenClipboard(nullptr)) return text;
     if (HANDLE data = ::GetClipboardData(format)) {
         const void* bytes = ::GlobalLock(data);
-        if (format == CF_UNICODETEXT) {
-            const auto* wide = static_cast<const wchar_t*>(bytes);
-            text.resize(::WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr));
-            ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
-            text.pop_back();
-        } else {
+        if (format == CF_UNICODETEXT)
+            text = Utf8Of(static_cast<const wchar_t*>(bytes));
+        else
             text = static_cast<const char*>(bytes);
-        }
         ::GlobalUnlock(data);
     }
     ::CloseClipboard();

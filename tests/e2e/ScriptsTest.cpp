@@ -6,6 +6,7 @@
 #include "reader/res/resource.h"
 #include "tests/e2e/Reader.h"
 #include "tests/support/ProgramFolder.h"
+#include "tests/support/Unicode.h"
 #include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
@@ -28,14 +29,12 @@ std::string PlanBook(const std::string& name) { return std::string(QUILLMERE_PLA
 
 // Shows date in the reader's window as the user would come to it: the calendar selects the day
 // before, and the key for the next day shows it. Waits until the verse box holds text, in UTF-8.
-void ShowDay(Reader& reader, const SYSTEMTIME& date, const std::string& text) {
-    FILETIME time;
-    ASSERT_TRUE(::SystemTimeToFileTime(&date, &time));
-    ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
-    ticks.QuadPart -= 24ULL * 3600 * 10000000;
-    time = {ticks.LowPart, ticks.HighPart};
-    SYSTEMTIME dayBefore;
-    ASSERT_TRUE(::FileTimeToSystemTime(&time, &dayBefore));
+void ShowDay(Reader& reader, const Date& date, const std::string& text) {
+    const Date before = DateOfDaysSinceEpoch(DaysSinceEpoch(date) - 1);
+    SYSTEMTIME dayBefore{};
+    dayBefore.wYear = static_cast<WORD>(before.year);
+    dayBefore.wMonth = static_cast<WORD>(before.month);
+    dayBefore.wDay = static_cast<WORD>(before.day);
     HWND window = reader.Window();
     ASSERT_TRUE(SetCalendarSelection(::GetDlgItem(window, IDC_CALENDAR), dayBefore));
     ASSERT_TRUE(::SetForegroundWindow(window));
@@ -46,12 +45,10 @@ void ShowDay(Reader& reader, const SYSTEMTIME& date, const std::string& text) {
         << ItemUnicodeText(window, IDC_VERSE).substr(0, 80);
 }
 
-SYSTEMTIME ThisMonthOn(int day) {
-    SYSTEMTIME date;
-    ::GetLocalTime(&date);
-    date.wDay = static_cast<WORD>(day);
-    date.wHour = date.wMinute = date.wSecond = date.wMilliseconds = 0;
-    return date;
+Date Today() {
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    return Date{today.wYear, today.wMonth, today.wDay};
 }
 
 // The reader of a fresh program folder showing the book at path, begun today where it is a plan.
@@ -60,9 +57,7 @@ protected:
     // A plan is begun today.
     HWND Show(const std::string& path, const std::string& title = "") {
         folder.WriteSettings(false, 0, FontDescription{}, path);
-        SYSTEMTIME today;
-        ::GetLocalTime(&today);
-        folder.Write("progress.dat", ProgressBytes({{title, Date{today.wYear, today.wMonth, today.wDay}, {}}}));
+        folder.Write("progress.dat", ProgressBytes({{title, Today(), {}}}));
         return reader.Start(false);
     }
 
@@ -99,9 +94,7 @@ TEST_F(BookShownTest, ShippedBooksShowTheirCharactersInAnyCodePage) {
         ASSERT_TRUE(window);
         BookFile file;
         ASSERT_TRUE(file.OpenBook(PlanBook(book.file).c_str()));
-        SYSTEMTIME today;
-        ::GetLocalTime(&today);
-        const Date date{today.wYear, today.wMonth, today.wDay};
+        const Date date = Today();
         const std::string expected =
             static_cast<const char*>(TextForDate(file, file.GetBookInfo().kind, date, date, "", ""));
         const std::string shown = ItemUnicodeText(window, IDC_VERSE);
@@ -109,9 +102,7 @@ TEST_F(BookShownTest, ShippedBooksShowTheirCharactersInAnyCodePage) {
         EXPECT_NE(shown.find(book.characters), std::string::npos) << shown.substr(0, 300);
         EXPECT_EQ(ItemUnicodeText(window, IDC_BOOK_TITLE), book.title);
         if (std::string(book.file).rfind("Un vers", 0) == 0) {
-            SYSTEMTIME december8 = ThisMonthOn(8);
-            december8.wMonth = 12;
-            ShowDay(reader, december8, "Isa\u00edas 40:3");
+            ShowDay(reader, Date{Today().year, 12, 8}, "Isa\u00edas 40:3");
         }
         EXPECT_EQ(reader.Leave(IDCANCEL), 0);
     }
@@ -148,7 +139,7 @@ TEST_F(BookShownTest, ABookInUtf8ShowsEveryScript) {
     EXPECT_TRUE(WaitUntil([&] { return ItemUnicodeText(window, IDC_BOOK_TITLE) == title; }));
     for (int day = 1; day <= 4; ++day) {
         SCOPED_TRACE(day);
-        ShowDay(reader, ThisMonthOn(day), std::string("\r\n1 ") + texts[day - 1]);
+        ShowDay(reader, Date{Today().year, Today().month, day}, std::string("\r\n1 ") + texts[day - 1]);
         const LONG_PTR exStyle = ::GetWindowLongPtrW(::GetDlgItem(window, IDC_VERSE), GWL_EXSTYLE);
         EXPECT_EQ((exStyle & WS_EX_RTLREADING) != 0, day == 4) << "only the Hebrew day reads right to left";
     }

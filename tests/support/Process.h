@@ -6,10 +6,6 @@
 
 #include <string>
 
-// UTF-8 text as Windows' wide functions take it, and wide text as UTF-8.
-std::wstring WideOf(const std::string& utf8);
-std::string Utf8Of(const std::wstring& wide);
-
 // A program started by a test; a process still running at the end is ended.
 class Process {
 public:

@@ -1,6 +1,6 @@
 #include "tests/support/Shortcut.h"
 
-#include "tests/support/Process.h"
+#include "tests/support/Unicode.h"
 
 #include <objbase.h>
 #include <shlobj.h>

@@ -4,8 +4,10 @@
 
 #include <functional>
 
-// How long a test waits at most for what it expects to come about.
-constexpr DWORD deadline = 10000;
+// How long a test waits at most for what it expects to come about. What it waits for comes within
+// a second, but a Wine prefix that has been idle a while can take ten seconds to bring its desktop
+// back for the next program's first window (seen in the Cyrillic prefix).
+constexpr DWORD deadline = 30000;
 
 // Waits until condition holds, looking every pollMs; false when it did not within milliseconds.
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = deadline, DWORD pollMs = 10);

@@ -1,7 +1,7 @@
 #include "tests/support/Windows.h"
 
 #include "contract/ProgramNames.h"
-#include "tests/support/Process.h"
+#include "tests/support/Unicode.h"
 
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -31,17 +31,25 @@ std::string UnicodeText(HWND window) {
 
 std::string ItemUnicodeText(HWND dialog, int id) { return UnicodeText(::GetDlgItem(dialog, id)); }
 
-bool SetCalendarSelection(HWND calendar, const SYSTEMTIME& date) {
+bool SendWithBuffer(HWND window, UINT message, WPARAM wParam, void* buffer, std::size_t size, LRESULT& result) {
     DWORD processId = 0;
-    ::GetWindowThreadProcessId(calendar, &processId);
-    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    ::GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (!process) return false;
-    void* remote = ::VirtualAllocEx(process, nullptr, sizeof date, MEM_COMMIT, PAGE_READWRITE);
-    const bool selected = remote && ::WriteProcessMemory(process, remote, &date, sizeof date, nullptr) &&
-                          ::SendMessageW(calendar, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(remote));
+    void* remote = ::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    bool sent = false;
+    if (remote && ::WriteProcessMemory(process, remote, buffer, size, nullptr)) {
+        result = ::SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
+        sent = ::ReadProcessMemory(process, remote, buffer, size, nullptr);
+    }
     if (remote) ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     ::CloseHandle(process);
-    return selected;
+    return sent;
+}
+
+bool SetCalendarSelection(HWND calendar, SYSTEMTIME date) {
+    LRESULT selected = 0;
+    return SendWithBuffer(calendar, MCM_SETCURSEL, 0, &date, sizeof date, selected) && selected;
 }
 
 std::string MessageText(HWND box) {

@@ -18,9 +18,12 @@ std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 std::string UnicodeText(HWND window);
 std::string ItemUnicodeText(HWND dialog, int id);
+// Sends message to a window of another process with an lParam that points at a copy of buffer in
+// that process, and copies it back afterwards; false where the copies could not be made.
+bool SendWithBuffer(HWND window, UINT message, WPARAM wParam, void* buffer, std::size_t size, LRESULT& result);
 // Selects date in the month calendar of another process, as MCM_SETCURSEL does: no notification
 // tells its window. False where it was not selected.
-bool SetCalendarSelection(HWND calendar, const SYSTEMTIME& date);
+bool SetCalendarSelection(HWND calendar, SYSTEMTIME date);
 // The text of a message box.
 std::string MessageText(HWND box);
 void Press(HWND dialog, int id);
