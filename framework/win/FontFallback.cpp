@@ -70,3 +70,18 @@ bool FindFallbackFont(HDC dc, const wchar_t* text, int length, LOGFONTW& fallbac
     }
     return fewest < missing.size();
 }
+
+void ShowInFittingFont(HWND control, HFONT chosen, const wchar_t* text, int length, CFont& fallback) {
+    LOGFONTW description;
+    bool fallingBack = false;
+    if (HDC dc = ::GetDC(control)) {
+        const HGDIOBJ previous = ::SelectObject(dc, chosen ? chosen : ::GetStockObject(SYSTEM_FONT));
+        fallingBack = FindFallbackFont(dc, text, length, description) && fallback.CreateFontIndirect(&description);
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(control, dc);
+    }
+    const HFONT shown = fallingBack ? fallback.GetSafeHandle() : chosen;
+    if (reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)) != shown)
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    if (!fallingBack) fallback.DeleteObject();
+}

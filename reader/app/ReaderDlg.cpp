@@ -416,6 +416,10 @@ bool ReaderDlg::OpenBook(const CString& path) {
     m_bookInfo = m_book.GetBookInfo();
     m_book.SetTextCodePage(KnownCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : ansiCodePage);
     m_book.GetTitleAndDescription(m_bookTitle, m_bookDescription);
+    // The title in the dialog's font, or one that has its characters.
+    const Wide title(static_cast<const char*>(m_bookTitle));
+    ShowInFittingFont(GetDlgItem(IDC_BOOK_TITLE), reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), title,
+                      title.Length(), m_titleFallbackFont);
     return true;
 }
 
@@ -443,20 +447,7 @@ void ReaderDlg::ShowVerseText(const CString& text) {
 // same font in a face that has them, as Windows' font linking would. The box keeps the font when
 // the window moves to a screen of another DPI: OnDpiChanged scales it.
 void ReaderDlg::FitVerseFont(const Wide& wide) {
-    const HFONT chosen = VerseFont();
-    LOGFONTW fallback;
-    bool fallingBack = false;
-    if (HDC dc = ::GetDC(m_verseBox.m_hWnd)) {
-        const HGDIOBJ previous = ::SelectObject(dc, chosen ? chosen : ::GetStockObject(SYSTEM_FONT));
-        fallingBack =
-            FindFallbackFont(dc, wide, wide.Length(), fallback) && m_fallbackFont.CreateFontIndirect(&fallback);
-        ::SelectObject(dc, previous);
-        ::ReleaseDC(m_verseBox.m_hWnd, dc);
-    }
-    const HFONT shown = fallingBack ? m_fallbackFont.GetSafeHandle() : chosen;
-    if (reinterpret_cast<HFONT>(m_verseBox.SendMessage(WM_GETFONT)) != shown)
-        m_verseBox.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
-    if (!fallingBack) m_fallbackFont.DeleteObject();
+    ShowInFittingFont(m_verseBox.m_hWnd, VerseFont(), wide, wide.Length(), m_fallbackFont);
     KeepFontOnDpiChange(m_verseBox.m_hWnd);
 }
 

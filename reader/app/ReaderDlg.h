@@ -100,8 +100,10 @@ private:
     CString m_programDirectory;
     HICON m_icon;
     CFont m_calendarFont;
-    // The verse in a face that has characters the chosen font lacks, while it shows such a text.
+    // The verse and the title in a face that has characters their fonts lack, while they show such
+    // a text.
     CFont m_fallbackFont;
+    CFont m_titleFallbackFont;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     // The verse box shows the About display, not the selected day's text.
     bool m_aboutShown = false;
