@@ -6,6 +6,11 @@ caption=$(sed -n 's/^#define QUILLMERE_CAPTION "\(.*\)"$/\1/p' build/windows/gen
 poke=build/windows/bin/quillpoke.exe
 run() { tests/wine/run "$state" "$@"; }
 
+# Writes settings.dat into FOLDER naming BOOK, a Windows path: autorun off, no chime, no font.
+write_settings() {
+    perl -e 'print pack("l<l<l<", 0, 0, 0), "\0" x 60, pack("L<", length($ARGV[0])), $ARGV[0]' "$2" >"$1/settings.dat"
+}
+
 # Waits up to half a minute for the reader's window, confirming the messages that a first start
 # shows before it (the welcome, a book that cannot be opened).
 wait_for_reader() {
