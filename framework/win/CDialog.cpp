@@ -1,5 +1,7 @@
 #include "framework/win/CDialog.h"
 
+#include "framework/win/Resources.h"
+
 #include <cstring>
 
 namespace {
@@ -39,8 +41,10 @@ INT_PTR CDialog::DoModal() {
     RegisterCommonControls();
     m_modal = true;
     const HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
-    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(LoadLocalResource(RT_DIALOG, m_templateId));
+    if (!dialogTemplate) return -1;
+    return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, owner, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
@@ -49,8 +53,9 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     m_parent = parent;
     m_modal = false;
     const HWND owner = parent ? parent->m_hWnd : nullptr;
-    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner, DialogProc,
-                                reinterpret_cast<LPARAM>(this)) != nullptr;
+    const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(LoadLocalResource(RT_DIALOG, templateId));
+    return dialogTemplate && ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, owner,
+                                                          DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void CDialog::EndDialog(int result) {
@@ -76,11 +81,8 @@ BOOL CDialog::OnInitDialog() {
 // entries of a control id (16 bits), a message (16 bits), a length (32 bits) and that many bytes,
 // which are sent to the control as the message's lParam; a control id of 0 ends the list.
 void CDialog::ExecuteDialogInit() {
-    const HMODULE module = ::GetModuleHandleA(nullptr);
-    const HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(m_templateId), MAKEINTRESOURCEA(240));
-    if (!found) return;
-    const auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, found)));
-    const DWORD size = ::SizeofResource(module, found);
+    DWORD size = 0;
+    const auto* data = static_cast<const BYTE*>(LoadLocalResource(MAKEINTRESOURCEA(240), m_templateId, &size));
     for (DWORD at = 0; data && at + 8 <= size;) {
         WORD id, message;
         DWORD length;

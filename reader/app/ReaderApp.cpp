@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "contract/ProgramNames.h"
+#include "framework/win/Resources.h"
 #include "reader/app/Autorun.h"
 #include "reader/app/ReaderDlg.h"
 #include "reader/app/SettingsSequence.h"
@@ -29,6 +30,8 @@ BOOL ReaderApp::InitInstance() {
                                CTime::GetCurrentTime(), Win32AutorunPlatform());
         return FALSE;
     }
+    // The windows and texts in the user's language where the reader has it, else in English.
+    ChooseResourceLanguage(RT_DIALOG, ReaderDlg::IDD, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ReaderDlg dialog(nullptr);
     m_pMainWnd = &dialog;
     dialog.DoModal();

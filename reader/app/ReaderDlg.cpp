@@ -9,7 +9,7 @@
 #include "framework/win/CWinApp.h"
 #include "framework/win/Dpi.h"
 #include "framework/win/FontFallback.h"
-#include "framework/win/StringResource.h"
+#include "framework/win/Resources.h"
 #include "reader/app/Autorun.h"
 #include "reader/app/CalendarFont.h"
 #include "reader/app/DpiScaling.h"
@@ -64,6 +64,12 @@ void SetClipboardBytes(UINT format, const void* text, std::size_t size) {
     if (!::SetClipboardData(format, memory)) ::GlobalFree(memory);
 }
 
+// The words around a day's text, in the language of the window.
+DayWords LocalDayWords() {
+    return {LoadStringResource(IDS_VERSE), LoadStringResource(IDS_PLAN_DAY), LoadStringResource(IDS_PLAN_NOT_BEGUN),
+            LoadStringResource(IDS_PLAN_ENDED), LoadStringResource(IDS_COPIED_PLAN_DAY)};
+}
+
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
@@ -93,7 +99,8 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
 };
 
 ReaderDlg::ReaderDlg(CWnd* parent)
-    : CDialog(IDD, parent), m_bookTitle(""), m_icon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
+    : CDialog(IDD, parent), m_bookTitle(""), m_icon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)), m_dayWords(LocalDayWords()) {
+}
 
 BOOL ReaderDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -121,7 +128,7 @@ BOOL ReaderDlg::OnInitDialog() {
     m_settings.ShowWindow(SW_SHOWNORMAL);
     FindLowerBand(holder.top);
     m_verseBox.KeepSelectionOnTab();
-    m_verseMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VERSE_MENU));
+    m_verseMenu = LoadMenuResource(IDR_VERSE_MENU);
     m_verseBox.SetContextMenu(m_verseMenu);
 
     std::string progressPath;
@@ -129,8 +136,7 @@ BOOL ReaderDlg::OnInitDialog() {
         m_progress = ReadProgressFile(progressPath.c_str());
     m_settings.m_onPlanStart = [this](const Date& start) { OnPlanStart(start); };
     const bool settingsFound = m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME);
-    if (!settingsFound)
-        AfxMessageBox("Welcome to Quillmere!  Click on Settings to configure Quillmere on your first use!", MB_OK);
+    if (!settingsFound) AfxMessageBox(LoadStringResource(IDS_WELCOME), MB_OK);
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, width, m_compactHeight, SWP_NOMOVE);
     ShowLowerBand(false);
@@ -145,7 +151,7 @@ BOOL ReaderDlg::OnInitDialog() {
             ::PlaySoundW(Wide(chime), nullptr, SND_FILENAME | SND_ASYNC);
     } else {
         ShowBookError(m_settings.m_bookPath);
-        m_bookTitle = "No book selected!";
+        m_bookTitle = LoadStringResource(IDS_NO_BOOK);
     }
     UpdateData(FALSE);
     ShowVerse();
@@ -174,7 +180,7 @@ AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 void ReaderDlg::ShowVerse() {
     const Date start = Progress().start;
     ShowVerseText(TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
-                              LongDate(DateOfPlanDay(start, daysInCommonYear))));
+                              LongDate(DateOfPlanDay(start, daysInCommonYear)), m_dayWords));
     m_aboutShown = false;
     ShowReadState();
     UpdateData(TRUE);
@@ -225,9 +231,10 @@ void ReaderDlg::ShowReadState() {
     const HWND box = GetDlgItem(IDC_READ);
     CString text;
     if (m_bookInfo.kind == BookKind::plan)
-        text.Format("Read (%d of %d)", DaysRead(progress, m_bookInfo.kind, date.year), daysInCommonYear);
+        text.Format(LoadStringResource(IDS_READ_OF_PLAN), DaysRead(progress, m_bookInfo.kind, date.year),
+                    daysInCommonYear);
     else
-        text.Format("Read (%d in %d)", DaysRead(progress, m_bookInfo.kind, date.year), date.year);
+        text.Format(LoadStringResource(IDS_READ_IN_YEAR), DaysRead(progress, m_bookInfo.kind, date.year), date.year);
     SetText(box, text);
     ::SendMessageW(box, BM_SETCHECK, IsRead(progress, m_bookInfo.kind, date) ? BST_CHECKED : BST_UNCHECKED, 0);
     ::EnableWindow(box, ReadMarkOf(m_bookInfo.kind, progress.start, date) != 0);
@@ -304,7 +311,8 @@ bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
 // The shown day's text, under no heading, with where it comes from: the book's title, and for a
 // plan the day. On the clipboard as Unicode, and as ANSI text for programs that read no other.
 void ReaderDlg::CopyDay() {
-    const CString text = CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle);
+    const CString text =
+        CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle, m_dayWords);
     if (text.IsEmpty()) return;
     const Wide wide(static_cast<const char*>(text));
     std::string ansi;
@@ -393,7 +401,7 @@ void ReaderDlg::OnExit() {
 
 void ReaderDlg::OnSelectBook() {
     CFileDialog dialog(TRUE, "pdb", "*.pdb", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST,
-                       "Books (*.pdb)|*.pdb|", this);
+                       LoadStringResource(IDS_BOOK_FILTER), this);
     if (dialog.DoModal() != IDOK) return;
     const CString path = dialog.GetPathName();
     if (OpenBook(path)) {
@@ -561,5 +569,7 @@ LRESULT ReaderDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
 }
 
 void ReaderDlg::ShowBookError(const CString& path) {
-    MessageBox(CString("Failed to open book \"") + path + "\"\nPlease download from " PRODUCT_URL, "Error!", MB_OK);
+    CString message;
+    message.Format(LoadStringResource(IDS_BOOK_NOT_OPENED), static_cast<const char*>(path));
+    MessageBox(message, LoadStringResource(IDS_ERROR), MB_OK);
 }

@@ -8,6 +8,7 @@
 #include "reader/app/ReadingProgress.h"
 #include "reader/app/SettingsDlg.h"
 #include "reader/book/BookFile.h"
+#include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
 
 #include <optional>
@@ -108,6 +109,7 @@ private:
     // The verse box shows the About display, not the selected day's text.
     bool m_aboutShown = false;
     BookInfo m_bookInfo;
+    DayWords m_dayWords;
     // What the user has read, of every book, as progress.dat keeps it.
     std::vector<BookProgress> m_progress;
     HMENU m_verseMenu = nullptr;

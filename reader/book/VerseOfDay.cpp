@@ -3,41 +3,48 @@
 #include "framework/core/Calendar.h"
 #include "reader/book/BookFile.h"
 
+const DayWords& EnglishDayWords() {
+    static const DayWords words{"Verse %d:\r\n\r\n%s", "Day %d of %d:\r\n\r\n%s",
+                                "Not begun yet:\r\n\r\nThis plan starts on %s.",
+                                "Plan ended:\r\n\r\nThis plan ended on %s.", ", day %d"};
+    return words;
+}
+
 int VerseNumberForDate(int day, int month, int year) {
     int verse = DayOfCommonYear(month, day);
     if (year % 100 != 0 && year % 4 == 0 && day == 29 && month == 2) verse = 1;
     return verse;
 }
 
-CString VerseTextForDate(BookFile& book, int day, int month, int year) {
+CString VerseTextForDate(BookFile& book, int day, int month, int year, const DayWords& words) {
     const int verse = VerseNumberForDate(day, month, year);
     CString text;
-    text.Format("Verse %d:\r\n\r\n%s", verse, static_cast<const char*>(book.GetRecordText(verse)));
+    text.Format(words.verse, verse, static_cast<const char*>(book.GetRecordText(verse)));
     return text;
 }
 
 CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,
-                        const CString& endText) {
+                        const CString& endText, const DayWords& words) {
     const PlanDay day = PlanDayOn(start, date);
     CString text;
     if (day.where == PlanDay::Where::beforeStart)
-        text.Format("Not begun yet:\r\n\r\nThis plan starts on %s.", static_cast<const char*>(startText));
+        text.Format(words.notBegun, static_cast<const char*>(startText));
     else if (day.where == PlanDay::Where::afterEnd)
-        text.Format("Plan ended:\r\n\r\nThis plan ended on %s.", static_cast<const char*>(endText));
+        text.Format(words.ended, static_cast<const char*>(endText));
     else
-        text.Format("Day %d of %d:\r\n\r\n%s", day.day, daysInCommonYear,
-                    static_cast<const char*>(book.GetRecordText(day.day)));
+        text.Format(words.planDay, day.day, daysInCommonYear, static_cast<const char*>(book.GetRecordText(day.day)));
     return text;
 }
 
-CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title) {
+CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title,
+                      const DayWords& words) {
     CString source = title;
     int record = VerseNumberForDate(date.day, date.month, date.year);
     if (kind == BookKind::plan) {
         const PlanDay day = PlanDayOn(start, date);
         if (day.where != PlanDay::Where::within) return CString();
         CString dayNumber;
-        dayNumber.Format(", day %d", day.day);
+        dayNumber.Format(words.copiedPlanDay, day.day);
         source += dayNumber;
         record = day.day;
     }
@@ -45,7 +52,7 @@ CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Da
 }
 
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
-                    const CString& endText) {
-    if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText);
-    return VerseTextForDate(book, date.day, date.month, date.year);
+                    const CString& endText, const DayWords& words) {
+    if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText, words);
+    return VerseTextForDate(book, date.day, date.month, date.year, words);
 }

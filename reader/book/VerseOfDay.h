@@ -6,24 +6,39 @@
 
 class BookFile;
 
+// The words around a day's text in the language the user reads, as printf formats.
+struct DayWords {
+    CString verse;         // the record's number (%d) and text (%s)
+    CString planDay;       // the day (%d), the plan's days (%d) and the day's text (%s)
+    CString notBegun;      // the plan's first day (%s), as the user reads dates
+    CString ended;         // the plan's last day (%s)
+    CString copiedPlanDay; // after the title in a copy of a plan's day: the day (%d)
+};
+
+// The words in English, as the book tool prints a day.
+const DayWords& EnglishDayWords();
+
 // The day of the year on a common-year calendar, 1 to 365; 29 February of a year divisible by 4
 // and not by 100 gives 1, the verse of 1 January.
 int VerseNumberForDate(int day, int month, int year);
 
-// "Verse N:", an empty line, then the text of record N of book, read afresh.
-CString VerseTextForDate(BookFile& book, int day, int month, int year);
+// The verse heading of words with N, "Verse N:" in English, an empty line, then the text of record
+// N of book, read afresh.
+CString VerseTextForDate(BookFile& book, int day, int month, int year, const DayWords& words);
 
-// What a plan begun on start shows for date: "Day N of 365:", an empty line, then record N. A
-// date before the start or after the last day shows no reading, but says when the plan starts,
-// or ended: startText and endText are those dates as the user reads them.
+// What a plan begun on start shows for date: the day heading of words, "Day N of 365:" in English,
+// an empty line, then record N. A date before the start or after the last day shows no reading,
+// but says when the plan starts, or ended: startText and endText are those dates as the user reads
+// them.
 CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,
-                        const CString& endText);
+                        const CString& endText, const DayWords& words);
 
 // The day's text as a copy takes it, under no heading, with where it comes from: the record that
-// date shows, an empty line, and title, for a plan with ", day N". Empty where a plan shows no
-// reading on date.
-CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title);
+// date shows, an empty line, and title, for a plan with the day as words give it (", day N" in
+// English). Empty where a plan shows no reading on date.
+CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title,
+                      const DayWords& words);
 
 // What the reader shows for date: a plan's day, or a calendar book's verse.
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
-                    const CString& endText);
+                    const CString& endText, const DayWords& words);

@@ -6,7 +6,20 @@
 // Program-wide
 #define IDR_MAINFRAME 128
 #define IDB_LOGO 137
+// Texts the code shows
 #define IDS_ABOUT 102
+#define IDS_WELCOME 103
+#define IDS_BOOK_NOT_OPENED 104
+#define IDS_ERROR 105
+#define IDS_NO_BOOK 106
+#define IDS_BOOK_FILTER 107
+#define IDS_READ_OF_PLAN 108
+#define IDS_READ_IN_YEAR 109
+#define IDS_VERSE 110
+#define IDS_PLAN_DAY 111
+#define IDS_PLAN_NOT_BEGUN 112
+#define IDS_PLAN_ENDED 113
+#define IDS_COPIED_PLAN_DAY 114
 
 // The verse box's menu
 #define IDR_VERSE_MENU 140

@@ -45,7 +45,7 @@ std::string TodaysVerse(const std::string& bookPath) {
     ::GetLocalTime(&today);
     BookFile book;
     book.OpenBook(bookPath.c_str());
-    return static_cast<const char*>(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear));
+    return static_cast<const char*>(VerseTextForDate(book, today.wDay, today.wMonth, today.wYear, EnglishDayWords()));
 }
 
 void SelectBook(HWND window, const std::string& path) {

@@ -96,7 +96,7 @@ TEST_F(BookShownTest, ShippedBooksShowTheirCharactersInAnyCodePage) {
         ASSERT_TRUE(file.OpenBook(PlanBook(book.file).c_str()));
         const Date date = Today();
         const std::string expected =
-            static_cast<const char*>(TextForDate(file, file.GetBookInfo().kind, date, date, "", ""));
+            static_cast<const char*>(TextForDate(file, file.GetBookInfo().kind, date, date, "", "", EnglishDayWords()));
         const std::string shown = ItemUnicodeText(window, IDC_VERSE);
         EXPECT_EQ(shown, Utf8OfCodePage(expected, 1252));
         EXPECT_NE(shown.find(book.characters), std::string::npos) << shown.substr(0, 300);

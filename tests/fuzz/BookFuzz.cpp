@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     for (std::int32_t i = std::max(count - 3, 41); i <= count; ++i)
         ExpectWithin(book.GetRecordText(i), size);
 
-    ExpectWithin(VerseTextForDate(book, 29, 2, 2024), size);
-    ExpectWithin(VerseTextForDate(book, 31, 12, 2023), size);
+    ExpectWithin(VerseTextForDate(book, 29, 2, 2024, EnglishDayWords()), size);
+    ExpectWithin(VerseTextForDate(book, 31, 12, 2023, EnglishDayWords()), size);
     return 0;
 }

@@ -11,7 +11,12 @@
 HWND WaitForWindow(const char* caption, const char* windowClass, DWORD milliseconds) {
     HWND window = nullptr;
     const bool shown = WaitUntil(
-        [&] { return (window = ::FindWindowA(windowClass, caption)) && ::IsWindowVisible(window); }, milliseconds);
+        [&] {
+            return (window =
+                        ::FindWindowW(windowClass ? WideOf(windowClass).c_str() : nullptr, WideOf(caption).c_str())) &&
+                   ::IsWindowVisible(window);
+        },
+        milliseconds);
     return shown ? window : nullptr;
 }
 

@@ -10,8 +10,8 @@
 // The programs' windows, found and worked from outside as a user would: by caption, by their
 // texts, and by clicks, which are posted so that a dialog that a click opens does not hold the test.
 
-// The visible top-level window with caption, of windowClass where given, waited for; null when
-// none came.
+// The visible top-level window with caption, in UTF-8, of windowClass where given, waited for; null
+// when none came.
 HWND WaitForWindow(const char* caption, const char* windowClass = nullptr, DWORD milliseconds = deadline);
 // Texts in the test's ANSI code page, or whole, read as Unicode and made UTF-8.
 std::string Text(HWND window);

@@ -205,7 +205,8 @@ TEST_P(PlanBooksTest, ProverbsMonthlyShowsTheChapterOfTheDayOfTheMonthInEveryYea
         const int lengths[] = {31, year % 4 == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= lengths[month - 1]; ++day) {
-                const std::string text = static_cast<const char*>(VerseTextForDate(book, day, month, year));
+                const std::string text =
+                    static_cast<const char*>(VerseTextForDate(book, day, month, year, EnglishDayWords()));
                 const int chapter = month == 2 && day == 29 ? 1 : day;
                 ASSERT_NE(text.find("\r\n\r\n" + proverbs + " " + std::to_string(chapter) + "\r\n1 "),
                           std::string::npos)

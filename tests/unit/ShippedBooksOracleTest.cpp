@@ -1014,14 +1014,14 @@ TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
     if (kind == BookKind::plan) {
         const Date start{2026, 12, 8};
         for (int day = 1; day <= days; ++day) {
-            const std::string shown =
-                static_cast<const char*>(TextForDate(book, kind, start, DateOfPlanDay(start, day), "", ""));
+            const std::string shown = static_cast<const char*>(
+                TextForDate(book, kind, start, DateOfPlanDay(start, day), "", "", EnglishDayWords()));
             const std::string heading = "Day " + std::to_string(day) + " of 365:\r\n\r\n";
             ASSERT_EQ(shown, heading + static_cast<const char*>(book.GetRecordText(day))) << day;
             // A reader of before plans reads the records by the calendar, and the mark, which
             // stands outside the record list, changes none of them.
             const Date date = DateOfPlanDay({2026, 1, 1}, day);
-            ASSERT_EQ(std::string(VerseTextForDate(book, date.day, date.month, date.year)),
+            ASSERT_EQ(std::string(VerseTextForDate(book, date.day, date.month, date.year, EnglishDayWords())),
                       "Verse " + std::to_string(day) + ":\r\n\r\n" + static_cast<const char*>(book.GetRecordText(day)));
         }
         return;
@@ -1029,8 +1029,9 @@ TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
     for (int year = 2026; year <= 2028; ++year)
         for (int month = 1; month <= 12; ++month)
             for (int day = 1; day <= DaysInMonth(month, year); ++day)
-                ASSERT_EQ(std::string(TextForDate(book, kind, {2026, 12, 8}, {year, month, day}, "", "")),
-                          std::string(VerseTextForDate(book, day, month, year)));
+                ASSERT_EQ(
+                    std::string(TextForDate(book, kind, {2026, 12, 8}, {year, month, day}, "", "", EnglishDayWords())),
+                    std::string(VerseTextForDate(book, day, month, year, EnglishDayWords())));
 }
 
 // The whole-book plans are read from the day the reader begins them; the others by the calendar.

@@ -18,6 +18,14 @@ int CommonYearDay(int day, int month) {
 
 bool IsGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
+// Opens a plan of 365 days written into folder, whose day N reads "<reading>N<after>".
+void OpenPlan(TempFolder& folder, BookFile& book, const std::string& reading, const std::string& after = "") {
+    std::vector<std::string> records = {std::string("Plan$A plan.\0", 13)};
+    for (int day = 1; day <= 365; ++day)
+        records.push_back(reading + std::to_string(day) + after + '\0');
+    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0, {BookKind::plan, 1252})).c_str());
+}
+
 } // namespace
 
 TEST(VerseNumberForDate, GivesTheVerseOfEachDateInTheTable) {
@@ -64,51 +72,67 @@ protected:
 };
 
 TEST_F(VerseTextForDateTest, PutsTheHeadingAndAnEmptyLineAboveTheVerse) {
-    EXPECT_EQ(Text(VerseTextForDate(book, 9, 4, 2023)), "Verse 99:\r\n\r\nText of 99\r\nsecond line");
-    EXPECT_EQ(Text(VerseTextForDate(book, 29, 2, 2024)), "Verse 1:\r\n\r\nText of 1\r\nsecond line");
+    EXPECT_EQ(Text(VerseTextForDate(book, 9, 4, 2023, EnglishDayWords())),
+              "Verse 99:\r\n\r\nText of 99\r\nsecond line");
+    EXPECT_EQ(Text(VerseTextForDate(book, 29, 2, 2024, EnglishDayWords())), "Verse 1:\r\n\r\nText of 1\r\nsecond line");
 }
 
 TEST_F(VerseTextForDateTest, ADayWithoutARecordShowsTheHeadingAlone) {
-    EXPECT_EQ(Text(VerseTextForDate(book, 10, 4, 2023)), "Verse 100:\r\n\r\n");
-    EXPECT_EQ(Text(VerseTextForDate(book, 31, 12, 2024)), "Verse 365:\r\n\r\n");
+    EXPECT_EQ(Text(VerseTextForDate(book, 10, 4, 2023, EnglishDayWords())), "Verse 100:\r\n\r\n");
+    EXPECT_EQ(Text(VerseTextForDate(book, 31, 12, 2024, EnglishDayWords())), "Verse 365:\r\n\r\n");
     book.OpenBook(folder.Path("missing.pdb").c_str());
-    EXPECT_EQ(Text(VerseTextForDate(book, 1, 1, 2023)), "Verse 1:\r\n\r\n");
+    EXPECT_EQ(Text(VerseTextForDate(book, 1, 1, 2023, EnglishDayWords())), "Verse 1:\r\n\r\n");
 }
 
 // A plan begun on 8 December 2026 reads day 25 on 1 January 2027; before its start and after its
 // last day it reads nothing and says when it starts or ended.
 TEST(PlanTextForDate, ShowsTheDayOfThePlanOrWhenItStartsOrEnded) {
     TempFolder folder;
-    std::vector<std::string> records = {std::string("Plan$A plan.\0", 13)};
-    for (int day = 1; day <= 365; ++day)
-        records.push_back("Reading " + std::to_string(day) + '\0');
     BookFile book;
-    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0, {BookKind::plan, 1252})).c_str());
+    OpenPlan(folder, book, "Reading ");
     const Date start{2026, 12, 8};
-    const auto shown = [&](const Date& date) { return Text(TextForDate(book, BookKind::plan, start, date, "S", "E")); };
+    const auto shown = [&](const Date& date) {
+        return Text(TextForDate(book, BookKind::plan, start, date, "S", "E", EnglishDayWords()));
+    };
     EXPECT_EQ(shown({2026, 12, 8}), "Day 1 of 365:\r\n\r\nReading 1");
     EXPECT_EQ(shown({2027, 1, 1}), "Day 25 of 365:\r\n\r\nReading 25");
     EXPECT_EQ(shown({2027, 12, 7}), "Day 365 of 365:\r\n\r\nReading 365");
     EXPECT_EQ(shown({2026, 12, 7}), "Not begun yet:\r\n\r\nThis plan starts on S.");
     EXPECT_EQ(shown({2027, 12, 8}), "Plan ended:\r\n\r\nThis plan ended on E.");
-    EXPECT_EQ(Text(TextForDate(book, BookKind::calendar, start, {2027, 1, 1}, "S", "E")),
-              Text(VerseTextForDate(book, 1, 1, 2027)))
+    EXPECT_EQ(Text(TextForDate(book, BookKind::calendar, start, {2027, 1, 1}, "S", "E", EnglishDayWords())),
+              Text(VerseTextForDate(book, 1, 1, 2027, EnglishDayWords())))
         << "a calendar book reads by the calendar, whatever its start";
 }
 
 // A copy of the day: its reading, then the book and for a plan its day; nothing where a plan has none.
 TEST(CopiedDayText, IsTheReadingAndWhereItComesFrom) {
     TempFolder folder;
-    std::vector<std::string> records = {std::string("Plan$A plan.\0", 13)};
-    for (int day = 1; day <= 365; ++day)
-        records.push_back("Reading " + std::to_string(day) + "\nline" + '\0');
     BookFile book;
-    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0)).c_str());
+    OpenPlan(folder, book, "Reading ", "\nline");
     const Date start{2026, 12, 8};
-    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 1, 1}, "Plan")),
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 1, 1}, "Plan", EnglishDayWords())),
               "Reading 25\r\nline\r\n\r\nPlan, day 25");
-    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2026, 12, 7}, "Plan")), "") << "before the start";
-    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 12, 8}, "Plan")), "") << "after the end";
-    EXPECT_EQ(Text(CopiedDayText(book, BookKind::calendar, start, {2027, 2, 1}, "Book")),
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2026, 12, 7}, "Plan", EnglishDayWords())), "")
+        << "before the start";
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 12, 8}, "Plan", EnglishDayWords())), "")
+        << "after the end";
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::calendar, start, {2027, 2, 1}, "Book", EnglishDayWords())),
               "Reading 32\r\nline\r\n\r\nBook");
+}
+
+// Every heading and the copy's day come from the words given, in the language the user reads.
+TEST(DayWords, GiveEveryHeadingAndTheCopiedDay) {
+    TempFolder folder;
+    BookFile book;
+    OpenPlan(folder, book, "R");
+    const DayWords words{"V%d|%s", "D%d/%d|%s", "B %s", "E %s", " #%d"};
+    const Date start{2026, 12, 8};
+    const auto shown = [&](BookKind kind, const Date& date) {
+        return Text(TextForDate(book, kind, start, date, "start", "end", words));
+    };
+    EXPECT_EQ(shown(BookKind::calendar, {2027, 1, 2}), "V2|R2");
+    EXPECT_EQ(shown(BookKind::plan, {2027, 1, 1}), "D25/365|R25");
+    EXPECT_EQ(shown(BookKind::plan, {2026, 12, 7}), "B start");
+    EXPECT_EQ(shown(BookKind::plan, {2027, 12, 8}), "E end");
+    EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 1, 1}, "Plan", words)), "R25\r\n\r\nPlan #25");
 }

@@ -195,7 +195,7 @@ int Show(const char* path, const char* dateText) {
                      " is not a valid date (write dates as YYYY-MM-DD, for example 2026-03-14)");
     BookFile book;
     if (!book.OpenBook(path)) return Fail(std::string("cannot open ") + path);
-    const CString text = VerseTextForDate(book, date.day, date.month, date.year);
+    const CString text = VerseTextForDate(book, date.day, date.month, date.year, EnglishDayWords());
     WriteOut(text, text.GetLength());
     return success;
 }
