@@ -1,9 +1,10 @@
 ; The Quillmere setup: installs the program folder for the current user, without administrator
 ; rights, and writes an uninstaller that takes it away again.
-;   makensis -WX -DSTAGE=STAGE_FOLDER -DOUTFILE=SETUP.exe [-DSIGNER=SIGN_PROGRAM] Quillmere.nsi
+;   makensis -WX -INPUTCHARSET UTF8 -DSTAGE=STAGE_FOLDER -DOUTFILE=SETUP.exe [-DSIGNER=SIGN_PROGRAM] Quillmere.nsi
 ; STAGE_FOLDER holds the folder Quillmere/ with what is installed, quillmere.ico, version.nsh,
 ; names.nsh (the names that the programs and the setup share) and books.nsh (the plan books);
 ; SIGN_PROGRAM, given the path of the uninstaller, signs it in place.
+; The setup and the uninstaller speak English or Spanish, after the Windows display language.
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
@@ -21,8 +22,8 @@ SetCompressor /SOLID lzma
 !define READER_OPEN_EXIT_CODE 2
 
 Name "Quillmere"
-Caption "${CAPTION} Setup"
-UninstallCaption "${CAPTION} Uninstall"
+Caption "$(SetupCaption)"
+UninstallCaption "$(UninstallCaption)"
 BrandingText "${CAPTION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Quillmere"
@@ -45,7 +46,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !define MUI_UNICON "${STAGE}/quillmere.ico"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${READER_FILE_NAME}"
-!define MUI_FINISHPAGE_RUN_TEXT "Show today's verse now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(ShowVerseNow)"
 
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
@@ -54,6 +55,39 @@ VIAddVersionKey ProductVersion "${VERSION}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Spanish"
+
+; Our own texts; the standard pages take theirs from NSIS's language files.
+LangString SetupCaption ${LANG_ENGLISH} "${CAPTION} Setup"
+LangString SetupCaption ${LANG_SPANISH} "Instalación de ${CAPTION}"
+LangString UninstallCaption ${LANG_ENGLISH} "${CAPTION} Uninstall"
+LangString UninstallCaption ${LANG_SPANISH} "Desinstalación de ${CAPTION}"
+LangString ShowVerseNow ${LANG_ENGLISH} "Show today's verse now"
+LangString ShowVerseNow ${LANG_SPANISH} "Mostrar ahora el versículo de hoy"
+LangString CloseReader ${LANG_ENGLISH} "Quillmere is open. Close it, then choose Retry."
+LangString CloseReader ${LANG_SPANISH} "Quillmere está abierto. Ciérrelo y elija Reintentar."
+LangString ProgramDescription ${LANG_ENGLISH} "The reader, the scheduler, the book tool and the Book of Proverbs, two or three verses a day."
+LangString ProgramDescription ${LANG_SPANISH} "El lector, el planificador, la herramienta de libros y el libro de los Proverbios, con dos o tres versículos al día."
+
+; Spanish where the Windows display language is Spanish, of any country, and English otherwise.
+; No dialog asks: a silent setup and the uninstaller follow it too.
+!macro ChooseLanguage
+    System::Call "kernel32::GetUserDefaultUILanguage() i .r0"
+    IntOp $0 $0 & 0x3FF ; the primary language
+    ${If} $0 = 0x0A
+        StrCpy $LANGUAGE ${LANG_SPANISH}
+    ${Else}
+        StrCpy $LANGUAGE ${LANG_ENGLISH}
+    ${EndIf}
+!macroend
+
+Function .onInit
+    !insertmacro ChooseLanguage
+FunctionEnd
+
+Function un.onInit
+    !insertmacro ChooseLanguage
+FunctionEnd
 
 ; The programs cannot be replaced while a reader of this folder runs, whatever its version: the
 ; running program's file cannot be opened for writing. A silent run ends with an exit code and
@@ -73,7 +107,7 @@ VIAddVersionKey ProductVersion "${VERSION}"
             SetErrorLevel ${READER_OPEN_EXIT_CODE}
             Quit
         ${EndIf}
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Quillmere is open. Close it, then choose Retry." IDRETRY +2
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CloseReader)" IDRETRY +2
         Quit
     ${Loop}
 !macroend
@@ -104,6 +138,7 @@ Section "Quillmere" Program
     File "${STAGE}/Quillmere/${DEFAULT_BOOK_FILE_NAME}"
     File "${STAGE}/Quillmere/${CHIME_FILE_NAME}"
     File "${STAGE}/Quillmere/README.txt"
+    File "${STAGE}/Quillmere/LEAME.txt"
     File "${STAGE}/Quillmere/LICENSE"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Quillmere.lnk" "$INSTDIR\${READER_FILE_NAME}"
@@ -112,7 +147,7 @@ SectionEnd
 !include /CHARSET=UTF8 "${STAGE}/books.nsh"
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${Program} "The reader, the scheduler, the book tool and the Book of Proverbs, two or three verses a day."
+    !insertmacro MUI_DESCRIPTION_TEXT ${Program} "$(ProgramDescription)"
     !insertmacro DescribePlanBooks
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
@@ -151,6 +186,7 @@ Section "Uninstall"
     !insertmacro DeletePlanBooks
     Delete "$INSTDIR\${CHIME_FILE_NAME}"
     Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\LEAME.txt"
     Delete "$INSTDIR\LICENSE"
     Delete "$INSTDIR\${SETTINGS_FILE_NAME}"
     Delete "$INSTDIR\${SETTINGS_FILE_NAME}.new"

@@ -1,6 +1,7 @@
 // The life of one installation under Wine, in a prefix that no other test uses: the silent setup, a
 // first start of the installed reader, an upgrade over it, a setup turned away while the reader is
-// open, and the silent uninstaller.
+// open, and the silent uninstaller. The tests named for Spanish run in a prefix whose display
+// language is Spanish, and only there.
 #include "Version.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Reader.h"
@@ -103,6 +104,23 @@ bool UninstallEntryThere() {
     return true;
 }
 
+// Whether a visible top-level window's caption begins with caption, given in UTF-8: the setup's
+// window adds the page's subcaption to its own.
+bool WindowShown(const std::string& caption) {
+    struct Search {
+        std::string caption;
+        bool found;
+    } search{caption, false};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            search.found = ::IsWindowVisible(window) && UnicodeText(window).rfind(search.caption, 0) == 0;
+            return !search.found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     return fs::equivalent(fs::path(a), fs::path(b), error);
@@ -146,10 +164,10 @@ std::vector<std::string> PlanBooks() {
     return names;
 }
 
-// Every file a silent setup installs: the programs, the default book and the plan books.
+// Every file a silent setup installs: the programs, the default book, the guides and the plan books.
 std::set<std::string> InstalledFiles() {
-    std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb",
-                                       "quill.wav",     "README.txt",    "LICENSE",       "Uninstall.exe"};
+    std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb", "quill.wav",
+                                       "README.txt",    "LEAME.txt",     "LICENSE",       "Uninstall.exe"};
     for (const std::string& book : PlanBooks())
         installed.insert(book);
     return installed;
@@ -279,4 +297,29 @@ TEST_F(InstallerTest, AnUpgradeFromAnotherVersionWaitsUntilItsReaderIsClosed) {
     EXPECT_EQ(RegistryText("DisplayVersion"), QUILLMERE_VERSION);
     EXPECT_TRUE(WaitUntil([] { return SchedulerProcess() != 0; }, installerDeadline)) << "the daily start is not armed";
     EXPECT_NE(TempFolder::Read(folder + "Quillview.exe"), before.at("Quillview.exe")) << "the reader was not replaced";
+}
+
+// On a Spanish Windows the setup speaks Spanish, and its silent run and its uninstaller, which show
+// nothing, still install and take away everything, the Spanish guide with the rest.
+TEST_F(InstallerTest, SpeaksSpanishWhereWindowsDoes) {
+    ASSERT_EQ(PRIMARYLANGID(::GetUserDefaultUILanguage()), LANG_SPANISH) << "the prefix's display language";
+    {
+        Process setup;
+        ASSERT_TRUE(setup.Start(QUILLMERE_SETUP, "", fs::current_path().string()));
+        EXPECT_TRUE(WaitUntil([] { return WindowShown("Instalación de " QUILLMERE_CAPTION); }, installerDeadline))
+            << VisibleWindows();
+        // Left on its first page, the setup has changed nothing.
+        ::TerminateProcess(setup.Handle(), 1);
+        ASSERT_NE(setup.WaitForExit(installerDeadline), -1);
+    }
+
+    ASSERT_EQ(RunSetup(), 0);
+    EXPECT_EQ(FileNames(folder), InstalledFiles());
+    EXPECT_EQ(RegistryText("UninstallString"), "\"" + folder + "Uninstall.exe\"");
+
+    ASSERT_EQ(RunAndWait(folder + "Uninstall.exe", "/S"), 0);
+    EXPECT_TRUE(WaitUntil([&] { return !UninstallEntryThere() && !fs::exists(folder); }, 60000))
+        << "left: " << (fs::exists(folder) ? FileNames(folder).size() : 0) << " files, the entry "
+        << UninstallEntryThere();
+    EXPECT_FALSE(fs::exists(SpecialFolder(CSIDL_PROGRAMS) + "Quillmere.lnk"));
 }
