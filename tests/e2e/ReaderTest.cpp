@@ -319,6 +319,23 @@ TEST(ReaderWithTheLongestDay, ShowsItWholeAndScrollsThroughIt) {
     EXPECT_EQ(::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
     ::SendMessageA(verse, WM_VSCROLL, SB_BOTTOM, 0);
     EXPECT_GT(::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 150) << "the verse box does not scroll to the end";
+    ::SendMessageA(verse, WM_VSCROLL, SB_TOP, 0);
+
+    // Page Down scrolls the day in the verse box, and shows the next day from anywhere else.
+    const std::string today = ItemText(window, IDC_VERSE).substr(0, ItemText(window, IDC_VERSE).find(':'));
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    GUITHREADINFO gui{sizeof gui};
+    ClickAt(verse, 20, 20);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(0, &gui) && gui.hwndFocus == verse; }));
+    PressKeys({}, VK_NEXT);
+    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0) > 0; }));
+    EXPECT_EQ(ItemText(window, IDC_VERSE).rfind(today + ":", 0), 0u) << "the day stays";
+    PressKeys({}, VK_TAB);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(0, &gui) && gui.hwndFocus != verse; }));
+    PressKeys({}, VK_NEXT);
+    EXPECT_TRUE(WaitUntil([&] { return ItemText(window, IDC_VERSE).rfind(today + ":", 0) != 0; }))
+        << "the next day is not shown";
     EXPECT_EQ(reader.Leave(IDCANCEL), 0);
 }
 

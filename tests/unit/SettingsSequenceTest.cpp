@@ -1,5 +1,6 @@
 // The reader's load and save sequences, and the autorun under them, over a made-up machine.
 #include "contract/ScheduleFile.h"
+#include "framework/core/CFile.h"
 #include "reader/app/AutorunSequence.h"
 #include "reader/app/SettingsSequence.h"
 #include "tests/support/RecordingPlatform.h"
@@ -37,6 +38,27 @@ protected:
     TempFolder folder;
     RecordingPlatform platform;
 };
+
+// What a reader that knows only the fixed fields and the ANSI path takes from a settings file: it
+// reads the 76 bytes, then the n bytes of the path, one field after another, and stops there.
+struct OlderReading {
+    bool autorun = false, chime = false;
+    std::string bookPath;
+};
+OlderReading ReadAsOlderReader(const std::string& path) {
+    OlderReading reading;
+    CFile file;
+    unsigned char fields[76] = {};
+    if (!file.Open(path.c_str(), CFile::typeBinary | CFile::modeRead) || file.Read(fields, 76) != 76) return reading;
+    const auto field = [&](int offset) {
+        return fields[offset] | fields[offset + 1] << 8 | fields[offset + 2] << 16 | unsigned(fields[offset + 3]) << 24;
+    };
+    reading.autorun = field(0) != 0;
+    reading.chime = field(8) != 0;
+    reading.bookPath.resize(field(72));
+    reading.bookPath.resize(file.Read(reading.bookPath.data(), static_cast<unsigned>(reading.bookPath.size())));
+    return reading;
+}
 
 } // namespace
 
@@ -79,6 +101,10 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
         const SettingsRecord record = ParseSettings(TempFolder::Read(folder.Path("settings.dat")));
         EXPECT_EQ(record.bookPath, c.ansiField);
         EXPECT_EQ(record.bookPathUtf8, c.utf8Field);
+        const OlderReading older = ReadAsOlderReader(folder.Path("settings.dat"));
+        EXPECT_EQ(older.bookPath, c.ansiField) << "an older reader finds the path it always found";
+        EXPECT_FALSE(older.autorun);
+        EXPECT_TRUE(older.chime);
         Settings loaded;
         ASSERT_TRUE(LoadSettingsFromFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), FontDescription{},
                                            loaded));
