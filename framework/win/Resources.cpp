@@ -3,6 +3,7 @@
 #include "framework/core/LanguageChoice.h"
 #include "framework/core/WideText.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace {
@@ -32,15 +33,18 @@ const void* LoadLocalResource(LPCSTR type, UINT id, DWORD* size) {
     return ::LockResource(::LoadResource(module, found));
 }
 
-// Strings lie in blocks of 16, each a count of UTF-16 units and that many units.
+// Strings lie in blocks of 16, each a count of UTF-16 units and that many units; a count that runs
+// past the block's end finds nothing.
 CString LoadStringResource(UINT id) {
     DWORD size = 0;
-    const auto* entry = static_cast<const WCHAR*>(LoadLocalResource(RT_STRING, id / 16 + 1, &size));
-    const WCHAR* const end = entry + size / sizeof(WCHAR);
-    for (UINT index = id % 16; entry && entry < end && index > 0; --index)
-        entry += 1 + *entry;
-    if (!entry || entry >= end || *entry > end - entry - 1) return CString();
-    return CString(Utf8FromWide(entry + 1, *entry).c_str());
+    const auto* block = static_cast<const WCHAR*>(LoadLocalResource(RT_STRING, id / 16 + 1, &size));
+    if (!block) return CString();
+    const std::size_t units = size / sizeof(WCHAR);
+    std::size_t at = 0;
+    for (UINT index = id % 16; index > 0 && at < units; --index)
+        at += 1 + block[at];
+    if (at >= units || block[at] > units - at - 1) return CString();
+    return CString(Utf8FromWide(block + at + 1, block[at]).c_str());
 }
 
 HMENU LoadMenuResource(UINT id) {
