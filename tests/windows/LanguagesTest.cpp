@@ -3,6 +3,7 @@
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
 #include "tests/support/Unicode.h"
+#include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
 
@@ -100,12 +101,13 @@ std::string ClassOf(HWND window) {
     return name;
 }
 
-// What distinguishes a control but its text: its id, class, style and place.
+// What distinguishes a window but its text: its id, class, styles and place.
 std::string Layout(HWND control) {
     RECT rect;
     ::GetWindowRect(control, &rect);
     return std::to_string(static_cast<short>(::GetDlgCtrlID(control))) + " " + ClassOf(control) + " " +
-           std::to_string(::GetWindowLongW(control, GWL_STYLE)) + " " + std::to_string(rect.left) + "," +
+           std::to_string(::GetWindowLongW(control, GWL_STYLE)) + " " +
+           std::to_string(::GetWindowLongW(control, GWL_EXSTYLE)) + " " + std::to_string(rect.left) + "," +
            std::to_string(rect.top) + " " + std::to_string(rect.right - rect.left) + "x" +
            std::to_string(rect.bottom - rect.top);
 }
@@ -164,14 +166,17 @@ Fit Measure(HWND control, const std::wstring& text) {
     return fit;
 }
 
-// The texts that the reader puts in place of a template's, at their longest.
-std::map<int, std::wstring> ShownTexts(LANGID language) {
-    char read[100];
-    std::snprintf(read, sizeof read, String(language, IDS_READ_OF_PLAN).c_str(), 365, 365);
-    std::string longest = read;
-    std::snprintf(read, sizeof read, String(language, IDS_READ_IN_YEAR).c_str(), 366, 2026);
-    if (std::string(read).size() > longest.size()) longest = read;
-    return {{IDC_READ, WideOf(longest)}, {IDC_BOOK_TITLE, WideOf(String(language, IDS_NO_BOOK))}};
+std::wstring Formatted(LANGID language, UINT id, int first, int second) {
+    char text[100];
+    std::snprintf(text, sizeof text, String(language, id).c_str(), first, second);
+    return WideOf(text);
+}
+
+// The texts that the reader puts in place of a template's, with the widest numbers they show.
+std::map<int, std::vector<std::wstring>> ShownTexts(LANGID language) {
+    return {
+        {IDC_READ, {Formatted(language, IDS_READ_OF_PLAN, 365, 365), Formatted(language, IDS_READ_IN_YEAR, 366, 2026)}},
+        {IDC_BOOK_TITLE, {WideOf(String(language, IDS_NO_BOOK))}}};
 }
 
 } // namespace
@@ -215,6 +220,9 @@ TEST(Languages, TheirWindowsAndMenusDifferOnlyInTheirTexts) {
     ASSERT_TRUE(englishWindows.panel && spanishWindows.panel);
     for (auto dialogs : {std::make_pair(englishWindows.main, spanishWindows.main),
                          std::make_pair(englishWindows.panel, spanishWindows.panel)}) {
+        EXPECT_EQ(Layout(dialogs.second), Layout(dialogs.first));
+        // The caption too: a second reader finds the first by it.
+        EXPECT_EQ(UnicodeText(dialogs.second), UnicodeText(dialogs.first));
         std::vector<std::string> englishLayout, spanishLayout;
         for (HWND control : Children(dialogs.first))
             if (control != englishWindows.panel) englishLayout.push_back(Layout(control));
@@ -238,7 +246,7 @@ TEST(Languages, EveryTextIsWholeInItsControl) {
     for (LANGID language : languages) {
         const Windows windows(language);
         ASSERT_TRUE(windows.panel);
-        std::map<int, std::wstring> shown = ShownTexts(language);
+        std::map<int, std::vector<std::wstring>> shown = ShownTexts(language);
         int measured = 0;
         for (HWND dialog : {windows.main, windows.panel})
             for (HWND control : Children(dialog)) {
@@ -248,12 +256,13 @@ TEST(Languages, EveryTextIsWholeInItsControl) {
                     (className == "Static" && (style & SS_TYPEMASK) == SS_BITMAP))
                     continue;
                 const int id = static_cast<short>(::GetDlgCtrlID(control));
-                std::wstring text(::GetWindowTextLengthW(control) + 1, L'\0');
-                text.resize(::GetWindowTextW(control, text.data(), static_cast<int>(text.size())));
-                if (shown.count(id) && dialog == windows.main) text = shown[id];
-                const Fit fit = Measure(control, text);
-                EXPECT_LE(fit.text.cx, fit.room.cx) << Utf8Of(text) << " is too wide in language " << language;
-                EXPECT_LE(fit.text.cy, fit.room.cy) << Utf8Of(text) << " is too high in language " << language;
+                std::vector<std::wstring> texts{WideOf(UnicodeText(control))};
+                if (shown.count(id) && dialog == windows.main) texts = shown[id];
+                for (const std::wstring& text : texts) {
+                    const Fit fit = Measure(control, text);
+                    EXPECT_LE(fit.text.cx, fit.room.cx) << Utf8Of(text) << " is too wide in language " << language;
+                    EXPECT_LE(fit.text.cy, fit.room.cy) << Utf8Of(text) << " is too high in language " << language;
+                }
                 ++measured;
             }
         EXPECT_EQ(measured, visibleTexts) << "the visible texts of language " << language;
