@@ -69,25 +69,9 @@ LangString CloseReader ${LANG_SPANISH} "Quillmere está abierto. Ciérrelo y eli
 LangString ProgramDescription ${LANG_ENGLISH} "The reader, the scheduler, the book tool and the Book of Proverbs, two or three verses a day."
 LangString ProgramDescription ${LANG_SPANISH} "El lector, el planificador, la herramienta de libros y el libro de los Proverbios, con dos o tres versículos al día."
 
-; Spanish where the Windows display language is Spanish, of any country, and English otherwise.
-; No dialog asks: a silent setup and the uninstaller follow it too.
-!macro ChooseLanguage
-    System::Call "kernel32::GetUserDefaultUILanguage() i .r0"
-    IntOp $0 $0 & 0x3FF ; the primary language
-    ${If} $0 = 0x0A
-        StrCpy $LANGUAGE ${LANG_SPANISH}
-    ${Else}
-        StrCpy $LANGUAGE ${LANG_ENGLISH}
-    ${EndIf}
-!macroend
-
-Function .onInit
-    !insertmacro ChooseLanguage
-FunctionEnd
-
-Function un.onInit
-    !insertmacro ChooseLanguage
-FunctionEnd
+; NSIS speaks the language of the Windows display where the setup has it, in any of its countries
+; (Spanish of Mexico reads Spanish), and else the first one loaded, English; no dialog asks, so a
+; silent setup and the uninstaller follow it too.
 
 ; The programs cannot be replaced while a reader of this folder runs, whatever its version: the
 ; running program's file cannot be opened for writing. A silent run ends with an exit code and
