@@ -15,7 +15,8 @@
 #define SCHEDULER_WINDOW_CLASS "QUILLWAKE"
 #define SCHEDULER_WINDOW_TITLE "Quillwake"
 // The product's addresses: the reader shows them, the setup's entry, the manifests and the
-// signatures name the web address.
+// signatures name the web address. The reader's book error message is a printf format that
+// holds the web address, so it has no "%".
 #define PRODUCT_URL "https://quillmere.example"
 #define PRODUCT_EMAIL "hello@quillmere.example"
 

@@ -22,12 +22,12 @@ const DayWords& EnglishDayWords();
 // and not by 100 gives 1, the verse of 1 January.
 int VerseNumberForDate(int day, int month, int year);
 
-// The verse heading of words with N, "Verse N:" in English, an empty line, then the text of record
+// The heading words.verse with N ("Verse N:" in English), an empty line, then the text of record
 // N of book, read afresh.
 CString VerseTextForDate(BookFile& book, int day, int month, int year, const DayWords& words);
 
-// What a plan begun on start shows for date: the day heading of words, "Day N of 365:" in English,
-// an empty line, then record N. A date before the start or after the last day shows no reading,
+// What a plan begun on start shows for date: the heading words.planDay ("Day N of 365:" in
+// English), an empty line, then record N. A date before the start or after the last day shows no reading,
 // but says when the plan starts, or ended: startText and endText are those dates as the user reads
 // them.
 CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,

@@ -41,6 +41,7 @@ protected:
 
 // What a reader that knows only the fixed fields and the ANSI path takes from a settings file: it
 // reads the 76 bytes, then the n bytes of the path, one field after another, and stops there.
+// Its offsets are written out here on purpose, apart from the settings file's own code.
 struct OlderReading {
     bool autorun = false, chime = false;
     std::string bookPath;
