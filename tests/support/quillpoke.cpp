@@ -2,7 +2,7 @@
 //   quillpoke press CAPTION ID    clicks the button ID of the window titled CAPTION
 // ID is a number or a name: IDOK, IDCANCEL or one of the reader's resource.h.
 //   quillpoke rect CAPTION        prints the window's screen rectangle as X Y WIDTH HEIGHT
-//   quillpoke text CAPTION ID     prints the text of the window's control ID
+//   quillpoke text CAPTION ID     prints the text of the window's control ID, in UTF-8
 //   quillpoke wait CAPTION [MESSAGE]  waits up to half a minute for the window to show,
 //                                 confirming meanwhile every message box titled MESSAGE
 //   quillpoke shown CAPTION       succeeds only if the window shows now
@@ -89,11 +89,9 @@ int main(int argc, char** argv) {
         ::GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     } else if (std::strcmp(argv[1], "text") == 0 && argc == 4) {
-        static char text[65536];
-        ::SendMessageA(::GetDlgItem(window, ControlId(argv[3])), WM_GETTEXT, sizeof text,
-                       reinterpret_cast<LPARAM>(text));
+        const std::string text = ItemUnicodeText(window, ControlId(argv[3]));
         _setmode(_fileno(stdout), _O_BINARY); // the text's own CR LF, not one made from each LF
-        std::printf("%s\n", text);
+        std::printf("%s\n", text.c_str());
     }
     return 0;
 }
