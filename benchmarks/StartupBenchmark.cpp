@@ -4,7 +4,7 @@
 // plan, begun 100 days ago, with no day read and with every day read:
 //   startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe LARGEST_BOOK [RUNS]
 #include "Version.h"
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 #include "tests/support/Process.h"

@@ -107,7 +107,7 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
     switch (message) {
     case WM_INITDIALOG:
         *result = OnInitDialog();
-        if (m_modal) CenterOnScreen();
+        if (m_modal && !m_keepPosition) CenterOnScreen();
         return true;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED) return false;

@@ -32,6 +32,8 @@ protected:
         m_leftToDefault = true;
         return 0;
     }
+    // From OnInitDialog of a modal dialog that has put itself where it is to open: it is not centred.
+    void KeepPosition() { m_keepPosition = true; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -42,4 +44,5 @@ private:
     CWnd* m_parent;
     bool m_modal = false;
     bool m_leftToDefault = false;
+    bool m_keepPosition = false;
 };

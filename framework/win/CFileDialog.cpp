@@ -25,6 +25,10 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, cons
     m_dialog.Flags = flags | OFN_EXPLORER;
 }
 
+void CFileDialog::SetInitialFolder(const char* folder) {
+    m_dialog.lpstrInitialDir = WidePath(folder, m_initialFolder, MAX_PATH) ? m_initialFolder : nullptr;
+}
+
 INT_PTR CFileDialog::DoModal() {
     const BOOL chosen = m_open ? ::GetOpenFileNameW(&m_dialog) : ::GetSaveFileNameW(&m_dialog);
     return chosen ? IDOK : IDCANCEL;

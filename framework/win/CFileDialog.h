@@ -12,6 +12,8 @@ public:
     CFileDialog(BOOL openFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
                 const char* filter, CWnd* parent);
 
+    // The dialog opens in folder, in UTF-8, rather than where the last one was left.
+    void SetInitialFolder(const char* folder);
     INT_PTR DoModal();
     CString GetPathName() const;
 
@@ -21,4 +23,5 @@ private:
     wchar_t m_path[MAX_PATH] = {};
     std::vector<wchar_t> m_filter;
     wchar_t m_defaultExtension[16] = {};
+    wchar_t m_initialFolder[MAX_PATH] = {};
 };

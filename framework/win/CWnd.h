@@ -23,6 +23,7 @@ public:
     }
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     int MessageBox(const char* text, const char* caption, UINT type);
 

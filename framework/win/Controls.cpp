@@ -77,6 +77,22 @@ void CEdit::SetRightToLeft(bool rightToLeft) {
     if (focused) ::SetFocus(replacement);
 }
 
+void CEdit::SetInnerMargin(int margin) {
+    RECT text;
+    ::GetClientRect(m_hWnd, &text);
+    ::InflateRect(&text, -margin, -margin);
+    ::SendMessageW(m_hWnd, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&text));
+}
+
+int CEdit::FirstVisibleCharacter() const {
+    return static_cast<int>(SendMessage(EM_LINEINDEX, SendMessage(EM_GETFIRSTVISIBLELINE)));
+}
+
+void CEdit::ScrollToTop(int character) {
+    const auto line = SendMessage(EM_LINEFROMCHAR, character);
+    SendMessage(EM_LINESCROLL, 0, line - SendMessage(EM_GETFIRSTVISIBLELINE));
+}
+
 BOOL CDateTimeCtrl::GetTime(CTime& time) const {
     SYSTEMTIME local{};
     if (SendMessage(DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&local)) != GDT_VALID) return FALSE;
@@ -101,4 +117,10 @@ SYSTEMTIME SystemTimeOf(const Date& date) {
     time.wMonth = static_cast<WORD>(date.month);
     time.wDay = static_cast<WORD>(date.day);
     return time;
+}
+
+Date Today() {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    return DateOf(now);
 }

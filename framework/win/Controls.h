@@ -16,11 +16,19 @@ public:
     // Right-aligned in right-to-left reading order, or as the template made it. The control is
     // made anew for it: its text is then empty, and its handle another.
     void SetRightToLeft(bool rightToLeft);
+    // Keeps the text margin pixels from every edge of the box; the box forgets it when it is
+    // resized or takes another font.
+    void SetInnerMargin(int margin);
+    // The first character of the top line shown, and the text scrolled so that its line is on top.
+    int FirstVisibleCharacter() const;
+    void ScrollToTop(int character);
 };
 
 // A date as the common controls take it, at midnight, and the date of one they give.
 SYSTEMTIME SystemTimeOf(const Date& date);
 inline Date DateOf(const SYSTEMTIME& time) { return {time.wYear, time.wMonth, time.wDay}; }
+// The local date of today.
+Date Today();
 
 class CMonthCalCtrl : public CWnd {
 public:

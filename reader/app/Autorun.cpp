@@ -5,7 +5,7 @@
 #include "framework/core/CodePage.h"
 #include "framework/core/WideText.h"
 #include "framework/win/Win32.h"
-#include "reader/app/AutorunSequence.h"
+#include "reader/logic/AutorunSequence.h"
 
 #include <objbase.h>
 #include <shlobj.h>

@@ -2,7 +2,7 @@
 
 #include "framework/core/CString.h"
 #include "framework/core/CTime.h"
-#include "reader/app/AutorunPlatform.h"
+#include "reader/logic/AutorunPlatform.h"
 
 // Keeps the scheduler and the start-up shortcut in step with the autorun setting, on this machine:
 // each operation is the one of AutorunSequence.h over Windows' platform. Nothing here is reported

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/win/Win32.h"
-#include "reader/app/SettingsFile.h"
+#include "reader/logic/SettingsFile.h"
 
 #include <cstring>
 

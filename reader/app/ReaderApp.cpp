@@ -5,7 +5,7 @@
 #include "framework/win/Resources.h"
 #include "reader/app/Autorun.h"
 #include "reader/app/ReaderDlg.h"
-#include "reader/app/SettingsSequence.h"
+#include "reader/logic/SettingsSequence.h"
 
 ReaderApp theApp;
 

@@ -5,17 +5,22 @@
 #include "framework/win/CFont.h"
 #include "framework/win/Controls.h"
 #include "framework/win/MessageMap.h"
-#include "reader/app/ReadingProgress.h"
 #include "reader/app/SettingsDlg.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
+#include "reader/logic/ReaderLayout.h"
+#include "reader/logic/ReadingProgress.h"
 #include "reader/res/resource.h"
 
 #include <optional>
 #include <vector>
 
-// The main window: the calendar, the verse of the selected day, and below a band that the
-// "Settings" button reveals or cuts off, the display buttons, the settings panel and the book choice.
+// The main window: the calendar, the text of the selected day, and below a band that the
+// "Settings" button reveals or cuts off, the display buttons, the settings panel and the book
+// choice. Its duties lie in files of their own: ReaderDlg.cpp the day's text, the book and the
+// window's start and end; ReaderDays.cpp the days read and the plan's start; ReaderKeys.cpp the day
+// keys; ReaderClipboard.cpp the copies; ReaderFonts.cpp the fonts, the calendar's fit and the DPI;
+// ReaderSizing.cpp the window's size, layout and place.
 class ReaderDlg : public CDialog {
 public:
     enum { IDD = IDD_READER };
@@ -23,13 +28,15 @@ public:
     explicit ReaderDlg(CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
+    // Leaving by Esc, the close box or Alt+F4 keeps the settings as the exit button does.
+    void OnCancel() override;
     // Shows the verse of the day selected in the calendar.
     void ShowVerse();
     // The description of the verse font: the one the user chose, or the dialog's where none is
     // chosen, not a face that the box falls back to for a text; the system font's where there is
     // no font.
     void GetVerseFont(LOGFONTA* description);
-    // Makes description the verse font, under the wait cursor; null does nothing.
+    // Makes description the verse font, under the wait cursor, and keeps it; null does nothing.
     void SetVerseFont(const LOGFONTA* description);
     // The keys that choose and mark days anywhere in the window, from its keyboard hook: true
     // where key, pressed in window, was one of them.
@@ -50,43 +57,69 @@ protected:
     void OnLarger();
 
 private:
+    // ReaderDlg.cpp
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnCalendarSelChange(NMHDR* header, LRESULT* result);
     void OnCalendarSelect(NMHDR* header, LRESULT* result);
-    void OnGetDayState(NMHDR* header, LRESULT* result);
-    void OnRead();
     void OnDestroy();
-    void OnSettings();
     void OnExit();
+    LRESULT OnEndSession(WPARAM ending, LPARAM);
+    void SaveAtEnd();
     void OnSelectBook();
     void OnAbout();
-    void StepVerseFont(std::optional<int> (*step)(int characterHeight));
-    int VerseCharacterHeight(const LOGFONTA& description);
-    void FindLowerBand(int holderTop);
-    void ShowLowerBand(bool show);
-    void FitCalendar();
-    bool CalendarFits() const;
-    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ShowBookError(const CString& path);
     bool OpenBook(const CString& path);
     void ShowVerseText(const CString& text);
-    void FitVerseFont(const Wide& text);
-    HFONT VerseFont() const;
+
+    // ReaderDays.cpp
     void BeginProgress(bool upgradedBook);
     BookProgress& Progress();
     void SaveProgress();
     void ShowReadState();
-    void SetDayStates();
+    void OnRead();
+    void OnGetDayState(NMHDR* header, LRESULT* result);
     void FillDayStates(const SYSTEMTIME& first, int count, MONTHDAYSTATE* states);
+    void SetDayStates();
     Date SelectedDate() const;
     void SelectDate(const Date& date);
     void OnPlanStart(const Date& start);
     void OnCatchUp();
+
+    // ReaderKeys.cpp
+    void HookDayKeys();
+    void UnhookDayKeys();
+
+    // ReaderClipboard.cpp
     void CopyDay();
     void OnCopy();
     void OnSelectAll();
 
+    // ReaderFonts.cpp
+    void StepVerseFont(std::optional<int> (*step)(int characterHeight));
+    int VerseCharacterHeight(const LOGFONTA& description);
+    void FitCalendar();
+    bool CalendarFits() const;
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void OnDpiSettled();
+    void FitVerseFont(const Wide& text);
+    HFONT VerseFont() const;
+
+    // ReaderSizing.cpp
+    void TakeTemplateLayout();
+    void OnSettings();
+    void ShowLowerBand(bool show);
+    LRESULT OnSize(WPARAM type, LPARAM);
+    LRESULT OnSysCommand(WPARAM, LPARAM);
+    LRESULT OnGetMinMaxInfo(WPARAM, LPARAM info);
+    LRESULT OnWindowPosChanged(WPARAM, LPARAM);
+    void LayOut();
+    void FitVerseMargin();
+    void RestorePlace(const WindowPlace& place);
+    WindowPlace CurrentPlace() const;
+
+    // Posted after a change of DPI, to run once the dialog manager has laid the window out anew.
+    static constexpr UINT WM_DPI_SETTLED = WM_APP + 1;
     static const MessageEntry<ReaderDlg> messageMap[];
 
     CMonthCalCtrl m_calendar;
@@ -94,6 +127,7 @@ private:
     CString m_bookTitle;
     SettingsDlg m_settings;
     bool m_settingsShown = false;
+    // The window's heights at the template's size, with the lower band and without it.
     int m_fullHeight = 0;
     int m_compactHeight = 0;
     CString m_bookDescription;
@@ -114,4 +148,15 @@ private:
     std::vector<BookProgress> m_progress;
     HMENU m_verseMenu = nullptr;
     std::vector<HWND> m_lowerBand;
+    // The controls as the template places them, and their windows in the same order; the verse
+    // box's is m_verseBox's, which a change of reading direction makes anew.
+    ReaderTemplate m_template;
+    std::vector<HWND> m_laidOut;
+    int m_templateWidth = 0;
+    // The window's rectangle when it was last neither maximised nor minimised, and whether it
+    // showed the band then.
+    RECT m_normalRect{};
+    bool m_normalWithBand = false;
+    // The window opened maximised, and no one has changed its size since.
+    bool m_maximizeAgain = false;
 };

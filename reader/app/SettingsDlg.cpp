@@ -2,13 +2,15 @@
 
 #include "framework/win/Controls.h"
 #include "reader/app/Autorun.h"
-#include "reader/app/AutorunSequence.h"
+#include "reader/logic/AutorunSequence.h"
 #include "reader/app/FontDescription.h"
-#include "reader/app/SettingsSequence.h"
+#include "reader/logic/SettingsSequence.h"
 
 const MessageEntry<SettingsDlg> SettingsDlg::messageMap[] = {
     OnClicked<&SettingsDlg::OnAutorunClicked>(IDC_AUTORUN),
     OnNotify<&SettingsDlg::OnPlanStartChange>(DTN_DATETIMECHANGE, IDC_PLAN_START),
+    OnClicked<&SettingsDlg::OnChimeClicked>(IDC_CHIME),
+    OnNotify<&SettingsDlg::OnAutorunTimeChange>(DTN_DATETIMECHANGE, IDC_AUTORUN_TIME),
 };
 
 namespace {
@@ -41,17 +43,27 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     m_autorunTime = settings.autorunTime;
     m_fontDescription = ToLogFont(settings.font);
     m_bookPath = settings.bookPath.c_str();
+    m_window = settings.window;
     UpdateData(FALSE);
     OnAutorunClicked();
+    m_loaded = true;
     if (!KeepStoredDailyStart(static_cast<const char*>(m_programDirectory), found, settings, now, *m_platform))
         autorun::StopScheduler(static_cast<const char*>(m_programDirectory), *m_platform);
     return found;
 }
 
+Settings SettingsDlg::CurrentSettings() const {
+    return {m_autorun != 0,
+            m_chime != 0,
+            m_autorunTime,
+            ToFontDescription(m_fontDescription),
+            static_cast<const char*>(m_bookPath),
+            m_window};
+}
+
 bool SettingsDlg::SaveSettings() {
     UpdateData(TRUE);
-    Settings settings{m_autorun != 0, m_chime != 0, m_autorunTime, ToFontDescription(m_fontDescription),
-                      static_cast<const char*>(m_bookPath)};
+    Settings settings = CurrentSettings();
     SaveSettingsToFolder(static_cast<const char*>(m_programDirectory), static_cast<const char*>(m_settingsFileName),
                          CTime::GetCurrentTime(), *m_platform, settings);
     m_autorunTime = settings.autorunTime;
@@ -64,9 +76,25 @@ CFont* SettingsDlg::ApplyFont(const LOGFONTA* description) {
     return &m_verseFont;
 }
 
+bool SettingsDlg::SaveChoices() {
+    if (!m_loaded) return false;
+    UpdateData(TRUE);
+    return WriteSettingsToFolder(static_cast<const char*>(m_programDirectory),
+                                 static_cast<const char*>(m_settingsFileName), CTime::GetCurrentTime(),
+                                 CurrentSettings());
+}
+
 void SettingsDlg::OnAutorunClicked() {
     UpdateData(TRUE);
     ::EnableWindow(GetDlgItem(IDC_AUTORUN_TIME), m_autorun != 0);
+    SaveChoices();
+}
+
+void SettingsDlg::OnChimeClicked() { SaveChoices(); }
+
+void SettingsDlg::OnAutorunTimeChange(NMHDR*, LRESULT* result) {
+    *result = 0;
+    SaveChoices();
 }
 
 // clang-format off

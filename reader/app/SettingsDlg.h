@@ -4,10 +4,12 @@
 #include "framework/win/CFont.h"
 #include "framework/core/Calendar.h"
 #include "framework/win/MessageMap.h"
-#include "reader/app/AutorunPlatform.h"
+#include "reader/logic/AutorunPlatform.h"
+#include "reader/logic/SettingsDefaults.h"
 #include "reader/res/resource.h"
 
 #include <functional>
+#include <optional>
 
 // The settings panel, a child of the main window, and the reader's settings in memory. It reads
 // settings.dat once at start-up and writes it once at exit.
@@ -25,6 +27,11 @@ public:
     // Reads the controls back, writes the settings file that LoadSettings read with the next start
     // time, then arms or stops the autorun. Always true.
     bool SaveSettings();
+    // Reads the controls back and writes the settings file, arming and stopping nothing: each choice
+    // is kept when it is made. False where the file could not be written, or before LoadSettings.
+    bool SaveChoices();
+    // The autorun check box: the time picker is enabled with it; a click after the settings are
+    // loaded is kept at once.
     void OnAutorunClicked();
     bool HasFont() const { return m_fontDescription.lfHeight != 0; }
     // Shows the start of the open plan; a calendar book has none.
@@ -41,6 +48,9 @@ public:
     CFont m_verseFont;
     LOGFONTA m_fontDescription{};
     CString m_settingsPath;
+    // Where the main window was left, which the main window reads at its start and sets before a
+    // save.
+    std::optional<WindowPlace> m_window;
     // What the autorun asks of the machine: Windows, or a test's stand-in. Not owned.
     AutorunPlatform* m_platform;
     // The main window's answer to a start the user chose.
@@ -52,8 +62,12 @@ protected:
 
 private:
     void ShowEndOfBookPath();
+    void OnChimeClicked();
+    void OnAutorunTimeChange(NMHDR* header, LRESULT* result);
+    Settings CurrentSettings() const;
     void OnPlanStartChange(NMHDR* header, LRESULT* result);
 
     static const MessageEntry<SettingsDlg> messageMap[];
     CString m_settingsFileName;
+    bool m_loaded = false;
 };

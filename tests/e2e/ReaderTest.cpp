@@ -1,7 +1,7 @@
 // Quillview as a user meets it, started in a fresh program folder under Wine.
 #include "Version.h"
 #include "contract/ProgramNames.h"
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 #include "tests/support/ProgramFolder.h"
@@ -203,19 +203,18 @@ TEST_F(StartedReaderTest, SettingsRevealsTheLowerBandAndTwiceGivesTheCompactHeig
     EXPECT_EQ(reader.Leave(), 0);
 }
 
-TEST_F(ReaderTest, TheExitButtonSavesTheSettingsAndEscSavesNothing) {
-    ASSERT_TRUE(reader.Start(true));
-    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
-    EXPECT_FALSE(folder.Exists("settings.dat"));
+TEST_F(ReaderTest, EscSavesTheSettingsAsTheExitButtonDoes) {
+    for (int button : {IDCANCEL, IDOK}) {
+        ::DeleteFileA(folder.Path("settings.dat").c_str());
+        ASSERT_TRUE(reader.Start(true));
+        EXPECT_EQ(reader.Leave(button), 0);
+        const SettingsRecord settings = folder.Settings();
+        EXPECT_TRUE(EndsWith(settings.bookPath, "\\quillmere.pdb")) << settings.bookPath;
+        EXPECT_TRUE(settings.window) << "the window's place";
 
-    ASSERT_TRUE(reader.Start(true));
-    EXPECT_EQ(reader.Leave(), 0);
-    const std::string bookPath = folder.Settings().bookPath;
-    EXPECT_EQ(folder.Read("settings.dat").size(), settingsFixedSize + bookPath.size());
-    EXPECT_TRUE(EndsWith(bookPath, "\\quillmere.pdb")) << bookPath;
-
-    ASSERT_TRUE(reader.Start(false)); // no welcome now
-    EXPECT_EQ(reader.Leave(), 0);
+        ASSERT_TRUE(reader.Start(false)); // no welcome now
+        EXPECT_EQ(reader.Leave(), 0);
+    }
 }
 
 TEST_F(ReaderTest, AnotherProgramsWindowWithTheReadersCaptionDoesNotKeepItFromStarting) {
@@ -330,7 +329,17 @@ TEST(ReaderWithTheLongestDay, ShowsItWholeAndScrollsThroughIt) {
     ASSERT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(0, &gui) && gui.hwndFocus == verse; }));
     PressKeys({}, VK_NEXT);
     EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0) > 0; }));
+    PressKeys({VK_CONTROL}, VK_END);
+    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0) > 150; }));
+    PressKeys({VK_CONTROL}, VK_HOME);
+    EXPECT_TRUE(WaitUntil([&] { return ::SendMessageA(verse, EM_GETFIRSTVISIBLELINE, 0, 0) == 0; }));
     EXPECT_EQ(ItemText(window, IDC_VERSE).rfind(today + ":", 0), 0u) << "the day stays";
+    RECT text{}, client;
+    LRESULT result;
+    ASSERT_TRUE(SendWithBuffer(verse, EM_GETRECT, 0, &text, sizeof text, result));
+    ::GetClientRect(verse, &client);
+    EXPECT_GE(text.left, client.left + 4) << "no margin";
+    EXPECT_GE(text.top, client.top + 4) << "no margin";
     PressKeys({}, VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return ::GetGUIThreadInfo(0, &gui) && gui.hwndFocus != verse; }));
     PressKeys({}, VK_NEXT);

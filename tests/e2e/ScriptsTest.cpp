@@ -1,6 +1,6 @@
 // Books in any script on any Windows: the reader shows their text whole, read back as Unicode,
 // whatever the system's ANSI code page, and a book in UTF-8 in every script.
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"

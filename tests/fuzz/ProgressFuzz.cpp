@@ -1,6 +1,6 @@
 // Any bytes as progress.dat: reading never fails, no book holds a day outside its plan, and what
 // was read writes back to bytes that read the same.
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any bytes as settings.dat: parsing never fails, and a record read whole writes back to bytes that
 // read as the same record.
-#include "reader/app/SettingsFile.h"
+#include "reader/logic/SettingsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

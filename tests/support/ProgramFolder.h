@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/app/SettingsFile.h"
+#include "reader/logic/SettingsFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <initializer_list>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/app/AutorunPlatform.h"
+#include "reader/logic/AutorunPlatform.h"
 
 #include <cstdio>
 #include <set>

@@ -1,5 +1,5 @@
 #include "framework/core/ProgramPath.h"
-#include "reader/app/AutorunPaths.h"
+#include "reader/logic/AutorunPaths.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "reader/app/CalendarFont.h"
-#include "reader/app/DpiScaling.h"
+#include "reader/logic/CalendarFont.h"
+#include "reader/logic/DpiScaling.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reader/app/FontSteps.h"
+#include "reader/logic/FontSteps.h"
 
 #include <gtest/gtest.h>
 

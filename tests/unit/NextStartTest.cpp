@@ -1,4 +1,4 @@
-#include "reader/app/NextStart.h"
+#include "reader/logic/NextStart.h"
 
 #include "tests/unit/TimeZone.h"
 

@@ -1,4 +1,4 @@
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 
 #include "tests/support/TempFolder.h"
 

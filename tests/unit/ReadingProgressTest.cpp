@@ -1,4 +1,4 @@
-#include "reader/app/ReadingProgress.h"
+#include "reader/logic/ReadingProgress.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "reader/app/SettingsDefaults.h"
+#include "reader/logic/SettingsDefaults.h"
 
 #include <gtest/gtest.h>
 

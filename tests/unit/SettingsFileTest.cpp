@@ -1,4 +1,4 @@
-#include "reader/app/SettingsFile.h"
+#include "reader/logic/SettingsFile.h"
 
 #include "framework/core/CFile.h"
 #include "tests/support/TempFolder.h"
@@ -35,9 +35,12 @@ TEST(SettingsFile, EverySavedRecordReadsBackWithTheSameFields) {
         record.font = SomeFont(static_cast<unsigned char>(random()));
         for (unsigned i = random() % 300; i > 0; --i)
             record.bookPath += static_cast<char>(1 + random() % 255);
-        const std::string bytes =
-            SettingsBytes(record.autorun, *record.autorunTime, record.chime, *record.font, record.bookPath);
-        ASSERT_EQ(bytes.size(), 76 + record.bookPath.size());
+        const auto any = [&] { return static_cast<int>(random()); };
+        if (!record.bookPath.empty() && random() % 2)
+            record.window = WindowPlace{{any(), any(), any(), any()}, random() % 2 != 0, any()};
+        const std::string bytes = SettingsBytes(record.autorun, *record.autorunTime, record.chime, *record.font,
+                                                record.bookPath, "", record.window);
+        ASSERT_EQ(bytes.size(), 76 + record.bookPath.size() + (record.window ? 32 : 0));
         ASSERT_EQ(ParseSettings(bytes), record) << round;
     }
 }
@@ -86,6 +89,25 @@ TEST(SettingsFile, AUtf8PathFollowsTheFieldsAndEveryCutOfItFallsBackToTheAnsiPat
     EXPECT_EQ(ParseSettings(old + "UTF8" + LittleEndian(0xFFFFFFFF) + "x").bookPathUtf8, "") << "a huge length";
     EXPECT_EQ(ParseSettings(SettingsBytes(true, 99, true, SomeFont(4), "", utf8)).bookPathUtf8, "")
         << "no ANSI path, no UTF-8 one";
+}
+
+// The window's place follows the fields, after the UTF-8 path where there is one, and counts only
+// whole; a block of a tag it does not know before it is passed over.
+TEST(SettingsFile, TheWindowsPlaceFollowsAsABlockThatCountsOnlyWhole) {
+    const WindowPlace place{{-100, 20, 1200, 900}, true, 144};
+    for (const std::string utf8 : {"", "C:\\\xC5\x81\\b.pdb"}) {
+        const std::string before = SettingsBytes(true, 99, true, SomeFont(4), "C:\\?\\b.pdb", utf8);
+        const std::string whole = SettingsBytes(true, 99, true, SomeFont(4), "C:\\?\\b.pdb", utf8, place);
+        ASSERT_EQ(whole.substr(0, before.size()), before) << "what the readers before it read is unchanged";
+        EXPECT_EQ(ParseSettings(whole).window, place);
+        EXPECT_EQ(ParseSettings(whole).bookPathUtf8, utf8);
+        for (size_t length = before.size(); length < whole.size(); ++length)
+            EXPECT_EQ(ParseSettings(whole.substr(0, length)), ParseSettings(before)) << length;
+    }
+    const std::string fields = SettingsBytes(true, 99, true, SomeFont(4), "C:\\b.pdb");
+    const std::string block = SettingsBytes(true, 99, true, SomeFont(4), "C:\\b.pdb", "", place).substr(fields.size());
+    EXPECT_EQ(ParseSettings(fields + "VIEW" + LittleEndian(2) + "ab" + block).window, place) << "after another block";
+    EXPECT_EQ(ParseSettings(fields + "WNDW" + LittleEndian(20) + std::string(20, 'x')).window, std::nullopt);
 }
 
 TEST(SettingsFile, FlagsOtherThanZeroCountAsOn) {

@@ -1,8 +1,8 @@
 // The reader's load and save sequences, and the autorun under them, over a made-up machine.
 #include "contract/ScheduleFile.h"
 #include "framework/core/CFile.h"
-#include "reader/app/AutorunSequence.h"
-#include "reader/app/SettingsSequence.h"
+#include "reader/logic/AutorunSequence.h"
+#include "reader/logic/SettingsSequence.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/TempFolder.h"
 
@@ -98,6 +98,7 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
     for (const auto& c : cases) {
         Settings settings = Saved(false);
         settings.bookPath = c.path;
+        settings.window = WindowPlace{{10, 20, 1010, 820}, true, 96};
         ASSERT_TRUE(Save(settings));
         const SettingsRecord record = ParseSettings(TempFolder::Read(folder.Path("settings.dat")));
         EXPECT_EQ(record.bookPath, c.ansiField);
@@ -110,6 +111,21 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
         ASSERT_TRUE(LoadSettingsFromFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), FontDescription{},
                                            loaded));
         EXPECT_EQ(loaded.bookPath, c.path);
+        EXPECT_EQ(loaded.window, settings.window);
+    }
+}
+
+// A choice is kept as soon as it is made: the file is written with the next start, and nothing is
+// armed or stopped until the reader is left.
+TEST_F(SettingsSequenceTest, WritingAChoiceArmsAndStopsNothing) {
+    for (bool autorun : {true, false}) {
+        const Settings settings = Saved(autorun);
+        ASSERT_TRUE(WriteSettingsToFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), settings));
+        EXPECT_EQ(TempFolder::Read(folder.Path("settings.dat")),
+                  SettingsBytes(autorun, CTime(2026, 3, 15, 8, 0, 0).GetTime(), true, FontDescription{},
+                                "C:\\Books\\psalms.pdb"));
+        EXPECT_EQ(platform.calls, Calls{});
+        EXPECT_FALSE(std::filesystem::exists(folder.Path("sched.dat")));
     }
 }
 

@@ -1,9 +1,9 @@
-#include "reader/app/SettingsSequence.h"
+#include "reader/logic/SettingsSequence.h"
 
 #include "framework/core/CodePage.h"
 #include "framework/core/ProgramPath.h"
-#include "reader/app/AutorunSequence.h"
-#include "reader/app/NextStart.h"
+#include "reader/logic/AutorunSequence.h"
+#include "reader/logic/NextStart.h"
 
 bool LoadSettingsFromFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                             const FontDescription& fallbackFont, Settings& settings) {
@@ -14,17 +14,23 @@ bool LoadSettingsFromFolder(const std::string& programDirectory, const std::stri
     return found;
 }
 
-bool SaveSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
-                          AutorunPlatform& platform, Settings& settings) {
-    settings.autorunTime = NextStartTime(now, settings.autorunTime);
+bool WriteSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                           const Settings& settings) {
     // A path that the ANSI code page holds is written as every reader reads it; another is written
     // there as near as it goes, and whole in UTF-8 after it.
     std::string ansiPath;
     const bool fits = FromUtf8(settings.bookPath, ansiCodePage, ansiPath);
-    const std::string bytes = SettingsBytes(settings.autorun, settings.autorunTime.GetTime(), settings.chime,
-                                            settings.font, ansiPath, fits ? "" : settings.bookPath);
+    const std::string bytes =
+        SettingsBytes(settings.autorun, NextStartTime(now, settings.autorunTime).GetTime(), settings.chime,
+                      settings.font, ansiPath, fits ? "" : settings.bookPath, settings.window);
     std::string path;
-    if (!JoinProgramPath(programDirectory, fileName, path) || !WriteSettingsFile(path.c_str(), bytes)) return false;
+    return JoinProgramPath(programDirectory, fileName, path) && WriteSettingsFile(path.c_str(), bytes);
+}
+
+bool SaveSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                          AutorunPlatform& platform, Settings& settings) {
+    settings.autorunTime = NextStartTime(now, settings.autorunTime);
+    if (!WriteSettingsToFolder(programDirectory, fileName, now, settings)) return false;
     autorun::ApplyAutorun(settings.autorun, programDirectory, settings.autorunTime.GetTime(), platform);
     return true;
 }

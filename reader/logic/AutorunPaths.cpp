@@ -1,4 +1,4 @@
-#include "reader/app/AutorunPaths.h"
+#include "reader/logic/AutorunPaths.h"
 
 #include "framework/core/ProgramPath.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/core/CTime.h"
-#include "reader/app/SettingsFile.h"
+#include "reader/logic/SettingsFile.h"
 
 #include <string>
 
@@ -13,6 +13,8 @@ struct Settings {
     FontDescription font{};
     // In UTF-8.
     std::string bookPath;
+    // None where the window has never been left: it opens at its template's size.
+    std::optional<WindowPlace> window;
 };
 
 // The settings of record, each field that the file did not hold taking its default: the autorun

@@ -1,4 +1,4 @@
-#include "reader/app/CalendarFont.h"
+#include "reader/logic/CalendarFont.h"
 
 int SmallestCalendarFontHeight(int dpi) { return -(7 * dpi + 36) / 72; }
 

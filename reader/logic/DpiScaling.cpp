@@ -1,4 +1,4 @@
-#include "reader/app/DpiScaling.h"
+#include "reader/logic/DpiScaling.h"
 
 int ScaledToDpi(int value, int fromDpi, int toDpi) {
     if (fromDpi <= 0 || toDpi <= 0) return value;

@@ -1,4 +1,4 @@
-#include "reader/app/SettingsFile.h"
+#include "reader/logic/SettingsFile.h"
 
 #include "contract/TimeField.h"
 #include "framework/core/CFile.h"
@@ -15,7 +15,10 @@ constexpr std::size_t chimeOffset = 8;
 constexpr std::size_t fontOffset = 12;
 constexpr std::size_t pathLengthOffset = 72;
 constexpr char utf8PathTag[] = "UTF8";
+constexpr char windowTag[] = "WNDW";
 constexpr std::size_t tagSize = 4;
+// The window's place: left, top, right, bottom, maximised and the DPI, each 32 bits.
+constexpr std::size_t windowSize = 24;
 
 // The little-endian 32-bit field at offset, if the bytes hold it whole.
 std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset) {
@@ -33,9 +36,23 @@ std::optional<std::string> Path(const std::string& bytes, std::size_t offset, st
     return path.substr(0, path.find('\0'));
 }
 
-void AppendPath(std::string& bytes, const std::string& path) {
+void AppendSized(std::string& bytes, const std::string& path) {
     AppendLittleEndian32(bytes, static_cast<std::uint32_t>(path.size()));
     bytes += path;
+}
+
+std::optional<WindowPlace> WindowPlaceOf(const std::string& block) {
+    if (block.size() != windowSize) return std::nullopt;
+    const auto field = [&](std::size_t index) { return static_cast<std::int32_t>(*Field(block, 4 * index)); };
+    return WindowPlace{{field(0), field(1), field(2), field(3)}, field(4) != 0, field(5)};
+}
+
+std::string WindowPlaceBytes(const WindowPlace& window) {
+    std::string bytes;
+    for (const std::int32_t field : {window.rect.left, window.rect.top, window.rect.right, window.rect.bottom,
+                                     window.maximized ? 1 : 0, window.dpi})
+        AppendLittleEndian32(bytes, static_cast<std::uint32_t>(field));
+    return bytes;
 }
 
 } // namespace
@@ -53,27 +70,42 @@ SettingsRecord ParseSettings(const std::string& bytes) {
     const std::optional<std::string> path = Path(bytes, pathLengthOffset, end);
     if (!path) return record;
     record.bookPath = *path;
-    if (bytes.compare(end, tagSize, utf8PathTag) == 0)
-        record.bookPathUtf8 = Path(bytes, end + tagSize, end).value_or("");
+    for (std::size_t at = end; bytes.size() - at >= tagSize + 4;) {
+        const std::string tag = bytes.substr(at, tagSize);
+        const std::uint32_t length = *Field(bytes, at + tagSize);
+        if (length > bytes.size() - at - tagSize - 4) break;
+        if (tag == utf8PathTag)
+            record.bookPathUtf8 = Path(bytes, at + tagSize, end).value_or("");
+        else if (tag == windowTag)
+            record.window = WindowPlaceOf(bytes.substr(at + tagSize + 4, length));
+        at += tagSize + 4 + length;
+    }
     return record;
 }
 
 std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
-                          const std::string& bookPath, const std::string& bookPathUtf8) {
+                          const std::string& bookPath, const std::string& bookPathUtf8,
+                          const std::optional<WindowPlace>& window) {
     std::string bytes;
     AppendLittleEndian32(bytes, autorun ? 1 : 0);
     AppendLittleEndian32(bytes, ToTimeField(autorunTime));
     AppendLittleEndian32(bytes, chime ? 1 : 0);
     bytes.append(reinterpret_cast<const char*>(font.data()), font.size());
-    AppendPath(bytes, bookPath);
-    if (bookPathUtf8.empty()) return bytes;
-    bytes += utf8PathTag;
-    AppendPath(bytes, bookPathUtf8);
+    AppendSized(bytes, bookPath);
+    if (!bookPathUtf8.empty()) {
+        bytes += utf8PathTag;
+        AppendSized(bytes, bookPathUtf8);
+    }
+    if (window) {
+        bytes += windowTag;
+        AppendSized(bytes, WindowPlaceBytes(*window));
+    }
     return bytes;
 }
 
 bool ReadSettingsFile(const char* path, SettingsRecord& record) {
-    const std::uint64_t longest = settingsFixedSize + longestBookPath + tagSize + 4 + longestBookPath;
+    const std::uint64_t longest =
+        settingsFixedSize + longestBookPath + 2 * (tagSize + 4) + longestBookPath + windowSize;
     std::string bytes;
     if (!CFile::ReadAll(path, longest, bytes)) return false;
     record = ParseSettings(bytes);

@@ -1,9 +1,9 @@
-#include "reader/app/SettingsDefaults.h"
+#include "reader/logic/SettingsDefaults.h"
 
 #include "contract/ProgramNames.h"
 #include "framework/core/CodePage.h"
 #include "framework/core/ProgramPath.h"
-#include "reader/app/NextStart.h"
+#include "reader/logic/NextStart.h"
 
 Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
                               const FontDescription& fallbackFont) {
@@ -13,6 +13,7 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
     settings.autorunTime = record.autorunTime ? DateAtTimeOfDay(now, CTime(*record.autorunTime)) : DateAt(now, 8, 0, 0);
     settings.font = record.font.value_or(fallbackFont);
     settings.bookPath = record.bookPathUtf8.empty() ? ToUtf8(record.bookPath, ansiCodePage) : record.bookPathUtf8;
+    settings.window = record.window;
     if (settings.bookPath.empty()) JoinProgramPath(programDirectory, DEFAULT_BOOK_FILE_NAME, settings.bookPath);
     return settings;
 }

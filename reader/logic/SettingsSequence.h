@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/core/CTime.h"
-#include "reader/app/AutorunPlatform.h"
-#include "reader/app/SettingsDefaults.h"
+#include "reader/logic/AutorunPlatform.h"
+#include "reader/logic/SettingsDefaults.h"
 
 #include <string>
 
@@ -14,6 +14,12 @@
 // there was. (The panel shows them, then keeps the daily start: KeepStoredDailyStart.)
 bool LoadSettingsFromFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                             const FontDescription& fallbackFont, Settings& settings);
+
+// Writes settings as fileName in programDirectory, the next start time after now in place of the
+// autorun time, and arms or stops nothing: a choice is kept as soon as it is made, however the
+// reader then ends. False when the file could not be written.
+bool WriteSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
+                           const Settings& settings);
 
 // Makes settings.autorunTime the next start time after now, writes settings as fileName in
 // programDirectory, and only then, where it was written, arms or stops the autorun. False when the

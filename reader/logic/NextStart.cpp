@@ -1,4 +1,4 @@
-#include "reader/app/NextStart.h"
+#include "reader/logic/NextStart.h"
 
 CTime DateAt(CTime day, int hour, int minute, int second) {
     return CTime(day.GetYear(), day.GetMonth(), day.GetDay(), hour, minute, second);

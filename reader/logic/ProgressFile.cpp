@@ -1,4 +1,4 @@
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 
 #include "framework/core/CFile.h"
 #include "framework/core/LittleEndian.h"

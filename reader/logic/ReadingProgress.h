@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/app/ProgressFile.h"
+#include "reader/logic/ProgressFile.h"
 #include "reader/book/BookLayout.h"
 #include "reader/book/PlanDay.h"
 

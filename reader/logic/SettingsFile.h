@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reader/logic/Rect.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -7,6 +9,18 @@
 
 // The font description as the file keeps it: a LOGFONTA exactly as it lies in memory.
 using FontDescription = std::array<unsigned char, 60>;
+
+// Where the main window was when it was last left: its rectangle, not maximised, in screen pixels
+// on a screen of dpi, and whether it was maximised.
+struct WindowPlace {
+    Rect rect;
+    bool maximized = false;
+    int dpi = 0;
+
+    friend bool operator==(const WindowPlace& a, const WindowPlace& b) {
+        return a.rect == b.rect && a.maximized == b.maximized && a.dpi == b.dpi;
+    }
+};
 
 // The fields of settings.dat. A field that the file does not hold whole is empty, and the
 // settings panel takes its default for it.
@@ -19,10 +33,11 @@ struct SettingsRecord {
     std::string bookPath;
     // The whole path in UTF-8, kept after the last field where the ANSI code page cannot hold it.
     std::string bookPathUtf8;
+    std::optional<WindowPlace> window;
 
     friend bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
         return a.autorun == b.autorun && a.autorunTime == b.autorunTime && a.chime == b.chime && a.font == b.font &&
-               a.bookPath == b.bookPath && a.bookPathUtf8 == b.bookPathUtf8;
+               a.bookPath == b.bookPath && a.bookPathUtf8 == b.bookPathUtf8 && a.window == b.window;
     }
 };
 
@@ -33,15 +48,17 @@ constexpr std::size_t longestBookPath = 32767;
 
 // Reads the fields from the bytes of a settings file, however many there are. Flags other than 0
 // count as on; a path whose length is 0, larger than what follows or longer than longestBookPath
-// is empty; a path ends at its first zero byte. The UTF-8 path is read likewise, where the ANSI
-// path is whole and "UTF8" follows it.
+// is empty; a path ends at its first zero byte. Where the ANSI path is whole, the blocks after it
+// follow, each a tag, a length and that many bytes: "UTF8", the whole path, read as the ANSI one
+// is; "WNDW", the window's place, taken only whole; any other, passed over.
 SettingsRecord ParseSettings(const std::string& bytes);
 
-// The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian. A UTF-8 path
-// follows as "UTF8", its length and its bytes, where one is given; readers that know only the
-// 76 + n bytes never look beyond them.
+// The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian. Then, where
+// given, the UTF-8 path and the window's place as blocks; readers that know only the 76 + n bytes
+// never look beyond them, and the one that knows the UTF-8 path finds it right after them.
 std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
-                          const std::string& bookPath, const std::string& bookPathUtf8 = "");
+                          const std::string& bookPath, const std::string& bookPathUtf8 = "",
+                          const std::optional<WindowPlace>& window = std::nullopt);
 
 // Reads the settings file at path; false when it cannot be opened.
 bool ReadSettingsFile(const char* path, SettingsRecord& record);

@@ -1,9 +1,9 @@
-#include "reader/app/AutorunSequence.h"
+#include "reader/logic/AutorunSequence.h"
 
 #include "contract/ProgramNames.h"
 #include "contract/ScheduleFile.h"
 #include "framework/core/ProgramPath.h"
-#include "reader/app/AutorunPaths.h"
+#include "reader/logic/AutorunPaths.h"
 
 namespace autorun {
 

@@ -1,0 +1,80 @@
+#include "reader/app/ReaderDlg.h"
+
+#include "reader/logic/DayKeys.h"
+
+namespace {
+
+// The window whose day keys the thread's keyboard hook hands over; one main window at a time.
+ReaderDlg* dayKeysWindow = nullptr;
+HHOOK dayKeysHook = nullptr;
+
+// The dialog manager's modal loop has no accelerators: a message-filter hook sees the keys first.
+LRESULT CALLBACK DayKeys(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN && dayKeysWindow &&
+        dayKeysWindow->OnDayKey(message->hwnd, message->wParam))
+        return TRUE;
+    return ::CallNextHookEx(dayKeysHook, code, wParam, lParam);
+}
+
+Key KeyOf(WPARAM key) {
+    switch (key) {
+    case VK_LEFT:
+        return Key::left;
+    case VK_RIGHT:
+        return Key::right;
+    case VK_HOME:
+        return Key::home;
+    case VK_PRIOR:
+        return Key::pageUp;
+    case VK_NEXT:
+        return Key::pageDown;
+    case 'C':
+        return Key::letterC;
+    case 'D':
+        return Key::letterD;
+    default:
+        return Key::other;
+    }
+}
+
+} // namespace
+
+void ReaderDlg::HookDayKeys() {
+    dayKeysWindow = this;
+    dayKeysHook = ::SetWindowsHookExW(WH_MSGFILTER, DayKeys, nullptr, ::GetCurrentThreadId());
+}
+
+void ReaderDlg::UnhookDayKeys() {
+    if (dayKeysHook) ::UnhookWindowsHookEx(dayKeysHook);
+    dayKeysHook = nullptr;
+    dayKeysWindow = nullptr;
+}
+
+bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
+    if (window != m_hWnd && !::IsChild(m_hWnd, window)) return false;
+    const KeyPlace place = window == m_verseBox.m_hWnd   ? KeyPlace::verseBox
+                           : window == m_calendar.m_hWnd ? KeyPlace::calendar
+                                                         : KeyPlace::elsewhere;
+    const int day = DaysSinceEpoch(SelectedDate());
+    switch (DayCommandOf(KeyOf(key), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0, place)) {
+    case DayCommand::previousDay:
+        SelectDate(DateOfDaysSinceEpoch(day - 1));
+        return true;
+    case DayCommand::nextDay:
+        SelectDate(DateOfDaysSinceEpoch(day + 1));
+        return true;
+    case DayCommand::today:
+        SelectDate(Today());
+        return true;
+    case DayCommand::markRead:
+        OnRead();
+        return true;
+    case DayCommand::copyDay:
+        CopyDay();
+        return true;
+    case DayCommand::none:
+        break;
+    }
+    return false;
+}

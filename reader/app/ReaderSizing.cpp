@@ -1,0 +1,151 @@
+#include "reader/app/ReaderDlg.h"
+
+#include "reader/logic/DpiScaling.h"
+#include "reader/logic/WindowPlacement.h"
+
+namespace {
+
+// The text keeps this far from the verse box's edges, at 96 DPI.
+constexpr int verseMargin = 4;
+
+Rect RectOf(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoW(monitor, &info)) return TRUE;
+    auto& list = *reinterpret_cast<std::vector<Rect>*>(areas);
+    const bool primary = info.dwFlags & MONITORINFOF_PRIMARY;
+    list.insert(primary ? list.begin() : list.end(), RectOf(info.rcWork));
+    return TRUE;
+}
+
+// The work areas of the screens, the primary one first.
+std::vector<Rect> WorkAreas() {
+    std::vector<Rect> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+} // namespace
+
+// The controls where the template puts them, the settings panel among them, at the window's full
+// height; and the lower band, below the resize holder's top: the compact window hides its controls,
+// so that the keyboard does not reach what cannot be seen.
+void ReaderDlg::TakeTemplateLayout() {
+    RECT client, holder, text;
+    GetClientRect(&client);
+    ::GetWindowRect(GetDlgItem(IDC_RESIZE_HOLDER), &holder);
+    ScreenToClient(&holder);
+    ::GetWindowRect(m_verseBox.m_hWnd, &text);
+    ScreenToClient(&text);
+    m_template = {client.right, client.bottom, RectOf(text), holder.top, holder.bottom - holder.top, {}};
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        ScreenToClient(&rect);
+        m_template.controls.push_back(RectOf(rect));
+        m_laidOut.push_back(child);
+        if (rect.top >= holder.top && (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) m_lowerBand.push_back(child);
+    }
+}
+
+void ReaderDlg::ShowLowerBand(bool show) {
+    for (HWND control : m_lowerBand)
+        ::ShowWindow(control, show ? SW_SHOWNORMAL : SW_HIDE);
+}
+
+// The window grows by the band's height to show it and shrinks by as much to hide it; maximised, the
+// verse box gives up that height instead.
+void ReaderDlg::OnSettings() {
+    m_settingsShown = !m_settingsShown;
+    if (!m_settingsShown) ShowLowerBand(false);
+    if (IsZoomed()) {
+        LayOut();
+    } else {
+        RECT window;
+        GetWindowRect(&window);
+        const int band = (m_fullHeight - m_compactHeight) * (m_settingsShown ? 1 : -1);
+        SetWindowPos(nullptr, 0, 0, window.right - window.left, window.bottom - window.top + band,
+                     SWP_NOMOVE | SWP_NOZORDER);
+    }
+    if (m_settingsShown) ShowLowerBand(true);
+}
+
+// Wine's dialog loop shows the window normal when it first goes idle, even where it is maximised:
+// a restore that the user did not ask for maximises it again.
+LRESULT ReaderDlg::OnSize(WPARAM type, LPARAM) {
+    if (type == SIZE_RESTORED && m_maximizeAgain) {
+        m_maximizeAgain = false;
+        ::PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    }
+    if (type != SIZE_MINIMIZED) LayOut();
+    return 0;
+}
+
+LRESULT ReaderDlg::OnSysCommand(WPARAM, LPARAM) {
+    m_maximizeAgain = false;
+    return Default();
+}
+
+// The window is never smaller than its template, with the band or without it as it is shown.
+LRESULT ReaderDlg::OnGetMinMaxInfo(WPARAM, LPARAM info) {
+    auto& limits = *reinterpret_cast<MINMAXINFO*>(info);
+    if (m_templateWidth > 0)
+        limits.ptMinTrackSize = {m_templateWidth, m_settingsShown ? m_fullHeight : m_compactHeight};
+    return 0;
+}
+
+LRESULT ReaderDlg::OnWindowPosChanged(WPARAM, LPARAM) {
+    if (IsZoomed() || IsIconic()) return Default();
+    GetWindowRect(&m_normalRect);
+    m_normalWithBand = m_settingsShown;
+    return Default();
+}
+
+// Every control where the layout puts it for the client area, in one move so that nothing flickers,
+// and the verse box's text with the same line on top.
+void ReaderDlg::LayOut() {
+    if (m_laidOut.empty()) return;
+    RECT client;
+    GetClientRect(&client);
+    const std::vector<Rect> rects = LayOutReader(m_template, client.right, client.bottom, m_settingsShown);
+    const int top = m_verseBox.FirstVisibleCharacter();
+    HDWP moves = ::BeginDeferWindowPos(static_cast<int>(rects.size()));
+    for (std::size_t i = 0; i < rects.size() && moves; ++i) {
+        const HWND control = m_template.controls[i] == m_template.text ? m_verseBox.m_hWnd : m_laidOut[i];
+        const Rect& rect = rects[i];
+        moves = ::DeferWindowPos(moves, control, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                                 SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves) ::EndDeferWindowPos(moves);
+    FitVerseMargin();
+    m_verseBox.ScrollToTop(top);
+}
+
+void ReaderDlg::FitVerseMargin() {
+    m_verseBox.SetInnerMargin(ScaledToDpi(verseMargin, USER_DEFAULT_SCREEN_DPI, m_dpi));
+}
+
+// The window where it was last left, whole on a screen whatever that place was.
+void ReaderDlg::RestorePlace(const WindowPlace& place) {
+    const Rect smallest{0, 0, m_templateWidth, m_compactHeight};
+    const Rect rect = PlacedOnScreens(place.rect, place.dpi, m_dpi, smallest, WorkAreas());
+    SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (place.maximized) ShowWindow(SW_MAXIMIZE);
+    m_maximizeAgain = place.maximized;
+    KeepPosition();
+}
+
+// Where the window is, as the next start opens it: without the band, which every start hides, and
+// maximised where it is, or where it would be restored so from the taskbar.
+WindowPlace ReaderDlg::CurrentPlace() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(m_hWnd, &placement);
+    const bool maximized =
+        placement.showCmd == SW_SHOWMAXIMIZED || (IsIconic() && (placement.flags & WPF_RESTORETOMAXIMIZED));
+    Rect rect = RectOf(m_normalRect);
+    if (m_normalWithBand) rect.bottom -= m_fullHeight - m_compactHeight;
+    return {rect, maximized, m_dpi};
+}

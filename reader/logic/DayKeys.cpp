@@ -1,0 +1,24 @@
+#include "reader/logic/DayKeys.h"
+
+DayCommand DayCommandOf(Key key, bool control, bool shift, KeyPlace place) {
+    const bool inText = place == KeyPlace::verseBox;
+    switch (key) {
+    case Key::left:
+        return control ? DayCommand::previousDay : DayCommand::none;
+    case Key::right:
+        return control ? DayCommand::nextDay : DayCommand::none;
+    case Key::pageUp:
+        return !control && !inText ? DayCommand::previousDay : DayCommand::none;
+    case Key::pageDown:
+        return !control && !inText ? DayCommand::nextDay : DayCommand::none;
+    case Key::home:
+        return (control && !inText) || (!control && place == KeyPlace::calendar) ? DayCommand::today : DayCommand::none;
+    case Key::letterD:
+        return control && !shift ? DayCommand::markRead : DayCommand::none;
+    case Key::letterC:
+        return control && shift ? DayCommand::copyDay : DayCommand::none;
+    case Key::other:
+        break;
+    }
+    return DayCommand::none;
+}

@@ -1,0 +1,102 @@
+// The window to read in: any size, kept as it was left however the reader ends, and the book
+// dialog where the books are.
+#include "reader/app/FontDescription.h"
+#include "reader/book/BookFile.h"
+#include "reader/res/resource.h"
+#include "tests/e2e/Reader.h"
+#include "tests/support/ProgramFolder.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+
+std::string TitleOf(const std::string& path) {
+    BookFile book;
+    CString title, description;
+    book.OpenBook(path.c_str());
+    book.GetTitleAndDescription(title, description);
+    return static_cast<const char*>(title);
+}
+
+// A program folder with the largest book beside the reader, under the name the shipped one has.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { folder.Copy(QUILLMERE_LONGEST_BOOK, bookName); }
+
+    const std::string bookName = std::filesystem::path(QUILLMERE_LONGEST_BOOK).filename().string();
+    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb"};
+    Reader reader{folder.Path()};
+};
+
+} // namespace
+
+// Made larger, the verse box takes the room and keeps its top line; maximised and left with Esc,
+// the window comes back maximised, and restored at the size it was given.
+TEST_F(WindowTest, AWindowMadeLargerAndMaximisedComesBackAsItWasLeft) {
+    HWND window = reader.Start(true);
+    ASSERT_TRUE(window);
+    SelectBook(window, folder.Path(bookName));
+    HWND verse = ::GetDlgItem(window, IDC_VERSE);
+    const RECT small = WindowRect(window), smallVerse = WindowRect(verse);
+    ::SendMessageW(verse, EM_LINESCROLL, 0, 40);
+    const auto top = ::SendMessageW(verse, EM_LINEINDEX, ::SendMessageW(verse, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+
+    const RECT large{small.left, small.top, small.right + 300, small.bottom + 200};
+    ::SetWindowPos(window, nullptr, large.left, large.top, Width(large), large.bottom - large.top, SWP_NOZORDER);
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(Width(WindowRect(verse)), Width(smallVerse) + 300);
+    EXPECT_EQ(WindowRect(verse).bottom - WindowRect(verse).top, smallVerse.bottom - smallVerse.top + 200);
+    const auto line = ::SendMessageW(verse, EM_LINEFROMCHAR, top, 0);
+    EXPECT_EQ(::SendMessageW(verse, EM_GETFIRSTVISIBLELINE, 0, 0), line) << "the top line moved";
+
+    ::PostMessageW(window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsZoomed(window) != FALSE; }));
+    ASSERT_EQ(reader.Leave(IDCANCEL), 0);
+
+    window = reader.Start(false);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(window) != FALSE; })) << "not maximised again";
+    ASSERT_TRUE(reader.Handled());
+    ::PostMessageW(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsZoomed(window); }));
+    const RECT restored = WindowRect(window);
+    EXPECT_EQ(Width(restored), Width(large));
+    EXPECT_EQ(restored.bottom - restored.top, large.bottom - large.top);
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+// The book chosen, in the folder the dialog opens in, and a larger font are kept though the close
+// box leaves: the next start shows both, with no welcome.
+TEST_F(WindowTest, ABookAndAFontChosenAreKeptThoughTheCloseBoxLeaves) {
+    TempFolder elsewhere;
+    HWND window = reader.Start(true, elsewhere.Path(""));
+    ASSERT_TRUE(window);
+    SelectBook(window, bookName); // a bare name: the dialog opened in the program's folder
+    ASSERT_TRUE(reader.Handled());
+    ASSERT_EQ(ItemText(window, IDC_BOOK_TITLE), TitleOf(folder.Path(bookName)));
+    Press(window, IDC_LARGER);
+    ASSERT_TRUE(reader.Handled());
+    ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_EQ(reader.process().WaitForExit(), 0);
+    const SettingsRecord saved = folder.Settings();
+    ASSERT_TRUE(saved.font);
+    EXPECT_LT(ToLogFont(*saved.font).lfHeight, 0) << "the step of \"+\" was not kept";
+
+    window = reader.Start(false, elsewhere.Path(""));
+    ASSERT_TRUE(window) << "the welcome came again";
+    EXPECT_EQ(ItemText(window, IDC_BOOK_TITLE), TitleOf(folder.Path(bookName)));
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
+    EXPECT_EQ(folder.Settings().font, saved.font) << "the larger font was not the one shown";
+}

@@ -1,0 +1,34 @@
+#include "reader/logic/DayKeys.h"
+
+#include <gtest/gtest.h>
+
+TEST(DayKeys, ChooseAndMarkDaysButLeaveTheVerseBoxItsScrolling) {
+    constexpr KeyPlace text = KeyPlace::verseBox, calendar = KeyPlace::calendar, other = KeyPlace::elsewhere;
+    const struct {
+        Key key;
+        bool control, shift;
+        KeyPlace place;
+        DayCommand command;
+    } rows[] = {
+        {Key::left, true, false, text, DayCommand::previousDay},
+        {Key::left, false, false, other, DayCommand::none},
+        {Key::right, true, false, calendar, DayCommand::nextDay},
+        {Key::pageUp, false, false, other, DayCommand::previousDay},
+        {Key::pageUp, false, false, text, DayCommand::none},
+        {Key::pageDown, false, false, calendar, DayCommand::nextDay},
+        {Key::pageDown, false, false, text, DayCommand::none},
+        {Key::pageDown, true, false, other, DayCommand::none},
+        {Key::home, true, false, other, DayCommand::today},
+        {Key::home, true, false, text, DayCommand::none},
+        {Key::home, false, false, calendar, DayCommand::today},
+        {Key::home, false, false, other, DayCommand::none},
+        {Key::letterD, true, false, text, DayCommand::markRead},
+        {Key::letterD, true, true, text, DayCommand::none},
+        {Key::letterC, true, true, other, DayCommand::copyDay},
+        {Key::letterC, true, false, text, DayCommand::none},
+        {Key::other, true, true, other, DayCommand::none},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DayCommandOf(row.key, row.control, row.shift, row.place), row.command)
+            << static_cast<int>(row.key) << row.control << row.shift << static_cast<int>(row.place);
+}
