@@ -1,7 +1,7 @@
 // Measures how long Quillview takes from the start of its process to today's verse on the screen,
 // and how long each yardstick takes to show its window with its text, all started and watched the
 // same way in turns, from one program folder; the reader also with the largest book of all, a
-// plan, begun 100 days ago, with no day read and with every day read:
+// plan, begun 100 days ago, with no day read, with every day read, and in a maximised window:
 //   startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe LARGEST_BOOK [RUNS]
 #include "Version.h"
 #include "reader/logic/ProgressFile.h"
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,8 @@ struct Program {
     const char* prefix; // of the text of the verse box once the program has shown what it shows
     std::string book;   // the reader's, where it is another than the default book
     std::vector<double> taken;
-    std::string progress; // progress.dat as the reader finds it
+    std::string progress;              // progress.dat as the reader finds it
+    std::optional<WindowPlace> window; // where settings.dat puts the window
 };
 
 // Starts program and waits until a visible window with its caption shows the text it shows;
@@ -87,24 +89,28 @@ int main(int argc, char** argv) {
     for (int day = 1; day <= daysInCommonYear; ++day)
         everyDay[day - 1] = day;
 
-    Program empty{"EmptyDialog.exe", "Empty Dialog", "Nothing here.", "", {}, ""};
-    Program templates{"TemplatesDialog.exe", QUILLMERE_CAPTION, "Templates shown.", "", {}, ""};
-    Program reader{"Quillview.exe", QUILLMERE_CAPTION, "Verse ", "", {}, ""};
+    Program empty{"EmptyDialog.exe", "Empty Dialog", "Nothing here.", "", {}, "", {}};
+    Program templates{"TemplatesDialog.exe", QUILLMERE_CAPTION, "Templates shown.", "", {}, "", {}};
+    Program reader{"Quillview.exe", QUILLMERE_CAPTION, "Verse ", "", {}, "", {}};
     Program largest{"Quillview.exe",
                     QUILLMERE_CAPTION,
                     "Day ",
                     folder.Path("largest.pdb"),
                     {},
-                    ProgressBytes({{static_cast<const char*>(title), start, {}}})};
+                    ProgressBytes({{static_cast<const char*>(title), start, {}}}),
+                    {}};
     Program marked{"Quillview.exe",
                    QUILLMERE_CAPTION,
                    "Day ",
                    folder.Path("largest.pdb"),
                    {},
-                   ProgressBytes({{static_cast<const char*>(title), start, everyDay}})};
+                   ProgressBytes({{static_cast<const char*>(title), start, everyDay}}),
+                   {}};
+    Program maximized = largest;
+    maximized.window = WindowPlace{{100, 100, 900, 600}, true, USER_DEFAULT_SCREEN_DPI};
     for (int run = -1; run < runs; ++run) { // the first round only warms Wine up
-        for (Program* program : {&empty, &templates, &reader, &largest, &marked}) {
-            folder.WriteSettings(false, 0, FontDescription{}, program->book);
+        for (Program* program : {&empty, &templates, &reader, &largest, &marked, &maximized}) {
+            folder.WriteSettings(false, 0, FontDescription{}, program->book, program->window);
             folder.Write("progress.dat", program->progress);
             const double taken = TimeStart(folder.Path(program->name), *program);
             if (run >= 0) program->taken.push_back(taken);
@@ -112,13 +118,19 @@ int main(int argc, char** argv) {
     }
     const double emptyMedian = Median(empty.taken), templatesMedian = Median(templates.taken),
                  readerMedian = Median(reader.taken), largestMedian = Median(largest.taken),
-                 markedMedian = Median(marked.taken);
+                 markedMedian = Median(marked.taken), maximizedMedian = Median(maximized.taken);
     std::printf(
         "runs: %d\nempty dialog shown: %.1f ms (median)\ntemplates shown: %.1f ms (median)\n"
         "reader verse shown: %.1f ms (median)\nreader verse of the largest book shown: %.1f ms (median)\n"
         "reader / empty dialog: %.2f\nreader / templates: %.2f\nreader with the largest book / empty dialog: %.2f\n"
-        "reader with the largest book, every day read / empty dialog: %.2f\n",
+        "reader with the largest book, every day read / empty dialog: %.2f\n"
+        "reader with the largest book / templates: %.2f\n"
+        "reader with the largest book, maximised / templates: %.2f\n",
         runs, emptyMedian, templatesMedian, readerMedian, largestMedian, readerMedian / emptyMedian,
-        readerMedian / templatesMedian, largestMedian / emptyMedian, markedMedian / emptyMedian);
-    return readerMedian > 0 && emptyMedian > 0 && templatesMedian > 0 && largestMedian > 0 && markedMedian > 0 ? 0 : 1;
+        readerMedian / templatesMedian, largestMedian / emptyMedian, markedMedian / emptyMedian,
+        largestMedian / templatesMedian, maximizedMedian / templatesMedian);
+    return readerMedian > 0 && emptyMedian > 0 && templatesMedian > 0 && largestMedian > 0 && markedMedian > 0 &&
+                   maximizedMedian > 0
+               ? 0
+               : 1;
 }

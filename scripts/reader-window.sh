@@ -6,9 +6,11 @@ caption=$(sed -n 's/^#define QUILLMERE_CAPTION "\(.*\)"$/\1/p' build/windows/gen
 poke=build/windows/bin/quillpoke.exe
 run() { tests/wine/run "$state" "$@"; }
 
-# Writes settings.dat into FOLDER naming BOOK, a Windows path: autorun off, no chime, no font.
+# Writes settings.dat into FOLDER naming BOOK, a Windows path: autorun off, no chime, no font; with
+# a third argument, maximised, the window opens maximised.
 write_settings() {
-    perl -e 'print pack("l<l<l<", 0, 0, 0), "\0" x 60, pack("L<", length($ARGV[0])), $ARGV[0]' "$2" >"$1/settings.dat"
+    perl -e 'print pack("l<l<l<", 0, 0, 0), "\0" x 60, pack("L<", length($ARGV[0])), $ARGV[0];
+        print "WNDW", pack("L<l<6", 24, 100, 100, 900, 600, 1, 96) if $ARGV[1]' "$2" "${3-}" >"$1/settings.dat"
 }
 
 # Waits up to half a minute for the reader's window, confirming the messages that a first start
@@ -27,6 +29,9 @@ shoot_reader() {
     for _ in $(seq 50); do
         place=$(run "$poke" rect "$caption" | tr -d '\r')
         read -r x y width height <<<"$place"
+        # A maximised window's frame lies beyond the screen's edges.
+        ((x < 0)) && width=$((width + 2 * x)) && x=0
+        ((y < 0)) && height=$((height + 2 * y)) && y=0
         DISPLAY=:$(cat "$state/display") import -window root "$work/screen.png"
         convert "$work/screen.png" -crop "${width}x${height}+${x}+${y}" +repage "$work/shot.png"
         [[ $place == "$previous" ]] && cmp -s "$work/shot.png" "$work/before.png" && break

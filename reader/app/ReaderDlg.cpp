@@ -66,6 +66,7 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnMessageWithParams<&ReaderDlg::OnSize>(WM_SIZE),
     OnMessageWithParams<&ReaderDlg::OnSysCommand>(WM_SYSCOMMAND),
     OnMessageWithParams<&ReaderDlg::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
+    OnMessageWithParams<&ReaderDlg::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
     OnMessageWithParams<&ReaderDlg::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
     OnMessageWithParams<&ReaderDlg::OnEndSession>(WM_ENDSESSION),
 };

@@ -112,6 +112,7 @@ private:
     LRESULT OnSize(WPARAM type, LPARAM);
     LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnGetMinMaxInfo(WPARAM, LPARAM info);
+    LRESULT OnWindowPosChanging(WPARAM, LPARAM position);
     LRESULT OnWindowPosChanged(WPARAM, LPARAM);
     void LayOut();
     void FitVerseMargin();

@@ -73,11 +73,17 @@ void ReaderDlg::OnSettings() {
 }
 
 // Wine's dialog loop shows the window normal when it first goes idle, even where it is maximised:
-// a restore that the user did not ask for maximises it again.
+// a restore that the user did not ask for keeps the window's rectangle, and maximises it again.
+LRESULT ReaderDlg::OnWindowPosChanging(WPARAM, LPARAM position) {
+    if (m_maximizeAgain && !IsZoomed()) reinterpret_cast<WINDOWPOS*>(position)->flags |= SWP_NOSIZE | SWP_NOMOVE;
+    return Default();
+}
+
 LRESULT ReaderDlg::OnSize(WPARAM type, LPARAM) {
     if (type == SIZE_RESTORED && m_maximizeAgain) {
         m_maximizeAgain = false;
         ::PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+        return 0;
     }
     if (type != SIZE_MINIMIZED) LayOut();
     return 0;

@@ -31,12 +31,13 @@ void ProgramFolder::Copy(const std::string& source, const std::string& name) con
 }
 
 void ProgramFolder::WriteSettings(bool autorun, std::int64_t autorunTime, const FontDescription& font,
-                                  const std::string& book) const {
+                                  const std::string& book, const std::optional<WindowPlace>& window) const {
     // A path beyond ASCII goes whole after the fields, as the reader writes one that its ANSI code
     // page lacks.
     const std::string path = book.empty() ? Path("quillmere.pdb") : book;
     const bool ascii = std::all_of(path.begin(), path.end(), [](char c) { return (c & 0x80) == 0; });
-    Write("settings.dat", SettingsBytes(autorun, autorunTime, false, font, ascii ? path : "?", ascii ? "" : path));
+    Write("settings.dat",
+          SettingsBytes(autorun, autorunTime, false, font, ascii ? path : "?", ascii ? "" : path, window));
 }
 
 std::int64_t ProgramFolder::ScheduledTime() const {

@@ -24,9 +24,10 @@ public:
 
     // settings.dat as the reader reads it, and written as the reader writes it.
     SettingsRecord Settings() const { return ParseSettings(Read("settings.dat")); }
-    // The book is quillmere.pdb in the folder unless another is named.
+    // The book is quillmere.pdb in the folder unless another is named; the window opens where
+    // window says, or at its template's size.
     void WriteSettings(bool autorun, std::int64_t autorunTime, const FontDescription& font,
-                       const std::string& book = "") const;
+                       const std::string& book = "", const std::optional<WindowPlace>& window = std::nullopt) const;
     // The time in sched.dat, or -1 where there is no whole schedule file.
     std::int64_t ScheduledTime() const;
 
