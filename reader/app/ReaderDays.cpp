@@ -35,8 +35,8 @@ BookProgress& ReaderDlg::Progress() {
     return ProgressOf(m_progress, static_cast<const char*>(m_bookTitle), m_bookInfo.kind, Today(), false);
 }
 
-// Each change of the progress is saved when it is made: a mark is the user's act, not a setting
-// to confirm, so leaving with Esc keeps it, and a crash loses none.
+// Each change of the progress is saved when it is made, so that a crash or a killed reader loses
+// none.
 void ReaderDlg::SaveProgress() {
     std::string path;
     if (!JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, path)) return;

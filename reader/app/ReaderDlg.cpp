@@ -195,28 +195,27 @@ void ReaderDlg::OnCalendarSelect(NMHDR*, LRESULT* result) {
     if (m_aboutShown) ShowVerse();
 }
 
-void ReaderDlg::OnExit() {
-    SaveAtEnd();
-    m_settings.EndDialog(0);
-    m_book.CloseBook();
-    EndDialog(0);
-}
+void ReaderDlg::OnExit() { Leave(0); }
+
+void ReaderDlg::OnCancel() { Leave(IDCANCEL); }
 
 // However the reader is left, what the user chose is kept, the window's place with it, and the
 // daily start armed or stopped as the settings say.
-void ReaderDlg::SaveAtEnd() {
+void ReaderDlg::Leave(int result) {
     m_settings.m_window = CurrentPlace();
     m_settings.SaveSettings();
+    m_settings.EndDialog(0);
+    m_book.CloseBook();
+    EndDialog(result);
 }
 
-void ReaderDlg::OnCancel() {
-    SaveAtEnd();
-    CDialog::OnCancel();
-}
-
-// Windows ends the session, and with it the reader, once this returns.
+// Windows ends the reader once this returns, and starts no program while the session ends: the
+// settings are written, and the daily start stays as the start of this reader armed it.
 LRESULT ReaderDlg::OnEndSession(WPARAM ending, LPARAM) {
-    if (ending) SaveAtEnd();
+    if (ending) {
+        m_settings.m_window = CurrentPlace();
+        m_settings.SaveChoices();
+    }
     return 0;
 }
 

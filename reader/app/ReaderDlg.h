@@ -65,7 +65,7 @@ private:
     void OnDestroy();
     void OnExit();
     LRESULT OnEndSession(WPARAM ending, LPARAM);
-    void SaveAtEnd();
+    void Leave(int result);
     void OnSelectBook();
     void OnAbout();
     void ShowBookError(const CString& path);

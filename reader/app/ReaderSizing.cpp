@@ -20,6 +20,10 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     return TRUE;
 }
 
+// Wine's dialog loop shows a modal dialog normal when it first goes idle, whatever its state, where
+// Windows shows only one not shown yet. Only Wine's ntdll names Wine's version.
+bool DialogLoopRestores() { return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
 // The work areas of the screens, the primary one first.
 std::vector<Rect> WorkAreas() {
     std::vector<Rect> areas;
@@ -72,8 +76,8 @@ void ReaderDlg::OnSettings() {
     if (m_settingsShown) ShowLowerBand(true);
 }
 
-// Wine's dialog loop shows the window normal when it first goes idle, even where it is maximised:
-// a restore that the user did not ask for keeps the window's rectangle, and maximises it again.
+// The restore of a window opened maximised that Wine's dialog loop makes, which the user did not
+// ask for, keeps the window's rectangle, and maximises it again.
 LRESULT ReaderDlg::OnWindowPosChanging(WPARAM, LPARAM position) {
     if (m_maximizeAgain && !IsZoomed()) reinterpret_cast<WINDOWPOS*>(position)->flags |= SWP_NOSIZE | SWP_NOMOVE;
     return Default();
@@ -103,7 +107,7 @@ LRESULT ReaderDlg::OnGetMinMaxInfo(WPARAM, LPARAM info) {
 }
 
 LRESULT ReaderDlg::OnWindowPosChanged(WPARAM, LPARAM) {
-    if (IsZoomed() || IsIconic()) return Default();
+    if (IsZoomed() || IsIconic() || m_maximizeAgain) return Default();
     GetWindowRect(&m_normalRect);
     m_normalWithBand = m_settingsShown;
     return Default();
@@ -139,7 +143,7 @@ void ReaderDlg::RestorePlace(const WindowPlace& place) {
     const Rect rect = PlacedOnScreens(place.rect, place.dpi, m_dpi, smallest, WorkAreas());
     SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     if (place.maximized) ShowWindow(SW_MAXIMIZE);
-    m_maximizeAgain = place.maximized;
+    m_maximizeAgain = place.maximized && DialogLoopRestores();
     KeepPosition();
 }
 

@@ -12,7 +12,7 @@
 #include <optional>
 
 // The settings panel, a child of the main window, and the reader's settings in memory. It reads
-// settings.dat once at start-up and writes it once at exit.
+// settings.dat once at start-up and writes it at each choice the user makes and when the reader ends.
 class SettingsDlg : public CDialog {
 public:
     enum { IDD = IDD_SETTINGS };

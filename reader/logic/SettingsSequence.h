@@ -16,8 +16,8 @@ bool LoadSettingsFromFolder(const std::string& programDirectory, const std::stri
                             const FontDescription& fallbackFont, Settings& settings);
 
 // Writes settings as fileName in programDirectory, the next start time after now in place of the
-// autorun time, and arms or stops nothing: a choice is kept as soon as it is made, however the
-// reader then ends. False when the file could not be written.
+// autorun time, and arms or stops nothing: a choice is in the file as soon as it is made, however
+// the reader then ends. False when the file could not be written.
 bool WriteSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                            const Settings& settings);
 
