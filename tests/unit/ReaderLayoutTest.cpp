@@ -1,17 +1,9 @@
 #include "reader/logic/ReaderLayout.h"
+#include "tests/support/RectChecks.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
 
 // A window of the main window's shape: the calendar column at the left, the title over the verse
 // box, and a band below of a group, the settings panel and a button at the right edge.

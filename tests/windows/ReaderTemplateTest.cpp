@@ -1,6 +1,7 @@
 // The main window's template as the resources hold it, made with no code of the reader behind it.
 #include "reader/logic/ReaderLayout.h"
 #include "reader/res/resource.h"
+#include "tests/support/RectChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +26,6 @@ Rect ClientRectOf(HWND control) {
     ::GetWindowRect(control, &rect);
     ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
 }
 
 } // namespace
