@@ -1,4 +1,4 @@
-#include "tools/quillbook/BookNames.h"
+#include "reader/book/BookNames.h"
 #include "tools/quillbook/PlanBook.h"
 #include "tools/quillbook/VerseList.h"
 

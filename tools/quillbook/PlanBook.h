@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/quillbook/BookNames.h"
+#include "reader/book/BookNames.h"
 #include "tools/quillbook/ReadingPlan.h"
 
 #include <cstdint>

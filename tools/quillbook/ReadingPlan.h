@@ -2,7 +2,7 @@
 
 #include "framework/core/Calendar.h"
 #include "reader/book/BookLayout.h"
-#include "tools/quillbook/BookNames.h"
+#include "reader/book/BookNames.h"
 
 #include <cstddef>
 #include <string>

@@ -1,6 +1,6 @@
 #include "tools/quillbook/VerseList.h"
 
-#include "tools/quillbook/BookNames.h"
+#include "reader/book/BookNames.h"
 
 #include <cstdlib>
 

@@ -5,7 +5,7 @@
 #include "reader/book/VerseOfDay.h"
 #include "tools/quillbook/BookBuild.h"
 #include "tools/quillbook/BookCheck.h"
-#include "tools/quillbook/BookNames.h"
+#include "reader/book/BookNames.h"
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/DateArgument.h"
 #include "tools/quillbook/PdbWriter.h"
