@@ -79,7 +79,8 @@ void ReaderDlg::OnSettings() {
 // The restore of a window opened maximised that Wine's dialog loop makes, which the user did not
 // ask for, keeps the window's rectangle, and maximises it again.
 LRESULT ReaderDlg::OnWindowPosChanging(WPARAM, LPARAM position) {
-    if (m_maximizeAgain && !IsZoomed()) reinterpret_cast<WINDOWPOS*>(position)->flags |= SWP_NOSIZE | SWP_NOMOVE;
+    if (m_maximizeAgain && !IsZoomed() && !IsIconic())
+        reinterpret_cast<WINDOWPOS*>(position)->flags |= SWP_NOSIZE | SWP_NOMOVE;
     return Default();
 }
 

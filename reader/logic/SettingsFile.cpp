@@ -36,9 +36,10 @@ std::optional<std::string> Path(const std::string& bytes, std::size_t offset, st
     return path.substr(0, path.find('\0'));
 }
 
-void AppendSized(std::string& bytes, const std::string& path) {
-    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(path.size()));
-    bytes += path;
+// field after its length.
+void AppendSized(std::string& bytes, const std::string& field) {
+    AppendLittleEndian32(bytes, static_cast<std::uint32_t>(field.size()));
+    bytes += field;
 }
 
 std::optional<WindowPlace> WindowPlaceOf(const std::string& block) {
