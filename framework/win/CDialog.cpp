@@ -37,14 +37,46 @@ bool ReturnsResultDirectly(UINT message) {
 
 } // namespace
 
+// The dialog runs in a loop of its own, as a modal one does, with its owner disabled meanwhile. A
+// dialog already shown, maximised for one, keeps its state: only one still hidden is shown, at the
+// first moment nothing waits, where Wine's dialog box loop would show any dialog normal again.
 INT_PTR CDialog::DoModal() {
     RegisterCommonControls();
-    m_modal = true;
     const HWND owner = m_parent ? m_parent->m_hWnd : nullptr;
     const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(LoadLocalResource(RT_DIALOG, m_templateId));
     if (!dialogTemplate) return -1;
-    return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, owner, DialogProc,
-                                     reinterpret_cast<LPARAM>(this));
+    m_modal = true;
+    m_ended = false;
+    m_result = -1;
+    const bool disableOwner = owner && ::IsWindowEnabled(owner);
+    if (disableOwner) ::EnableWindow(owner, FALSE);
+    if (::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, owner, DialogProc,
+                                     reinterpret_cast<LPARAM>(this)))
+        RunModalLoop();
+    if (disableOwner) ::EnableWindow(owner, TRUE);
+    if (m_hWnd) ::DestroyWindow(m_hWnd);
+    return m_result;
+}
+
+void CDialog::RunModalLoop() {
+    bool showWhenIdle = !(::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE);
+    MSG message;
+    while (!m_ended && m_hWnd) {
+        if (showWhenIdle && !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            ShowWindow(SW_SHOWNORMAL);
+            showWhenIdle = false;
+        }
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) { // a quit asked for while the dialog runs is left for the loop outside it
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (!::IsDialogMessageW(m_hWnd, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
@@ -59,10 +91,12 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 }
 
 void CDialog::EndDialog(int result) {
-    if (m_modal)
-        ::EndDialog(m_hWnd, result);
-    else
-        ShowWindow(SW_HIDE);
+    if (m_modal && !m_ended) {
+        m_ended = true;
+        m_result = result;
+        ::PostMessageW(m_hWnd, WM_NULL, 0, 0); // wakes the loop when ended from a message sent to it
+    }
+    ShowWindow(SW_HIDE);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {

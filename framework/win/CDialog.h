@@ -37,12 +37,15 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void RunModalLoop();
     void ExecuteDialogInit();
     void CenterOnScreen();
 
     UINT m_templateId;
     CWnd* m_parent;
     bool m_modal = false;
+    bool m_ended = false;
+    INT_PTR m_result = -1;
     bool m_leftToDefault = false;
     bool m_keepPosition = false;
 };

@@ -64,9 +64,7 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnMessageWithParams<&ReaderDlg::OnDpiChanged>(WM_DPICHANGED),
     OnMessage<&ReaderDlg::OnDpiSettled>(WM_DPI_SETTLED),
     OnMessageWithParams<&ReaderDlg::OnSize>(WM_SIZE),
-    OnMessageWithParams<&ReaderDlg::OnSysCommand>(WM_SYSCOMMAND),
     OnMessageWithParams<&ReaderDlg::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
-    OnMessageWithParams<&ReaderDlg::OnWindowPosChanging>(WM_WINDOWPOSCHANGING),
     OnMessageWithParams<&ReaderDlg::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
     OnMessageWithParams<&ReaderDlg::OnEndSession>(WM_ENDSESSION),
 };
@@ -129,6 +127,7 @@ BOOL ReaderDlg::OnInitDialog() {
     }
     UpdateData(FALSE);
     ShowVerse();
+    ShowMaximizedIfLeftSo();
     HookDayKeys();
     return TRUE;
 }

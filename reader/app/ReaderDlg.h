@@ -110,14 +110,13 @@ private:
     void OnSettings();
     void ShowLowerBand(bool show);
     LRESULT OnSize(WPARAM type, LPARAM);
-    LRESULT OnSysCommand(WPARAM, LPARAM);
     LRESULT OnGetMinMaxInfo(WPARAM, LPARAM info);
-    LRESULT OnWindowPosChanging(WPARAM, LPARAM position);
     LRESULT OnWindowPosChanged(WPARAM, LPARAM);
     void LayOut();
     void FitVerseMargin();
     void RestorePlace(const WindowPlace& place);
     WindowPlace CurrentPlace() const;
+    void ShowMaximizedIfLeftSo();
 
     // Posted after a change of DPI, to run once the dialog manager has laid the window out anew.
     static constexpr UINT WM_DPI_SETTLED = WM_APP + 1;
@@ -158,6 +157,6 @@ private:
     // showed the band then.
     RECT m_normalRect{};
     bool m_normalWithBand = false;
-    // The window opened maximised, and no one has changed its size since.
-    bool m_maximizeAgain = false;
+    // Where the window opening maximised is restored to, until it is maximised.
+    std::optional<RECT> m_restoreTo;
 };

@@ -20,9 +20,17 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     return TRUE;
 }
 
-// Wine's dialog loop shows a modal dialog normal when it first goes idle, whatever its state, where
-// Windows shows only one not shown yet. Only Wine's ntdll names Wine's version.
-bool DialogLoopRestores() { return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+// Where Windows puts a maximised window: over the work area of its screen, with its sizing frame
+// beyond the area's edges.
+RECT MaximizedRect(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    const int padding = ::GetSystemMetrics(SM_CXPADDEDBORDER);
+    ::InflateRect(&info.rcWork, ::GetSystemMetrics(SM_CXSIZEFRAME) + padding,
+                  ::GetSystemMetrics(SM_CYSIZEFRAME) + padding);
+    return info.rcWork;
+}
 
 // The work areas of the screens, the primary one first.
 std::vector<Rect> WorkAreas() {
@@ -76,27 +84,9 @@ void ReaderDlg::OnSettings() {
     if (m_settingsShown) ShowLowerBand(true);
 }
 
-// The restore of a window opened maximised that Wine's dialog loop makes, which the user did not
-// ask for, keeps the window's rectangle, and maximises it again.
-LRESULT ReaderDlg::OnWindowPosChanging(WPARAM, LPARAM position) {
-    if (m_maximizeAgain && !IsZoomed() && !IsIconic())
-        reinterpret_cast<WINDOWPOS*>(position)->flags |= SWP_NOSIZE | SWP_NOMOVE;
-    return Default();
-}
-
 LRESULT ReaderDlg::OnSize(WPARAM type, LPARAM) {
-    if (type == SIZE_RESTORED && m_maximizeAgain) {
-        m_maximizeAgain = false;
-        ::PostMessageW(m_hWnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-        return 0;
-    }
     if (type != SIZE_MINIMIZED) LayOut();
     return 0;
-}
-
-LRESULT ReaderDlg::OnSysCommand(WPARAM, LPARAM) {
-    m_maximizeAgain = false;
-    return Default();
 }
 
 // The window is never smaller than its template, with the band or without it as it is shown.
@@ -108,7 +98,7 @@ LRESULT ReaderDlg::OnGetMinMaxInfo(WPARAM, LPARAM info) {
 }
 
 LRESULT ReaderDlg::OnWindowPosChanged(WPARAM, LPARAM) {
-    if (IsZoomed() || IsIconic() || m_maximizeAgain) return Default();
+    if (IsZoomed() || IsIconic()) return Default();
     GetWindowRect(&m_normalRect);
     m_normalWithBand = m_settingsShown;
     return Default();
@@ -122,6 +112,8 @@ void ReaderDlg::LayOut() {
     GetClientRect(&client);
     const std::vector<Rect> rects = LayOutReader(m_template, client.right, client.bottom, m_settingsShown);
     const int top = m_verseBox.FirstVisibleCharacter();
+    RECT verseBefore, verseAfter;
+    ::GetClientRect(m_verseBox.m_hWnd, &verseBefore);
     HDWP moves = ::BeginDeferWindowPos(static_cast<int>(rects.size()));
     for (std::size_t i = 0; i < rects.size() && moves; ++i) {
         const HWND control = m_template.controls[i] == m_template.text ? m_verseBox.m_hWnd : m_laidOut[i];
@@ -130,7 +122,8 @@ void ReaderDlg::LayOut() {
                                  SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (moves) ::EndDeferWindowPos(moves);
-    FitVerseMargin();
+    ::GetClientRect(m_verseBox.m_hWnd, &verseAfter);
+    if (!::EqualRect(&verseBefore, &verseAfter)) FitVerseMargin();
     m_verseBox.ScrollToTop(top);
 }
 
@@ -138,14 +131,38 @@ void ReaderDlg::FitVerseMargin() {
     m_verseBox.SetInnerMargin(ScaledToDpi(verseMargin, USER_DEFAULT_SCREEN_DPI, m_dpi));
 }
 
-// The window where it was last left, whole on a screen whatever that place was.
+// The window where it was last left, whole on a screen whatever that place was. One left maximised
+// is laid out at its maximised size while it is still hidden, so that maximising it once its text is
+// in moves nothing: a shown window redraws at every move, and its text wraps anew at every width.
 void ReaderDlg::RestorePlace(const WindowPlace& place) {
     const Rect smallest{0, 0, m_templateWidth, m_compactHeight};
     const Rect rect = PlacedOnScreens(place.rect, place.dpi, m_dpi, smallest, WorkAreas());
     SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (place.maximized) ShowWindow(SW_MAXIMIZE);
-    m_maximizeAgain = place.maximized && DialogLoopRestores();
+    if (place.maximized) {
+        m_restoreTo = RECT{rect.left, rect.top, rect.right, rect.bottom};
+        const RECT maximized = MaximizedRect(m_hWnd);
+        SetWindowPos(nullptr, maximized.left, maximized.top, maximized.right - maximized.left,
+                     maximized.bottom - maximized.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     KeepPosition();
+}
+
+// Maximising keeps the rectangle the window had as the one to restore to; the one it was left with
+// takes its place, moved as the placement's coordinates are from the screen's.
+void ReaderDlg::ShowMaximizedIfLeftSo() {
+    if (!m_restoreTo) return;
+    RECT maximized;
+    GetWindowRect(&maximized);
+    ShowWindow(SW_MAXIMIZE);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(m_hWnd, &placement);
+    const POINT shift{placement.rcNormalPosition.left - maximized.left, placement.rcNormalPosition.top - maximized.top};
+    m_normalRect = *m_restoreTo;
+    placement.rcNormalPosition = m_normalRect;
+    ::OffsetRect(&placement.rcNormalPosition, shift.x, shift.y);
+    ::SetWindowPlacement(m_hWnd, &placement);
+    m_restoreTo.reset();
 }
 
 // Where the window is, as the next start opens it: without the band, which every start hides, and
