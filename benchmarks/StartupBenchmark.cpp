@@ -4,6 +4,7 @@
 // plan, begun 100 days ago, with no day read, with every day read, and in a maximised window:
 //   startup_benchmark EMPTY_DIALOG.exe TEMPLATES_DIALOG.exe LARGEST_BOOK [RUNS]
 #include "Version.h"
+#include "benchmarks/Now.h"
 #include "reader/logic/ProgressFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
@@ -18,13 +19,6 @@
 #include <vector>
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * counter.QuadPart / frequency.QuadPart;
-}
 
 struct Program {
     const char* name;

@@ -21,13 +21,14 @@ wait_for_reader() {
     return 1
 }
 
-# Saves a screenshot of the reader's window as FILE once it has finished moving and painting:
-# once two screenshots in a row, and the window's place on them, are the same.
+# Saves a screenshot of the reader's window, or of the window of CAPTION, as FILE once it has
+# finished moving and painting: once two screenshots in a row, and the window's place on them, are
+# the same.
 shoot_reader() {
     local work place previous=
     work=$(mktemp -d)
     for _ in $(seq 50); do
-        place=$(run "$poke" rect "$caption" | tr -d '\r')
+        place=$(run "$poke" rect "${2-$caption}" | tr -d '\r')
         read -r x y width height <<<"$place"
         # A maximised window's frame lies beyond the screen's edges.
         ((x < 0)) && width=$((width + 2 * x)) && x=0

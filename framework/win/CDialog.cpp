@@ -6,10 +6,11 @@
 
 namespace {
 
-// The month calendar and the date-time picker are registered once, before the first dialog.
+// The month calendar, the date-time picker and the list view are registered once, before the first
+// dialog.
 void RegisterCommonControls() {
     static const bool registered = [] {
-        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
         return ::InitCommonControlsEx(&classes) != FALSE;
     }();
     (void)registered;

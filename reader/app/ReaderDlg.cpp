@@ -15,14 +15,6 @@
 
 namespace {
 
-// A date as the user's Windows writes it in full.
-CString LongDate(const Date& date) {
-    const SYSTEMTIME time = SystemTimeOf(date);
-    wchar_t text[100] = {};
-    ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 100);
-    return Utf8FromWide(text).c_str();
-}
-
 // The words around a day's text, in the language of the window.
 DayWords LocalDayWords() {
     return {LoadStringResource(IDS_VERSE), LoadStringResource(IDS_PLAN_DAY), LoadStringResource(IDS_PLAN_NOT_BEGUN),
@@ -60,6 +52,8 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnClicked<&ReaderDlg::CopyDay>(IDM_COPY_DAY),
     OnClicked<&ReaderDlg::OnCopy>(IDM_COPY),
     OnClicked<&ReaderDlg::OnSelectAll>(IDM_SELECT_ALL),
+    OnClicked<&ReaderDlg::OnGoTo>(IDM_GO_TO),
+    OnClicked<&ReaderDlg::OnFind>(IDM_FIND),
     OnMessage<&ReaderDlg::OnDestroy>(WM_DESTROY),
     OnMessageWithParams<&ReaderDlg::OnDpiChanged>(WM_DPICHANGED),
     OnMessage<&ReaderDlg::OnDpiSettled>(WM_DPI_SETTLED),
@@ -137,6 +131,13 @@ void ReaderDlg::OnDestroy() {
     m_verseMenu = nullptr;
     UnhookDayKeys();
     Default();
+}
+
+CString ReaderDlg::LongDate(const Date& date) {
+    const SYSTEMTIME time = SystemTimeOf(date);
+    wchar_t text[100] = {};
+    ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, &time, nullptr, text, 100);
+    return Utf8FromWide(text).c_str();
 }
 
 CString ReaderDlg::ProgramDirectory() const { return AfxGetProgramFolder(); }
@@ -243,6 +244,8 @@ void ReaderDlg::OnSelectBook() {
 // Opens path as the current book, its texts read in its code page, or where it names none that
 // this machine knows, in the system's.
 bool ReaderDlg::OpenBook(const CString& path) {
+    m_found.clear();
+    m_foundTexts.clear();
     if (!m_book.OpenBook(path)) return false;
     m_bookInfo = m_book.GetBookInfo();
     m_book.SetTextCodePage(KnownCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : ansiCodePage);

@@ -5,9 +5,11 @@
 #include "framework/win/CFont.h"
 #include "framework/win/Controls.h"
 #include "framework/win/MessageMap.h"
+#include "reader/app/FindDlg.h"
 #include "reader/app/SettingsDlg.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
+#include "reader/book/WordSearch.h"
 #include "reader/logic/ReaderLayout.h"
 #include "reader/logic/ReadingProgress.h"
 #include "reader/res/resource.h"
@@ -19,8 +21,8 @@
 // "Settings" button reveals or cuts off, the display buttons, the settings panel and the book
 // choice. Its duties lie in files of their own: ReaderDlg.cpp the day's text, the book and the
 // window's start and end; ReaderDays.cpp the days read and the plan's start; ReaderKeys.cpp the day
-// keys; ReaderClipboard.cpp the copies; ReaderFonts.cpp the fonts, the calendar's fit and the DPI;
-// ReaderSizing.cpp the window's size, layout and place.
+// keys; ReaderPassages.cpp going to a passage and finding words; ReaderClipboard.cpp the copies; ReaderFonts.cpp the
+// fonts, the calendar's fit and the DPI; ReaderSizing.cpp the window's size, layout and place.
 class ReaderDlg : public CDialog {
 public:
     enum { IDD = IDD_READER };
@@ -70,6 +72,8 @@ private:
     void OnAbout();
     void ShowBookError(const CString& path);
     bool OpenBook(const CString& path);
+    // A date as the user's Windows writes it in full.
+    static CString LongDate(const Date& date);
     void ShowVerseText(const CString& text);
 
     // ReaderDays.cpp
@@ -85,6 +89,16 @@ private:
     void SelectDate(const Date& date);
     void OnPlanStart(const Date& start);
     void OnCatchUp();
+
+    // ReaderPassages.cpp
+    std::vector<std::string> DayTexts();
+    void OnGoTo();
+    CString GoToPassage(const std::string& reference);
+    void OnFind();
+    std::vector<FindDlg::Row> FindRows(const std::string& words, bool parts);
+    void ShowNextMatch(int step);
+    void ShowMatch(int day, int match);
+    void ShowRecordPart(int record, const std::string& recordText, int start, int length, bool onTop);
 
     // ReaderKeys.cpp
     void HookDayKeys();
@@ -157,6 +171,14 @@ private:
     // showed the band then.
     RECT m_normalRect{};
     bool m_normalWithBand = false;
+    // The last search: its words, whether parts of words matched, the days' texts it searched,
+    // what it found there, and the match shown last.
+    std::string m_findWords;
+    bool m_findParts = false;
+    std::vector<std::string> m_foundTexts;
+    std::vector<RecordFound> m_found;
+    int m_foundDay = 0;
+    int m_foundMatch = 0;
     // Where the window opening maximised is restored to, until it is maximised.
     std::optional<RECT> m_restoreTo;
 };

@@ -8,7 +8,8 @@ namespace {
 ReaderDlg* dayKeysWindow = nullptr;
 HHOOK dayKeysHook = nullptr;
 
-// The dialog manager's modal loop has no accelerators: a message-filter hook sees the keys first.
+// The dialog's loop hands every message to IsDialogMessage, which lets a message-filter hook see the
+// keys first.
 LRESULT CALLBACK DayKeys(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const MSG*>(lParam);
     if (code == MSGF_DIALOGBOX && message->message == WM_KEYDOWN && dayKeysWindow &&
@@ -33,6 +34,12 @@ Key KeyOf(WPARAM key) {
         return Key::letterC;
     case 'D':
         return Key::letterD;
+    case 'G':
+        return Key::letterG;
+    case 'F':
+        return Key::letterF;
+    case VK_F3:
+        return Key::f3;
     default:
         return Key::other;
     }
@@ -72,6 +79,18 @@ bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
         return true;
     case DayCommand::copyDay:
         CopyDay();
+        return true;
+    case DayCommand::goTo:
+        OnGoTo();
+        return true;
+    case DayCommand::find:
+        OnFind();
+        return true;
+    case DayCommand::nextMatch:
+        ShowNextMatch(1);
+        return true;
+    case DayCommand::previousMatch:
+        ShowNextMatch(-1);
         return true;
     case DayCommand::none:
         break;

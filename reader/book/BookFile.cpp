@@ -22,20 +22,32 @@ void BookFile::CloseBook() {}
 
 CString BookFile::GetRecordText(std::int32_t index) {
     if (!OpenForReading()) return CString();
-    CString text;
-    const std::int32_t count = GetRecordCount();
-    if (index >= 0 && index < count) {
-        const auto offset = static_cast<std::uint32_t>(GetRecordOffset(index));
-        const RecordExtent extent = ReadableExtent(offset, GetRecordEnd(index, count), GetLength());
-        if (extent.size > 0) {
-            std::vector<char> buffer(extent.size, '\0');
-            if (Seek(extent.start)) Read(buffer.data(), extent.size);
-            text = CString(buffer.data(), static_cast<int>(buffer.size()));
-            if (m_textCodePage) text = ToUtf8(static_cast<const char*>(text), *m_textCodePage).c_str();
-            text.Replace("\n", "\r\n");
-        }
-    }
+    const CString text = ReadRecordText(index, GetRecordCount());
     Close();
+    return text;
+}
+
+std::vector<std::string> BookFile::GetRecordTexts(std::int32_t first, std::int32_t count) {
+    std::vector<std::string> texts;
+    if (!OpenForReading()) return std::vector<std::string>(static_cast<std::size_t>(std::max(count, 0)));
+    const std::int32_t records = GetRecordCount();
+    for (std::int32_t index = first; index < first + count; ++index)
+        texts.emplace_back(static_cast<const char*>(ReadRecordText(index, records)));
+    Close();
+    return texts;
+}
+
+CString BookFile::ReadRecordText(std::int32_t index, std::int32_t count) {
+    CString text;
+    if (index < 0 || index >= count) return text;
+    const auto offset = static_cast<std::uint32_t>(GetRecordOffset(index));
+    const RecordExtent extent = ReadableExtent(offset, GetRecordEnd(index, count), GetLength());
+    if (extent.size == 0) return text;
+    std::vector<char> buffer(extent.size, '\0');
+    if (Seek(extent.start)) Read(buffer.data(), extent.size);
+    text = CString(buffer.data(), static_cast<int>(buffer.size()));
+    if (m_textCodePage) text = ToUtf8(static_cast<const char*>(text), *m_textCodePage).c_str();
+    text.Replace("\n", "\r\n");
     return text;
 }
 

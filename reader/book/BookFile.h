@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 // The current book, a Palm Database file: record 0 holds the title, a "$" and the description,
 // record v the text of verse v. No file stays open between requests and nothing is cached, so
@@ -21,6 +23,8 @@ public:
     // The text of record index up to its first NUL, LF widened to CR LF; empty when the file
     // cannot be opened, index is out of range or the record has no data.
     CString GetRecordText(std::int32_t index);
+    // The texts of count records from first on, read as GetRecordText reads each, in one opening.
+    std::vector<std::string> GetRecordTexts(std::int32_t first, std::int32_t count);
     // Splits record 0 at its first "$".
     void GetTitleAndDescription(CString& title, CString& description);
     // What the book's app-info block says; a calendar book in no code page where there is none.
@@ -38,6 +42,7 @@ public:
 
 private:
     bool OpenForReading();
+    CString ReadRecordText(std::int32_t index, std::int32_t count);
     // Reads size bytes at offset into bytes, those beyond the end of the file as 0.
     void ReadBytesAt(std::uint64_t offset, unsigned char* bytes, unsigned size);
 

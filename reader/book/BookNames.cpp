@@ -1,5 +1,10 @@
 #include "reader/book/BookNames.h"
 
+#include "reader/book/TextFolding.h"
+
+#include <array>
+#include <vector>
+
 namespace {
 
 struct Book {
@@ -77,8 +82,9 @@ const Book books[bookCount] = {
     {"Revelation of John", "Revelation", "Apocalipsis"},
 };
 
-// Short forms of the books, each set apart by "|", the first the one the usage shows. Numbered books are
-// named by family: "1 cor" is the first book of the family that starts at 1 Corinthians.
+// Short forms of the books in English and then in Spanish, each set apart by "|", without accents, the
+// first the one the usage shows. Numbered books are named by family: "1 cor" is the first book of
+// the family that starts at 1 Corinthians.
 struct ShortForms {
     int book;
     int numbered; // how many books the family has, 0 for a book with no number
@@ -92,69 +98,70 @@ const ShortForms shortForms[] = {
     {3, 0, "num|nu|nm"},
     {4, 0, "deut|deu|dt"},
     {5, 0, "josh|jos"},
-    {6, 0, "judg|jdg"},
-    {7, 0, "ruth|rth|ru"},
-    {8, 2, "sam|sa|samuel"},
-    {10, 2, "kgs|ki|kin|kings"},
-    {12, 2, "chr|chron|ch|chronicles"},
-    {14, 0, "ezra|ezr"},
+    {6, 0, "judg|jdg|jue|jc"},
+    {7, 0, "ruth|rth|ru|rt"},
+    {8, 2, "sam|sa|samuel|s"},
+    {10, 2, "kgs|ki|kin|kings|r|re|rey"},
+    {12, 2, "chr|chron|ch|chronicles|cr|cro|cron"},
+    {14, 0, "ezra|ezr|esd"},
     {15, 0, "neh|ne"},
     {16, 0, "esth|est"},
     {17, 0, "job|jb"},
-    {18, 0, "ps|psa|psalm|pss"},
+    {18, 0, "ps|psa|psalm|pss|sal|salmo"},
     {19, 0, "prov|pro|pr|prv"},
-    {20, 0, "eccl|ecc|eccles|qoh"},
-    {21, 0, "song|song of songs|sos|cant"},
+    {20, 0, "eccl|ecc|eccles|qoh|ec|ecl"},
+    {21, 0, "song|song of songs|sos|cant|cnt|cantar de los cantares"},
     {22, 0, "isa|is"},
     {23, 0, "jer|je"},
-    {24, 0, "lam|la"},
-    {25, 0, "ezek|eze|ezk"},
+    {24, 0, "lam|la|lm"},
+    {25, 0, "ezek|eze|ezk|ez"},
     {26, 0, "dan|da|dn"},
-    {27, 0, "hos|ho"},
+    {27, 0, "hos|ho|os"},
     {28, 0, "joel|jl"},
     {29, 0, "amos|am"},
-    {30, 0, "obad|ob"},
-    {31, 0, "jonah|jnh"},
-    {32, 0, "mic|mc"},
+    {30, 0, "obad|ob|abd"},
+    {31, 0, "jonah|jnh|jon"},
+    {32, 0, "mic|mc|mi|miq"},
     {33, 0, "nah|na"},
     {34, 0, "hab|hb"},
-    {35, 0, "zeph|zep"},
+    {35, 0, "zeph|zep|sof"},
     {36, 0, "hag|hg"},
-    {37, 0, "zech|zec"},
+    {37, 0, "zech|zec|zac"},
     {38, 0, "mal"},
-    {39, 0, "matt|mat|mt"},
-    {40, 0, "mark|mk|mrk"},
-    {41, 0, "luke|lk|luk"},
-    {42, 0, "john|jn|jhn"},
-    {43, 0, "acts|act|ac"},
+    {39, 0, "matt|mat|mt|san mateo|s mateo"},
+    {40, 0, "mark|mk|mrk|mr|mar|san marcos|s marcos"},
+    {41, 0, "luke|lk|luk|lc|san lucas|s lucas"},
+    {42, 0, "john|jn|jhn|san juan|s juan"},
+    {43, 0, "acts|act|ac|hch|hech"},
     {44, 0, "rom|ro|rm"},
     {45, 2, "cor|co|corinthians"},
     {47, 0, "gal|ga"},
-    {48, 0, "eph|ephes"},
-    {49, 0, "phil|php"},
+    {48, 0, "eph|ephes|ef"},
+    {49, 0, "phil|php|fil|flp"},
     {50, 0, "col"},
-    {51, 2, "thess|thes|th|thessalonians"},
+    {51, 2, "thess|thes|th|thessalonians|ts|tes"},
     {53, 2, "tim|ti|timothy"},
     {55, 0, "titus|tit"},
-    {56, 0, "philem|phlm|phm"},
-    {57, 0, "heb"},
-    {58, 0, "jas|jm"},
-    {59, 2, "pet|pe|pt|peter"},
+    {56, 0, "philem|phlm|phm|flm|filem"},
+    {57, 0, "heb|he"},
+    {58, 0, "jas|jm|stg|sant"},
+    {59, 2, "pet|pe|pt|peter|p|ped"},
     {61, 3, "john|jn|jhn|jo"},
     {64, 0, "jude|jud"},
-    {65, 0, "rev|re|revelation|revelations|revelation of john"},
+    {65, 0, "rev|re|revelation|revelations|revelation of john|ap|apoc"},
 };
 
-// Lower case, no full stops, single blanks, a roman or glued number in front as "N ".
+// Lower case, no accents, no full stops, single blanks, a roman or glued number in front as "N ";
+// a character that is no letter of a book's name as "?".
 std::string Normalised(const std::string& name) {
     std::string out;
-    for (char c : name) {
-        if (c == '.') continue;
-        if (c == ' ' || c == '\t') {
+    for (char16_t c : FoldedText(name)) {
+        if (c == u'.') continue;
+        if (c == u' ' || c == u'\t') {
             if (!out.empty() && out.back() != ' ') out += ' ';
             continue;
         }
-        out += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        out += c < 0x80 ? static_cast<char>(c) : '?';
     }
     if (!out.empty() && out.back() == ' ') out.pop_back();
     static const char* const romans[][2] = {{"iii ", "3 "}, {"ii ", "2 "}, {"i ", "1 "}};
@@ -171,9 +178,16 @@ std::string Normalised(const std::string& name) {
 } // namespace
 
 int BookByAnyName(const std::string& name) {
+    static const auto names = [] {
+        std::vector<std::array<std::string, 3>> normalised;
+        for (const Book& book : books)
+            normalised.push_back({Normalised(book.importName), Normalised(book.english), Normalised(book.spanish)});
+        return normalised;
+    }();
     const std::string wanted = Normalised(name);
     for (int book = 0; book < bookCount; ++book)
-        if (wanted == Normalised(books[book].importName) || wanted == Normalised(books[book].english)) return book;
+        for (const std::string& bookName : names[book])
+            if (wanted == bookName) return book;
     const bool numbered = wanted.size() > 2 && wanted[0] >= '1' && wanted[0] <= '3' && wanted[1] == ' ';
     const std::string base = numbered ? wanted.substr(2) : wanted;
     const int number = numbered ? wanted[0] - '0' : 0;

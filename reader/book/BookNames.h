@@ -22,8 +22,9 @@ const char* ChapterName(int book, Language language);
 bool LanguageByName(const std::string& name, Language& language);
 
 // The book named by name as mod2imp names it ("I Corinthians", "Revelation of John"), by its
-// English name ("1 Corinthians") or by a common short form ("1 Cor", "1Cor", "Rev", "Ps",
-// "Matt."), in any letter case; -1 for none.
+// English or Spanish name ("1 Corinthians", "Génesis", "San Juan") or by a common short form of
+// either ("1 Cor", "1Cor", "Rev", "Ps", "Matt.", "Sal", "1 Co"), in any letter case, with accents
+// or without; -1 for none.
 int BookByAnyName(const std::string& name);
 // The short forms that BookByAnyName knows, for the usage: "Gen, Ex, ..."
 std::string ShortBookNames();

@@ -17,6 +17,12 @@ DayCommand DayCommandOf(Key key, bool control, bool shift, KeyPlace place) {
         return control && !shift ? DayCommand::markRead : DayCommand::none;
     case Key::letterC:
         return control && shift ? DayCommand::copyDay : DayCommand::none;
+    case Key::letterG:
+        return control && !shift ? DayCommand::goTo : DayCommand::none;
+    case Key::letterF:
+        return control && !shift ? DayCommand::find : DayCommand::none;
+    case Key::f3:
+        return control ? DayCommand::none : shift ? DayCommand::previousMatch : DayCommand::nextMatch;
     case Key::other:
         break;
     }

@@ -20,12 +20,23 @@
 #define IDS_PLAN_NOT_BEGUN 112
 #define IDS_PLAN_ENDED 113
 #define IDS_COPIED_PLAN_DAY 114
+#define IDS_NOT_A_PASSAGE 115
+#define IDS_PASSAGE_NOT_IN_BOOK 116
+#define IDS_NO_PASSAGES 117
+#define IDS_DAYS_FOUND 118
+#define IDS_ONE_DAY_FOUND 119
+#define IDS_NO_DAY_FOUND 120
+#define IDS_FOUND_DATE 121
+#define IDS_FOUND_PASSAGE 122
+#define IDS_FOUND_WORDS 123
 
 // The verse box's menu
 #define IDR_VERSE_MENU 140
 #define IDM_COPY_DAY 40001
 #define IDM_COPY 40002
 #define IDM_SELECT_ALL 40003
+#define IDM_GO_TO 40004
+#define IDM_FIND 40005
 
 // Dialog 102: the main window
 #define IDD_READER 102
@@ -51,3 +62,16 @@
 #define IDC_AUTORUN 1012
 #define IDC_AUTORUN_TIME 1013
 #define IDC_PLAN_START 1018
+
+// Dialog 150: go to a passage
+#define IDD_GO_TO 150
+#define IDC_PASSAGE 1100
+#define IDC_PASSAGE_MESSAGE 1101
+
+// Dialog 151: find words
+#define IDD_FIND 151
+#define IDC_FIND_WORDS 1110
+#define IDC_FIND_PARTS 1111
+#define IDC_FIND_NOW 1112
+#define IDC_FIND_COUNT 1113
+#define IDC_FIND_RESULTS 1114

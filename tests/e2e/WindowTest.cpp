@@ -1,5 +1,5 @@
-// The window to read in: any size, kept as it was left however the reader ends, and the book
-// dialog where the books are.
+// The window to read in: any size, kept as it was left however the reader ends, the book dialog
+// where the books are, and going to a passage and finding words.
 #include "reader/app/FontDescription.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
@@ -9,6 +9,8 @@
 #include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <filesystem>
 
@@ -21,6 +23,12 @@ RECT WindowRect(HWND window) {
 }
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
 
 std::string TitleOf(const std::string& path) {
     BookFile book;
@@ -120,5 +128,83 @@ TEST_F(WindowTest, TheEndOfTheSessionKeepsTheSettingsAndThePlace) {
     ASSERT_TRUE(place);
     EXPECT_EQ(place->rect, (Rect{moved.left, moved.top, moved.right, moved.bottom}));
     EXPECT_FALSE(place->maximized);
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+namespace {
+
+// The New Testament plan beside the reader, chosen, and the window in front for the keyboard.
+HWND StartWithTheNewTestament(Reader& reader, ProgramFolder& folder) {
+    const auto plans = std::filesystem::path(QUILLMERE_LONGEST_BOOK).parent_path();
+    folder.Copy((plans / "New Testament in a year (KJV).pdb").string(), "nt.pdb");
+    HWND window = reader.Start(true);
+    if (!window) return nullptr;
+    SelectBook(window, folder.Path("nt.pdb"));
+    if (!reader.Handled() || !::SetForegroundWindow(window)) return nullptr;
+    return WaitUntil([&] { return ::GetForegroundWindow() == window; }) ? window : nullptr;
+}
+
+std::string SelectedText(HWND window) {
+    DWORD start = 0, end = 0;
+    ::SendMessageW(::GetDlgItem(window, IDC_VERSE), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+    return ItemText(window, IDC_VERSE).substr(start, end - start);
+}
+
+} // namespace
+
+// A reference that is not one is told in the box, which stays open; a passage then shows its plan
+// day, with its verse on top and selected.
+TEST_F(WindowTest, CtrlGShowsTheDayOfAPassageWithItsVerseOnTopAndSelected) {
+    HWND window = StartWithTheNewTestament(reader, folder);
+    ASSERT_TRUE(window);
+    PressKeys({VK_CONTROL}, 'G');
+    HWND box = WaitForWindow("Go to a passage");
+    ASSERT_TRUE(box);
+    ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Hezekiah 1"));
+    Press(box, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !ItemText(box, IDC_PASSAGE_MESSAGE).empty(); })) << "no message";
+    EXPECT_TRUE(::IsWindowVisible(box));
+    ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Rom 8:28"));
+    ASSERT_TRUE(Answer(box, IDOK));
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(SelectedText(window).rfind("28 And we know that all things work together for good", 0), 0u)
+        << SelectedText(window);
+    HWND verse = ::GetDlgItem(window, IDC_VERSE);
+    DWORD start = 0;
+    ::SendMessageW(verse, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    EXPECT_EQ(::SendMessageW(verse, EM_GETFIRSTVISIBLELINE, 0, 0), ::SendMessageW(verse, EM_LINEFROMCHAR, start, 0));
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+// The list holds the days with the word and says how many; Enter shows the first with the word
+// selected, and F3 the next match.
+TEST_F(WindowTest, CtrlFListsTheDaysWithAWordAndF3SelectsTheNextMatch) {
+    HWND window = StartWithTheNewTestament(reader, folder);
+    ASSERT_TRUE(window);
+    PressKeys({VK_CONTROL}, 'F');
+    HWND box = WaitForWindow("Find words");
+    ASSERT_TRUE(box);
+    ::SendMessageW(::GetDlgItem(box, IDC_FIND_WORDS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"vine"));
+    Press(box, IDC_FIND_NOW);
+    HWND list = ::GetDlgItem(box, IDC_FIND_RESULTS);
+    ASSERT_TRUE(WaitUntil([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 1; }));
+    const auto days = ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0);
+    EXPECT_EQ(ItemText(box, IDC_FIND_COUNT), std::to_string(days) + " days hold these words.");
+    ASSERT_TRUE(WaitUntil([&] { return ::GetFocus() == list || ::GetForegroundWindow() == box; }));
+    PressKeys({}, VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(Lowered(SelectedText(window)), "vine");
+    const std::string firstDay = ItemText(window, IDC_VERSE);
+    DWORD first = 0, next = 0;
+    HWND verse = ::GetDlgItem(window, IDC_VERSE);
+    ::SendMessageW(verse, EM_GETSEL, reinterpret_cast<WPARAM>(&first), 0);
+    PressKeys({}, VK_F3);
+    ASSERT_TRUE(WaitUntil([&] {
+        ::SendMessageW(verse, EM_GETSEL, reinterpret_cast<WPARAM>(&next), 0);
+        return next != first || ItemText(window, IDC_VERSE) != firstDay;
+    }));
+    EXPECT_EQ(Lowered(SelectedText(window)), "vine");
     EXPECT_EQ(reader.Leave(), 0);
 }

@@ -11,6 +11,7 @@
 //   quillpoke scheduler           waits up to half a minute for a waiting scheduler
 #include "reader/res/resource.h"
 #include "tests/support/Shortcut.h"
+#include "tests/support/Unicode.h"
 #include "tests/support/Waits.h"
 #include "tests/support/Windows.h"
 
@@ -43,6 +44,9 @@ int ControlId(const char* text) {
                QUILLPOKE_ID(IDC_BOOK_TITLE),
                QUILLPOKE_ID(IDC_BOOK_PATH),
                QUILLPOKE_ID(IDC_READ),
+               QUILLPOKE_ID(IDM_FIND),
+               QUILLPOKE_ID(IDC_FIND_WORDS),
+               QUILLPOKE_ID(IDC_FIND_NOW),
                QUILLPOKE_ID(IDC_CATCH_UP)};
 #undef QUILLPOKE_ID
     for (const auto& known : ids)
@@ -67,7 +71,8 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "logon") == 0) return LogOn() ? 0 : 1;
     if (argc == 2 && std::strcmp(argv[1], "scheduler") == 0) return WaitUntil(SchedulerWaiting, 30000) ? 0 : 1;
     if (argc < 3) {
-        std::fputs("usage: quillpoke press CAPTION ID | rect CAPTION | text CAPTION ID | wait CAPTION [MESSAGE] | "
+        std::fputs("usage: quillpoke press CAPTION ID | rect CAPTION | text CAPTION ID | settext CAPTION ID TEXT | "
+                   "wait CAPTION [MESSAGE] | "
                    "shown CAPTION | logon | scheduler\n",
                    stderr);
         return 2;
@@ -88,6 +93,9 @@ int main(int argc, char** argv) {
         RECT rect;
         ::GetWindowRect(window, &rect);
         std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    } else if (std::strcmp(argv[1], "settext") == 0 && argc == 5) {
+        ::SendMessageW(::GetDlgItem(window, ControlId(argv[3])), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(WideOf(argv[4]).c_str()));
     } else if (std::strcmp(argv[1], "text") == 0 && argc == 4) {
         const std::string text = ItemUnicodeText(window, ControlId(argv[3]));
         _setmode(_fileno(stdout), _O_BINARY); // the text's own CR LF, not one made from each LF

@@ -26,6 +26,12 @@ TEST(DayKeys, ChooseAndMarkDaysButLeaveTheVerseBoxItsScrolling) {
         {Key::letterD, true, true, text, DayCommand::none},
         {Key::letterC, true, true, other, DayCommand::copyDay},
         {Key::letterC, true, false, text, DayCommand::none},
+        {Key::letterG, true, false, text, DayCommand::goTo},
+        {Key::letterF, true, false, calendar, DayCommand::find},
+        {Key::letterF, true, true, other, DayCommand::none},
+        {Key::f3, false, false, text, DayCommand::nextMatch},
+        {Key::f3, false, true, other, DayCommand::previousMatch},
+        {Key::f3, true, false, other, DayCommand::none},
         {Key::other, true, true, other, DayCommand::none},
     };
     for (const auto& row : rows)

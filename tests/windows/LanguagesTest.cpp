@@ -21,8 +21,9 @@ namespace {
 constexpr LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr LANGID spanish = MAKELANGID(LANG_SPANISH, SUBLANG_NEUTRAL);
 constexpr LANGID languages[] = {english, spanish};
-// The texts that show: 13 in the main window, 3 in the settings panel.
-constexpr int visibleTexts = 16;
+// The texts that show: 13 in the main window, 3 in the settings panel, 4 in the go-to box and 6
+// in the find box.
+constexpr int visibleTexts = 26;
 
 // Windows' numbered resource types.
 constexpr UINT menuType = 4, dialogType = 5, stringType = 6, dialogDataType = 240;
@@ -71,10 +72,11 @@ std::vector<std::string> FormatFields(const std::string& format) {
 
 INT_PTR CALLBACK NoLogic(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// The main window and its settings panel in a language, made from their templates alone.
+// The main window and its settings panel, the go-to box and the find box in a language, made from
+// their templates alone.
 struct Windows {
     explicit Windows(LANGID language) {
-        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
+        const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES | ICC_LISTVIEW_CLASSES};
         ::InitCommonControlsEx(&classes);
         const auto made = [&](UINT id, HWND parent) {
             const auto* dialogTemplate = static_cast<LPCDLGTEMPLATEW>(ResourceIn(language, dialogType, id));
@@ -82,10 +84,16 @@ struct Windows {
         };
         main = made(IDD_READER, nullptr);
         panel = main ? made(IDD_SETTINGS, main) : nullptr;
+        goTo = made(IDD_GO_TO, nullptr);
+        find = made(IDD_FIND, nullptr);
     }
-    ~Windows() { ::DestroyWindow(main); }
+    ~Windows() {
+        for (HWND dialog : {main, goTo, find})
+            ::DestroyWindow(dialog);
+    }
+    std::vector<HWND> Dialogs() const { return {main, panel, goTo, find}; }
 
-    HWND main = nullptr, panel = nullptr;
+    HWND main = nullptr, panel = nullptr, goTo = nullptr, find = nullptr;
 };
 
 std::vector<HWND> Children(HWND dialog) {
@@ -176,7 +184,14 @@ std::wstring Formatted(LANGID language, UINT id, int first, int second) {
 std::map<int, std::vector<std::wstring>> ShownTexts(LANGID language) {
     return {
         {IDC_READ, {Formatted(language, IDS_READ_OF_PLAN, 365, 365), Formatted(language, IDS_READ_IN_YEAR, 366, 2026)}},
-        {IDC_BOOK_TITLE, {WideOf(String(language, IDS_NO_BOOK))}}};
+        {IDC_BOOK_TITLE, {WideOf(String(language, IDS_NO_BOOK))}},
+        {IDC_PASSAGE_MESSAGE,
+         {WideOf(String(language, IDS_NOT_A_PASSAGE)), WideOf(String(language, IDS_PASSAGE_NOT_IN_BOOK)),
+          WideOf(String(language, IDS_NO_PASSAGES))}},
+        {IDC_FIND_COUNT,
+         {Formatted(language, IDS_DAYS_FOUND, 365, 0), WideOf(String(language, IDS_ONE_DAY_FOUND)),
+          WideOf(
+              std::regex_replace(String(language, IDS_NO_DAY_FOUND), std::regex("%s"), "righteousness everlasting"))}}};
 }
 
 } // namespace
@@ -217,12 +232,12 @@ TEST(Languages, TheBookToolsWordsAreTheReadersEnglish) {
 
 TEST(Languages, TheirWindowsAndMenusDifferOnlyInTheirTexts) {
     const Windows englishWindows(english), spanishWindows(spanish);
-    ASSERT_TRUE(englishWindows.panel && spanishWindows.panel);
-    for (auto dialogs : {std::make_pair(englishWindows.main, spanishWindows.main),
-                         std::make_pair(englishWindows.panel, spanishWindows.panel)}) {
+    ASSERT_TRUE(englishWindows.panel && spanishWindows.panel && englishWindows.find && spanishWindows.find);
+    for (std::size_t i = 0; i < englishWindows.Dialogs().size(); ++i) {
+        const auto dialogs = std::make_pair(englishWindows.Dialogs()[i], spanishWindows.Dialogs()[i]);
         EXPECT_EQ(Layout(dialogs.second), Layout(dialogs.first));
-        // The caption too: a second reader finds the first by it.
-        EXPECT_EQ(UnicodeText(dialogs.second), UnicodeText(dialogs.first));
+        // The main window's caption too: a second reader finds the first by it.
+        if (i == 0) EXPECT_EQ(UnicodeText(dialogs.second), UnicodeText(dialogs.first));
         std::vector<std::string> englishLayout, spanishLayout;
         for (HWND control : Children(dialogs.first))
             if (control != englishWindows.panel) englishLayout.push_back(Layout(control));
@@ -245,10 +260,10 @@ TEST(Languages, EveryTextIsWholeInItsControl) {
     ::ReleaseDC(nullptr, screen);
     for (LANGID language : languages) {
         const Windows windows(language);
-        ASSERT_TRUE(windows.panel);
+        ASSERT_TRUE(windows.panel && windows.goTo && windows.find);
         std::map<int, std::vector<std::wstring>> shown = ShownTexts(language);
         int measured = 0;
-        for (HWND dialog : {windows.main, windows.panel})
+        for (HWND dialog : windows.Dialogs())
             for (HWND control : Children(dialog)) {
                 const std::string className = ClassOf(control);
                 const LONG style = ::GetWindowLongW(control, GWL_STYLE);
@@ -257,7 +272,7 @@ TEST(Languages, EveryTextIsWholeInItsControl) {
                     continue;
                 const int id = static_cast<short>(::GetDlgCtrlID(control));
                 std::vector<std::wstring> texts{WideOf(UnicodeText(control))};
-                if (shown.count(id) && dialog == windows.main) texts = shown[id];
+                if (shown.count(id) && dialog != windows.panel) texts = shown[id];
                 for (const std::wstring& text : texts) {
                     const Fit fit = Measure(control, text);
                     EXPECT_LE(fit.text.cx, fit.room.cx) << Utf8Of(text) << " is too wide in language " << language;

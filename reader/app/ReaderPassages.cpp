@@ -1,0 +1,86 @@
+#include "reader/app/ReaderDlg.h"
+
+#include "reader/app/FindDlg.h"
+#include "reader/app/GoToDlg.h"
+#include "reader/book/PassageFinder.h"
+#include "reader/logic/RecordDate.h"
+
+#include "framework/win/Resources.h"
+
+std::vector<std::string> ReaderDlg::DayTexts() { return m_book.GetRecordTexts(1, daysInCommonYear); }
+
+void ReaderDlg::OnGoTo() {
+    GoToDlg dialog(this, [this](const std::string& reference) { return GoToPassage(reference); });
+    dialog.DoModal();
+}
+
+CString ReaderDlg::GoToPassage(const std::string& reference) {
+    const std::optional<PassageReference> passage = ReadPassageReference(reference);
+    if (!passage) return LoadStringResource(IDS_NOT_A_PASSAGE);
+    const std::vector<std::string> texts = DayTexts();
+    const std::optional<PassagePlace> place = FindPassage(texts, *passage);
+    if (!place) return LoadStringResource(NamesPassages(texts) ? IDS_PASSAGE_NOT_IN_BOOK : IDS_NO_PASSAGES);
+    ShowRecordPart(place->record, texts[place->record - 1], place->start, place->length, true);
+    return CString();
+}
+
+void ReaderDlg::OnFind() {
+    FindDlg dialog(
+        this, [this](const std::string& words, bool parts) { return FindRows(words, parts); }, m_findWords,
+        m_findParts);
+    const bool chosen = dialog.DoModal() == IDOK;
+    m_findWords = dialog.Words();
+    m_findParts = dialog.Parts();
+    if (chosen) ShowMatch(dialog.Chosen(), 0);
+}
+
+std::vector<FindDlg::Row> ReaderDlg::FindRows(const std::string& words, bool parts) {
+    m_foundTexts = DayTexts();
+    m_found = FindWords(m_foundTexts, SearchWords(words), !parts);
+    std::vector<FindDlg::Row> rows;
+    const Date start = Progress().start;
+    for (const RecordFound& found : m_found) {
+        const std::string& text = m_foundTexts[found.record - 1];
+        const Date date = DateOfRecord(m_bookInfo.kind, found.record, start, SelectedDate().year);
+        rows.push_back({LongDate(date), text.substr(0, text.find('\r')).c_str(), found.around.c_str()});
+    }
+    return rows;
+}
+
+// The next match, or with step -1 the one before, from the one shown last, on to the next day
+// that holds the words after a day's last; the words to find are asked for first.
+void ReaderDlg::ShowNextMatch(int step) {
+    if (m_found.empty()) {
+        OnFind();
+        return;
+    }
+    int day = m_foundDay, match = m_foundMatch + step;
+    if (match < 0 || match >= static_cast<int>(m_found[day].matches.size())) {
+        const int days = static_cast<int>(m_found.size());
+        day = (day + step + days) % days;
+        match = step > 0 ? 0 : static_cast<int>(m_found[day].matches.size()) - 1;
+    }
+    ShowMatch(day, match);
+}
+
+void ReaderDlg::ShowMatch(int day, int match) {
+    if (day < 0 || day >= static_cast<int>(m_found.size())) return;
+    m_foundDay = day;
+    m_foundMatch = match;
+    const RecordFound& found = m_found[day];
+    ShowRecordPart(found.record, m_foundTexts[found.record - 1], found.matches[match].start,
+                   found.matches[match].length, false);
+}
+
+// Shows the day of record, whose text is recordText, with its part from start for length selected
+// (places within the record's text): on top of the verse box, or just in view.
+void ReaderDlg::ShowRecordPart(int record, const std::string& recordText, int start, int length, bool onTop) {
+    SelectDate(DateOfRecord(m_bookInfo.kind, record, Progress().start, SelectedDate().year));
+    const int heading = ::GetWindowTextLengthW(m_verseBox.m_hWnd) - Wide(recordText).Length();
+    m_verseBox.SendMessage(EM_SETSEL, heading + start, heading + start + length);
+    if (onTop)
+        m_verseBox.ScrollToTop(heading + start);
+    else
+        m_verseBox.SendMessage(EM_SCROLLCARET);
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_verseBox.m_hWnd), TRUE);
+}
