@@ -49,14 +49,19 @@ INT_PTR CDialog::DoModal() {
     m_modal = true;
     m_ended = false;
     m_result = -1;
-    const bool disableOwner = owner && ::IsWindowEnabled(owner);
-    if (disableOwner) ::EnableWindow(owner, FALSE);
+    m_disabledOwner = owner && ::IsWindowEnabled(owner) ? owner : nullptr;
+    if (m_disabledOwner) ::EnableWindow(m_disabledOwner, FALSE);
     if (::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, owner, DialogProc,
                                      reinterpret_cast<LPARAM>(this)))
         RunModalLoop();
-    if (disableOwner) ::EnableWindow(owner, TRUE);
+    EnableOwner();
     if (m_hWnd) ::DestroyWindow(m_hWnd);
     return m_result;
+}
+
+void CDialog::EnableOwner() {
+    if (m_disabledOwner) ::EnableWindow(m_disabledOwner, TRUE);
+    m_disabledOwner = nullptr;
 }
 
 void CDialog::RunModalLoop() {
@@ -96,6 +101,7 @@ void CDialog::EndDialog(int result) {
         m_ended = true;
         m_result = result;
         ::PostMessageW(m_hWnd, WM_NULL, 0, 0); // wakes the loop when ended from a message sent to it
+        EnableOwner(); // before the dialog goes, so that the owner becomes the active window again
     }
     ShowWindow(SW_HIDE);
 }

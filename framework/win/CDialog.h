@@ -38,6 +38,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void RunModalLoop();
+    void EnableOwner();
     void ExecuteDialogInit();
     void CenterOnScreen();
 
@@ -46,6 +47,7 @@ private:
     bool m_modal = false;
     bool m_ended = false;
     INT_PTR m_result = -1;
+    HWND m_disabledOwner = nullptr;
     bool m_leftToDefault = false;
     bool m_keepPosition = false;
 };

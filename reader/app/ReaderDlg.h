@@ -8,6 +8,7 @@
 #include "reader/app/FindDlg.h"
 #include "reader/app/SettingsDlg.h"
 #include "reader/book/BookFile.h"
+#include "reader/book/PassageFinder.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/book/WordSearch.h"
 #include "reader/logic/ReaderLayout.h"
@@ -93,7 +94,9 @@ private:
     // ReaderPassages.cpp
     std::vector<std::string> DayTexts();
     void OnGoTo();
-    CString GoToPassage(const std::string& reference);
+    // What finding the passage of reference in the book's day texts says where it is not found.
+    CString FindPassageOf(const std::string& reference, std::vector<std::string>& texts,
+                          std::optional<PassagePlace>& place);
     void OnFind();
     std::vector<FindDlg::Row> FindRows(const std::string& words, bool parts);
     void ShowNextMatch(int step);

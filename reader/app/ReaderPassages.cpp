@@ -2,25 +2,28 @@
 
 #include "reader/app/FindDlg.h"
 #include "reader/app/GoToDlg.h"
-#include "reader/book/PassageFinder.h"
 #include "reader/logic/RecordDate.h"
 
 #include "framework/win/Resources.h"
 
 std::vector<std::string> ReaderDlg::DayTexts() { return m_book.GetRecordTexts(1, daysInCommonYear); }
 
+// The day is shown once the box has gone, when the window is active again and its focus its own.
 void ReaderDlg::OnGoTo() {
-    GoToDlg dialog(this, [this](const std::string& reference) { return GoToPassage(reference); });
-    dialog.DoModal();
+    std::vector<std::string> texts;
+    std::optional<PassagePlace> place;
+    GoToDlg dialog(this, [&](const std::string& reference) { return FindPassageOf(reference, texts, place); });
+    if (dialog.DoModal() == IDOK && place)
+        ShowRecordPart(place->record, texts[place->record - 1], place->start, place->length, true);
 }
 
-CString ReaderDlg::GoToPassage(const std::string& reference) {
+CString ReaderDlg::FindPassageOf(const std::string& reference, std::vector<std::string>& texts,
+                                 std::optional<PassagePlace>& place) {
     const std::optional<PassageReference> passage = ReadPassageReference(reference);
     if (!passage) return LoadStringResource(IDS_NOT_A_PASSAGE);
-    const std::vector<std::string> texts = DayTexts();
-    const std::optional<PassagePlace> place = FindPassage(texts, *passage);
+    texts = DayTexts();
+    place = FindPassage(texts, *passage);
     if (!place) return LoadStringResource(NamesPassages(texts) ? IDS_PASSAGE_NOT_IN_BOOK : IDS_NO_PASSAGES);
-    ShowRecordPart(place->record, texts[place->record - 1], place->start, place->length, true);
     return CString();
 }
 
@@ -77,10 +80,11 @@ void ReaderDlg::ShowMatch(int day, int match) {
 void ReaderDlg::ShowRecordPart(int record, const std::string& recordText, int start, int length, bool onTop) {
     SelectDate(DateOfRecord(m_bookInfo.kind, record, Progress().start, SelectedDate().year));
     const int heading = ::GetWindowTextLengthW(m_verseBox.m_hWnd) - Wide(recordText).Length();
-    m_verseBox.SendMessage(EM_SETSEL, heading + start, heading + start + length);
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_verseBox.m_hWnd), TRUE);
+    // The caret at the part's start, so that the box keeping the caret in view keeps the start.
+    m_verseBox.SendMessage(EM_SETSEL, heading + start + length, heading + start);
     if (onTop)
         m_verseBox.ScrollToTop(heading + start);
     else
         m_verseBox.SendMessage(EM_SCROLLCARET);
-    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_verseBox.m_hWnd), TRUE);
 }

@@ -55,17 +55,16 @@ std::optional<PassagePlace> FindInRecord(const std::string& text, int record, co
     int unnumberedVerse = 0;                 // the verse a line without a number is
     std::optional<PassagePlace> found;
     for (const Line& line : lines) {
-        int verse = VerseNumberOf(text, line);
-        if (verse == 0 && line.to > line.from) {
-            if (const auto name = NameOf(text, line)) {
-                chapter = name;
-                unnumberedVerse = name->verse;
-                if (passage.verse == 0 && name->book == passage.book && name->chapter == passage.chapter)
-                    return PassagePlace{record, line.start, Utf16Length(text, line.from, line.to)};
-                continue;
-            }
-            verse = unnumberedVerse;
+        // A heading first, for "1 Corinthians 13" starts as a verse does.
+        if (const auto name = NameOf(text, line)) {
+            chapter = name;
+            unnumberedVerse = name->verse;
+            if (passage.verse == 0 && name->book == passage.book && name->chapter == passage.chapter)
+                return PassagePlace{record, line.start, Utf16Length(text, line.from, line.to)};
+            continue;
         }
+        int verse = VerseNumberOf(text, line);
+        if (verse == 0 && line.to > line.from) verse = unnumberedVerse;
         if (verse == 0) continue;
         unnumberedVerse = 0;
         if (!chapter || chapter->book != passage.book || chapter->chapter != passage.chapter) continue;

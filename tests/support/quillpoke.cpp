@@ -44,6 +44,8 @@ int ControlId(const char* text) {
                QUILLPOKE_ID(IDC_BOOK_TITLE),
                QUILLPOKE_ID(IDC_BOOK_PATH),
                QUILLPOKE_ID(IDC_READ),
+               QUILLPOKE_ID(IDM_GO_TO),
+               QUILLPOKE_ID(IDC_PASSAGE),
                QUILLPOKE_ID(IDM_FIND),
                QUILLPOKE_ID(IDC_FIND_WORDS),
                QUILLPOKE_ID(IDC_FIND_NOW),

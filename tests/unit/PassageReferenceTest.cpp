@@ -125,6 +125,8 @@ TEST(PassageFinder, FindsTheRecordAndTheVersesOfAPassage) {
         "Psalms 3:1-4:2\r\n\r\nPsalm 3\r\n1 LORD, how are they\r\n2 Many\r\n\r\nPsalm 4\r\n1 Hear me\r\n2 O ye",
         "Juan 3:16\r\n\r\nPorque de tal manera amó Dios al mundo",
         "Luke 24:5-6\r\n\r\n5 And as they were afraid\r\n6 He is not here",
+        "1 Corinthians 12:31-13:4\r\n\r\n1 Corinthians 12\r\n31 But covet\r\n\r\n1 Corinthians 13\r\n1 Though I\r\n"
+        "4 Charity",
     };
     const auto place = [&](const char* reference) {
         const auto found = FindPassage(texts, *ReadPassageReference(reference));
@@ -136,6 +138,8 @@ TEST(PassageFinder, FindsTheRecordAndTheVersesOfAPassage) {
     EXPECT_EQ(place("Salmo 4:2"), (std::vector<int>{2, 79, 6}));
     EXPECT_EQ(place("John 3:16"), (std::vector<int>{3, 13, 38}));
     EXPECT_EQ(place("Lk 24:6"), (std::vector<int>{4, 42, 16}));
+    EXPECT_EQ(place("1Co 13:4"), (std::vector<int>{5, 92, 9}));
+    EXPECT_EQ(place("1 Cor 13"), (std::vector<int>{5, 62, 16}));
     EXPECT_EQ(place("Ps 4:3"), std::vector<int>{});
     EXPECT_EQ(place("Ps 5"), std::vector<int>{});
     EXPECT_EQ(place("John 3:17"), std::vector<int>{});
