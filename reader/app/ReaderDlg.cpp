@@ -246,6 +246,7 @@ void ReaderDlg::OnSelectBook() {
 bool ReaderDlg::OpenBook(const CString& path) {
     m_found.clear();
     m_foundTexts.clear();
+    m_foundAt = {-1, 0};
     if (!m_book.OpenBook(path)) return false;
     m_bookInfo = m_book.GetBookInfo();
     m_book.SetTextCodePage(KnownCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : ansiCodePage);

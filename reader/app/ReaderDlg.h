@@ -11,6 +11,7 @@
 #include "reader/book/PassageFinder.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/book/WordSearch.h"
+#include "reader/logic/MatchSteps.h"
 #include "reader/logic/ReaderLayout.h"
 #include "reader/logic/ReadingProgress.h"
 #include "reader/res/resource.h"
@@ -180,8 +181,7 @@ private:
     bool m_findParts = false;
     std::vector<std::string> m_foundTexts;
     std::vector<RecordFound> m_found;
-    int m_foundDay = 0;
-    int m_foundMatch = 0;
+    MatchPlace m_foundAt{-1, 0};
     // Where the window opening maximised is restored to, until it is maximised.
     std::optional<RECT> m_restoreTo;
 };

@@ -2,6 +2,7 @@
 
 #include "reader/app/FindDlg.h"
 #include "reader/app/GoToDlg.h"
+#include "reader/logic/MatchSteps.h"
 #include "reader/logic/RecordDate.h"
 
 #include "framework/win/Resources.h"
@@ -40,6 +41,7 @@ void ReaderDlg::OnFind() {
 std::vector<FindDlg::Row> ReaderDlg::FindRows(const std::string& words, bool parts) {
     m_foundTexts = DayTexts();
     m_found = FindWords(m_foundTexts, SearchWords(words), !parts);
+    m_foundAt = {-1, 0};
     std::vector<FindDlg::Row> rows;
     const Date start = Progress().start;
     for (const RecordFound& found : m_found) {
@@ -50,26 +52,23 @@ std::vector<FindDlg::Row> ReaderDlg::FindRows(const std::string& words, bool par
     return rows;
 }
 
-// The next match, or with step -1 the one before, from the one shown last, on to the next day
-// that holds the words after a day's last; the words to find are asked for first.
+// The next match, or with step -1 the one before, from the one shown last; the words to find are
+// asked for first.
 void ReaderDlg::ShowNextMatch(int step) {
     if (m_found.empty()) {
         OnFind();
         return;
     }
-    int day = m_foundDay, match = m_foundMatch + step;
-    if (match < 0 || match >= static_cast<int>(m_found[day].matches.size())) {
-        const int days = static_cast<int>(m_found.size());
-        day = (day + step + days) % days;
-        match = step > 0 ? 0 : static_cast<int>(m_found[day].matches.size()) - 1;
-    }
-    ShowMatch(day, match);
+    std::vector<int> counts;
+    for (const RecordFound& found : m_found)
+        counts.push_back(static_cast<int>(found.matches.size()));
+    const MatchPlace next = NextMatch(counts, m_foundAt, step);
+    ShowMatch(next.day, next.match);
 }
 
 void ReaderDlg::ShowMatch(int day, int match) {
     if (day < 0 || day >= static_cast<int>(m_found.size())) return;
-    m_foundDay = day;
-    m_foundMatch = match;
+    m_foundAt = {day, match};
     const RecordFound& found = m_found[day];
     ShowRecordPart(found.record, m_foundTexts[found.record - 1], found.matches[match].start,
                    found.matches[match].length, false);

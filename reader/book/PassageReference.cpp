@@ -83,11 +83,12 @@ std::optional<PassageReference> ReadPassageReference(const std::string& typed) {
         if (numbers.Take(":.,")) {
             passage.verse = numbers.Number();
             if (passage.verse == 0) return std::nullopt;
-            if (numbers.Take("-") && (passage.lastVerse = numbers.Number()) < passage.verse) return std::nullopt;
         } else if (ChapterCount(passage.book) == 1 && passage.chapter > 1) {
             passage.verse = passage.chapter; // "Jude 5": the one chapter's verse
             passage.chapter = 1;
         }
+        if (passage.verse > 0 && numbers.Take("-") && (passage.lastVerse = numbers.Number()) < passage.verse)
+            return std::nullopt;
         if (!numbers.AtEnd()) return std::nullopt;
     }
     if (passage.chapter < 1 || passage.chapter > ChapterCount(passage.book)) return std::nullopt;

@@ -9,7 +9,11 @@ constexpr char16_t latin1[] = u"aaaaaaæceeeeiiiidnooooo×ouuuuyþßaaaaaaæceee
 constexpr char16_t latinExtendedA[] =
     u"aaaaaaccccccccddddeeeeeeeeeegggggggghhhhiiiiiiiiiiĳĳjjkkĸllllllllllnnnnnnŉŋŋooooooœœrrrrrrssssssssttttttuuuuuu"
     u"uuuuuuwwyyyzzzzzzs";
+// U+0386 to U+03CE, folded, the final sigma as σ.
+constexpr char16_t greek[] =
+    u"α·εηι\u038Bο\u038Dυωιαβγδεζηθικλμνξοπρ\u03A2στυφχψωιυαεηιυαβγδεζηθικλμνξοπρσστυφχψωιυουω";
 static_assert(sizeof latin1 / sizeof latin1[0] == 0x40 + 1);
+static_assert(sizeof greek / sizeof greek[0] == 0x3CF - 0x386 + 1);
 static_assert(sizeof latinExtendedA / sizeof latinExtendedA[0] == 0x80 + 1);
 
 } // namespace
@@ -19,8 +23,8 @@ char16_t FoldedCharacter(char16_t c) {
     if (c < 0xC0) return c;
     if (c < 0x100) return latin1[c - 0xC0];
     if (c < 0x180) return latinExtendedA[c - 0x100];
-    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return static_cast<char16_t>(c + 0x20); // Greek capitals
-    if (c == 0x401 || c == 0x451) return 0x435;                                         // Ё and ё as е
+    if (c >= 0x386 && c <= 0x3CE) return greek[c - 0x386];
+    if (c == 0x401 || c == 0x451) return 0x435; // Ё and ё as е
     if (c >= 0x400 && c < 0x410) return static_cast<char16_t>(c + 0x50);
     if (c >= 0x410 && c < 0x430) return static_cast<char16_t>(c + 0x20);
     return c;
@@ -49,7 +53,8 @@ std::u16string FoldedText(const std::string& utf8) {
 
 bool IsWordCharacter(char16_t c) {
     if (c < 0x80) return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-    // Latin-1's signs, the general punctuation and the spaces are not letters; the rest is taken for them.
-    if (c < 0xC0 || c == 0xD7 || c == 0xF7) return false;
+    // Latin-1's signs, Greek and Chinese stops, the general punctuation and the spaces are not letters;
+    // the rest is taken for them.
+    if (c < 0xC0 || c == 0xD7 || c == 0xF7 || c == 0x37E || c == 0x387 || c == 0x3001 || c == 0x3002) return false;
     return !(c >= 0x2000 && c <= 0x206F) && c != 0x3000 && c != 0xFEFF && c != 0xFFFD;
 }

@@ -58,6 +58,8 @@ TEST(PassageReference, IsReadAsPeopleTypeItInEnglishAndSpanish) {
         {"Matt. 5:3", {39, 5, 3, 0}},
         {"  Ruth  ", {7, 1, 0, 0}},
         {"Jude 5", {64, 1, 5, 0}},
+        {"Jude 5-7", {64, 1, 5, 7}},
+        {"John 3-4", {}},
         {"Romans 8:28-28", {44, 8, 28, 0}},
         {"Ps 150", {18, 150, 0, 0}},
         {"Ps 151", {}},
