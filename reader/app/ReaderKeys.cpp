@@ -18,12 +18,23 @@ LRESULT CALLBACK DayKeys(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(dayKeysHook, code, wParam, lParam);
 }
 
+bool IsPushButton(HWND window) {
+    const auto code = ::SendMessageW(window, WM_GETDLGCODE, 0, 0);
+    return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
 Key KeyOf(WPARAM key) {
     switch (key) {
     case VK_LEFT:
         return Key::left;
     case VK_RIGHT:
         return Key::right;
+    case VK_UP:
+        return Key::up;
+    case VK_DOWN:
+        return Key::down;
+    case VK_RETURN:
+        return Key::enter;
     case VK_HOME:
         return Key::home;
     case VK_PRIOR:
@@ -62,6 +73,7 @@ bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
     if (window != m_hWnd && !::IsChild(m_hWnd, window)) return false;
     const KeyPlace place = window == m_verseBox.m_hWnd   ? KeyPlace::verseBox
                            : window == m_calendar.m_hWnd ? KeyPlace::calendar
+                           : IsPushButton(window)        ? KeyPlace::pushButton
                                                          : KeyPlace::elsewhere;
     const int day = DaysSinceEpoch(SelectedDate());
     switch (DayCommandOf(KeyOf(key), ::GetKeyState(VK_CONTROL) < 0, ::GetKeyState(VK_SHIFT) < 0, place)) {
@@ -71,8 +83,19 @@ bool ReaderDlg::OnDayKey(HWND window, WPARAM key) {
     case DayCommand::nextDay:
         SelectDate(DateOfDaysSinceEpoch(day + 1));
         return true;
+    case DayCommand::previousWeek:
+        SelectDate(DateOfDaysSinceEpoch(day - 7));
+        return true;
+    case DayCommand::nextWeek:
+        SelectDate(DateOfDaysSinceEpoch(day + 7));
+        return true;
     case DayCommand::today:
         SelectDate(Today());
+        return true;
+    case DayCommand::showDay:
+        ShowVerse();
+        return true;
+    case DayCommand::ignore:
         return true;
     case DayCommand::markRead:
         OnRead();

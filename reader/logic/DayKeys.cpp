@@ -1,12 +1,18 @@
 #include "reader/logic/DayKeys.h"
 
 DayCommand DayCommandOf(Key key, bool control, bool shift, KeyPlace place) {
-    const bool inText = place == KeyPlace::verseBox;
+    const bool inText = place == KeyPlace::verseBox, inCalendar = place == KeyPlace::calendar;
     switch (key) {
     case Key::left:
-        return control ? DayCommand::previousDay : DayCommand::none;
+        return control || inCalendar ? DayCommand::previousDay : DayCommand::none;
     case Key::right:
-        return control ? DayCommand::nextDay : DayCommand::none;
+        return control || inCalendar ? DayCommand::nextDay : DayCommand::none;
+    case Key::up:
+        return inCalendar && !control ? DayCommand::previousWeek : DayCommand::none;
+    case Key::down:
+        return inCalendar && !control ? DayCommand::nextWeek : DayCommand::none;
+    case Key::enter:
+        return inCalendar ? DayCommand::showDay : place == KeyPlace::pushButton ? DayCommand::none : DayCommand::ignore;
     case Key::pageUp:
         return !control && !inText ? DayCommand::previousDay : DayCommand::none;
     case Key::pageDown:

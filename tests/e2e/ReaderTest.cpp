@@ -3,6 +3,7 @@
 #include "contract/ProgramNames.h"
 #include "reader/logic/ProgressFile.h"
 #include "reader/book/BookFile.h"
+#include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/Unicode.h"
@@ -144,6 +145,36 @@ HWND FocusOf(HWND window) {
 void Tab(bool back) { back ? PressKeys({VK_SHIFT}, VK_TAB) : PressKeys({}, VK_TAB); }
 
 } // namespace
+
+// In the calendar the arrows move the day, a day across and a week down, and Enter there, in the
+// verse box or on the "Read" box shows the day and leaves the reader open.
+TEST_F(StartedReaderTest, ArrowsInTheCalendarMoveTheDayAndEnterLeavesTheReaderOpen) {
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);
+    for (int press = 0; press < 20 && FocusOf(window) != calendar; ++press) {
+        const HWND before = FocusOf(window);
+        Tab(false);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) != before; }));
+    }
+    ASSERT_EQ(FocusOf(window), calendar);
+    SYSTEMTIME today;
+    ::GetLocalTime(&today);
+    const Date later = DateOfDaysSinceEpoch(DaysSinceEpoch(today.wYear, today.wMonth, today.wDay) + 8);
+    const std::string heading = "Verse " + std::to_string(VerseNumberForDate(later.day, later.month, later.year));
+    PressKeys({}, VK_RIGHT);
+    PressKeys({}, VK_DOWN);
+    EXPECT_TRUE(WaitUntil([&] { return ItemText(window, IDC_VERSE).rfind(heading + ":", 0) == 0; }))
+        << ItemText(window, IDC_VERSE).substr(0, 20);
+    for (int control : {IDC_CALENDAR, IDC_VERSE, IDC_READ}) {
+        ::SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(window, control)), TRUE);
+        PressKeys({}, VK_RETURN);
+        ASSERT_TRUE(reader.Handled());
+        EXPECT_TRUE(::IsWindowVisible(window)) << "Enter left the reader from control " << control;
+    }
+    EXPECT_EQ(ItemText(window, IDC_VERSE).rfind(heading + ":", 0), 0u);
+    EXPECT_EQ(reader.Leave(), 0);
+}
 
 // The keyboard goes through what the window shows, in reading order, and never into the cut-off
 // band; tabbing into the verse box keeps its place.

@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(DayKeys, ChooseAndMarkDaysButLeaveTheVerseBoxItsScrolling) {
-    constexpr KeyPlace text = KeyPlace::verseBox, calendar = KeyPlace::calendar, other = KeyPlace::elsewhere;
+    constexpr KeyPlace text = KeyPlace::verseBox, calendar = KeyPlace::calendar, other = KeyPlace::elsewhere,
+                       button = KeyPlace::pushButton;
     const struct {
         Key key;
         bool control, shift;
@@ -32,6 +33,15 @@ TEST(DayKeys, ChooseAndMarkDaysButLeaveTheVerseBoxItsScrolling) {
         {Key::f3, false, false, text, DayCommand::nextMatch},
         {Key::f3, false, true, other, DayCommand::previousMatch},
         {Key::f3, true, false, other, DayCommand::none},
+        {Key::left, false, false, calendar, DayCommand::previousDay},
+        {Key::right, false, false, text, DayCommand::none},
+        {Key::up, false, false, calendar, DayCommand::previousWeek},
+        {Key::down, false, false, calendar, DayCommand::nextWeek},
+        {Key::down, false, false, text, DayCommand::none},
+        {Key::enter, false, false, calendar, DayCommand::showDay},
+        {Key::enter, false, false, text, DayCommand::ignore},
+        {Key::enter, false, false, other, DayCommand::ignore},
+        {Key::enter, false, false, button, DayCommand::none},
         {Key::other, true, true, other, DayCommand::none},
     };
     for (const auto& row : rows)
