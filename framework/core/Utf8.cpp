@@ -23,3 +23,17 @@ char32_t NextCodePoint(const std::string& text, std::size_t& at) {
     at += length;
     return codePoint;
 }
+
+int Utf16Length(const std::string& text, std::size_t from, std::size_t to) {
+    int length = 0;
+    for (std::size_t at = from; at < to;)
+        length += NextCodePoint(text, at) >= 0x10000 ? 2 : 1;
+    return length;
+}
+
+std::size_t ByteOfUtf16Unit(const std::string& text, int unit) {
+    std::size_t at = 0;
+    for (int units = 0; at < text.size() && units < unit;)
+        units += NextCodePoint(text, at) >= 0x10000 ? 2 : 1;
+    return at;
+}

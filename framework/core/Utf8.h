@@ -9,3 +9,8 @@ std::size_t Utf8SequenceLength(unsigned char lead);
 // The character whose UTF-8 sequence begins at byte at of text, moving at past it. A sequence cut
 // short, or a byte that begins none, is U+FFFD, one byte long.
 char32_t NextCodePoint(const std::string& text, std::size_t& at);
+
+// How many UTF-16 units the UTF-8 bytes [from, to) of text take, as Windows counts its characters;
+// and the byte where UTF-16 unit unit of text starts.
+int Utf16Length(const std::string& text, std::size_t from, std::size_t to);
+std::size_t ByteOfUtf16Unit(const std::string& text, int unit);

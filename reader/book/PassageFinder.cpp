@@ -7,13 +7,6 @@ namespace {
 // A chapter's heading or a passage's name is short; longer lines are text.
 constexpr std::size_t longestName = 48;
 
-int Utf16Length(const std::string& text, std::size_t from, std::size_t to) {
-    int length = 0;
-    for (std::size_t at = from; at < to;)
-        length += NextCodePoint(text, at) >= 0x10000 ? 2 : 1;
-    return length;
-}
-
 // A line of a record, between its start and its line break, and where it starts in UTF-16 units.
 struct Line {
     std::size_t from, to;

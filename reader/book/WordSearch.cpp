@@ -17,20 +17,13 @@ bool IsWholeWord(const std::u16string& text, std::size_t start, std::size_t leng
            (start + length == text.size() || !IsWordCharacter(text[start + length]));
 }
 
-// The byte of utf8 where UTF-16 unit unit starts.
-std::size_t ByteOfUnit(const std::string& utf8, int unit) {
-    std::size_t at = 0;
-    for (int units = 0; at < utf8.size() && units < unit;)
-        units += NextCodePoint(utf8, at) >= 0x10000 ? 2 : 1;
-    return at;
-}
-
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 // The words of the line around the match at bytes [start, end): whole words, an ellipsis where the
 // line goes on.
 std::string WordsAround(const std::string& text, std::size_t start, std::size_t end) {
-    const std::size_t lineStart = text.rfind('\n', start) == std::string::npos ? 0 : text.rfind('\n', start) + 1;
+    const std::size_t lineBreak = text.rfind('\n', start);
+    const std::size_t lineStart = lineBreak == std::string::npos ? 0 : lineBreak + 1;
     const std::size_t lineEnd = std::min(text.find('\r', end), text.find('\n', end));
     std::size_t from = start > lineStart + aroundBefore ? start - aroundBefore : lineStart;
     std::size_t to = std::min(lineEnd, std::min(text.size(), end + aroundAfter));
@@ -86,8 +79,8 @@ std::vector<RecordFound> FindWords(const std::vector<std::string>& texts, const 
         if (!holdsAll) continue;
         std::sort(matches.begin(), matches.end(),
                   [](const WordMatch& a, const WordMatch& b) { return a.start < b.start; });
-        const std::size_t start = ByteOfUnit(texts[i], matches.front().start);
-        const std::size_t end = ByteOfUnit(texts[i], matches.front().start + matches.front().length);
+        const std::size_t start = ByteOfUtf16Unit(texts[i], matches.front().start);
+        const std::size_t end = ByteOfUtf16Unit(texts[i], matches.front().start + matches.front().length);
         found.push_back({static_cast<int>(i) + 1, matches, WordsAround(texts[i], start, end)});
     }
     return found;
