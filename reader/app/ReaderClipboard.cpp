@@ -1,6 +1,7 @@
 #include "reader/app/ReaderDlg.h"
 
 #include "framework/core/CodePage.h"
+#include "reader/book/VerseNumbers.h"
 
 #include <cstring>
 
@@ -20,8 +21,8 @@ void SetClipboardBytes(UINT format, const void* text, std::size_t size) {
 // The shown day's text, under no heading, with where it comes from: the book's title, and for a
 // plan the day. On the clipboard as Unicode, and as ANSI text for programs that read no other.
 void ReaderDlg::CopyDay() {
-    const CString text =
-        CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle, m_dayWords);
+    CString text = CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle, m_dayWords);
+    if (!m_settings.m_look.verseNumbers) text = WithoutVerseNumbers(static_cast<const char*>(text)).c_str();
     if (text.IsEmpty()) return;
     const Wide wide(static_cast<const char*>(text));
     std::string ansi;

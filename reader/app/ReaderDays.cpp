@@ -62,6 +62,7 @@ void ReaderDlg::ShowReadState() {
 void ReaderDlg::OnRead() {
     if (ToggleRead(Progress(), m_bookInfo.kind, SelectedDate())) SaveProgress();
     ShowReadState();
+    TellReadState();
     SetDayStates();
 }
 

@@ -10,6 +10,7 @@
 #include "framework/win/Resources.h"
 #include "reader/app/Autorun.h"
 #include "reader/book/TextDirection.h"
+#include "reader/book/VerseNumbers.h"
 
 #include <mmsystem.h>
 
@@ -61,6 +62,11 @@ const MessageEntry<ReaderDlg> ReaderDlg::messageMap[] = {
     OnMessageWithParams<&ReaderDlg::OnGetMinMaxInfo>(WM_GETMINMAXINFO),
     OnMessageWithParams<&ReaderDlg::OnWindowPosChanged>(WM_WINDOWPOSCHANGED),
     OnMessageWithParams<&ReaderDlg::OnEndSession>(WM_ENDSESSION),
+    OnMessageWithParams<&ReaderDlg::OnCtlColorStatic>(WM_CTLCOLORSTATIC),
+    OnClicked<&ReaderDlg::OnLookClicked>(IDC_VERSE_NUMBERS),
+    OnClicked<&ReaderDlg::OnLookClicked>(IDC_DARK_BACKGROUND),
+    OnMessageWithParams<&ReaderDlg::OnParentNotify>(WM_PARENTNOTIFY),
+    OnMessage<&ReaderDlg::OnFocusSettled>(WM_FOCUS_SETTLED),
 };
 
 ReaderDlg::ReaderDlg(CWnd* parent)
@@ -95,6 +101,8 @@ BOOL ReaderDlg::OnInitDialog() {
     m_verseBox.KeepSelectionOnTab();
     m_verseMenu = LoadMenuResource(IDR_VERSE_MENU);
     m_verseBox.SetContextMenu(m_verseMenu);
+    NameControls();
+    ShowKeyboardPlace();
 
     std::string progressPath;
     if (JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, progressPath))
@@ -102,6 +110,7 @@ BOOL ReaderDlg::OnInitDialog() {
     m_settings.m_onPlanStart = [this](const Date& start) { OnPlanStart(start); };
     const bool settingsFound = m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME);
     if (!settingsFound) AfxMessageBox(LoadStringResource(IDS_WELCOME), MB_OK);
+    ShowLookChoice();
     m_settingsShown = false;
     SetWindowPos(nullptr, 0, 0, m_templateWidth, m_compactHeight, SWP_NOMOVE);
     ShowLowerBand(false);
@@ -146,10 +155,13 @@ AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 
 void ReaderDlg::ShowVerse() {
     const Date start = Progress().start;
-    ShowVerseText(TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
-                              LongDate(DateOfPlanDay(start, daysInCommonYear)), m_dayWords));
+    CString text = TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
+                               LongDate(DateOfPlanDay(start, daysInCommonYear)), m_dayWords);
+    if (!m_settings.m_look.verseNumbers) text = ShownWithoutVerseNumbers(static_cast<const char*>(text)).c_str();
+    ShowVerseText(text, text);
     m_aboutShown = false;
     ShowReadState();
+    TellDayShown();
     UpdateData(TRUE);
 }
 
@@ -264,15 +276,18 @@ void ReaderDlg::OnAbout() {
         ShowVerse();
         return;
     }
-    ShowVerseText(m_bookDescription + LoadStringResource(IDS_ABOUT));
+    const CString about = LoadStringResource(IDS_ABOUT);
+    ShowVerseText(m_bookDescription + about, about);
     m_aboutShown = true;
+    TellDayShown();
     UpdateData(TRUE);
 }
 
 // The text in the verse box, right-aligned in right-to-left order where it reads so, in a font that
 // has its characters.
-void ReaderDlg::ShowVerseText(const CString& text) {
+void ReaderDlg::ShowVerseText(const CString& text, const CString& named) {
     m_verseBox.SetRightToLeft(ReadsRightToLeft(static_cast<const char*>(text)));
+    NameVerseBox(named);
     const Wide wide(static_cast<const char*>(text));
     ::SetWindowTextW(m_verseBox.m_hWnd, wide);
     FitVerseFont(wide);

@@ -23,8 +23,10 @@
 // "Settings" button reveals or cuts off, the display buttons, the settings panel and the book
 // choice. Its duties lie in files of their own: ReaderDlg.cpp the day's text, the book and the
 // window's start and end; ReaderDays.cpp the days read and the plan's start; ReaderKeys.cpp the day
-// keys; ReaderPassages.cpp going to a passage and finding words; ReaderClipboard.cpp the copies; ReaderFonts.cpp the
-// fonts, the calendar's fit and the DPI; ReaderSizing.cpp the window's size, layout and place.
+// keys; ReaderNames.cpp what a screen reader hears; ReaderLook.cpp the text's verse numbers and
+// colours; ReaderPassages.cpp going to a passage and finding words; ReaderClipboard.cpp the copies;
+// ReaderFonts.cpp the fonts, the calendar's fit and the DPI; ReaderSizing.cpp the window's size,
+// layout and place.
 class ReaderDlg : public CDialog {
 public:
     enum { IDD = IDD_READER };
@@ -76,7 +78,8 @@ private:
     bool OpenBook(const CString& path);
     // A date as the user's Windows writes it in full.
     static CString LongDate(const Date& date);
-    void ShowVerseText(const CString& text);
+    // Shows text in the verse box, named for a screen reader by the heading of named.
+    void ShowVerseText(const CString& text, const CString& named);
 
     // ReaderDays.cpp
     void BeginProgress(bool upgradedBook);
@@ -104,7 +107,21 @@ private:
     void ShowMatch(int day, int match);
     void ShowRecordPart(int record, const std::string& recordText, int start, int length, bool onTop);
 
+    // ReaderNames.cpp
+    void NameControls();
+    void NameVerseBox(const CString& shown);
+    void TellDayShown();
+    void TellReadState();
+
+    // ReaderLook.cpp
+    void ShowLookChoice();
+    void OnLookClicked();
+    LRESULT OnCtlColorStatic(WPARAM context, LPARAM control);
+
     // ReaderKeys.cpp
+    void ShowKeyboardPlace();
+    LRESULT OnParentNotify(WPARAM event, LPARAM);
+    void OnFocusSettled();
     void HookDayKeys();
     void UnhookDayKeys();
 
@@ -138,6 +155,10 @@ private:
 
     // Posted after a change of DPI, to run once the dialog manager has laid the window out anew.
     static constexpr UINT WM_DPI_SETTLED = WM_APP + 1;
+    // Posted after a click, to run once the focus has gone where the click sends it.
+    static constexpr UINT WM_FOCUS_SETTLED = WM_APP + 2;
+    // The default button's id: none, for Enter presses only the push button that has the focus.
+    static constexpr WPARAM noDefaultButton = 0xFFFE;
     static const MessageEntry<ReaderDlg> messageMap[];
 
     CMonthCalCtrl m_calendar;
@@ -182,6 +203,8 @@ private:
     std::vector<std::string> m_foundTexts;
     std::vector<RecordFound> m_found;
     MatchPlace m_foundAt{-1, 0};
+    // What a screen reader hears the verse box named.
+    CString m_verseName;
     // Where the window opening maximised is restored to, until it is maximised.
     std::optional<RECT> m_restoreTo;
 };

@@ -1,5 +1,6 @@
 #include "reader/app/ReaderDlg.h"
 
+#include "framework/win/FocusFrame.h"
 #include "reader/logic/DayKeys.h"
 
 namespace {
@@ -57,6 +58,32 @@ Key KeyOf(WPARAM key) {
 }
 
 } // namespace
+
+// The keyboard's place always shows: a frame in the controls that draw no focus, and the look of
+// the default button only on the push button that has the focus, for Enter presses no other.
+void ReaderDlg::ShowKeyboardPlace() {
+    for (HWND control :
+         {m_calendar.m_hWnd, m_settings.GetDlgItem(IDC_AUTORUN_TIME), m_settings.GetDlgItem(IDC_PLAN_START)})
+        ShowFocusFrame(control);
+    SendMessage(DM_SETDEFID, noDefaultButton);
+}
+
+// A click may leave the look of the default button on the push button clicked before.
+LRESULT ReaderDlg::OnParentNotify(WPARAM event, LPARAM) {
+    if (LOWORD(event) == WM_LBUTTONDOWN) ::PostMessageW(m_hWnd, WM_FOCUS_SETTLED, 0, 0);
+    return 0;
+}
+
+void ReaderDlg::OnFocusSettled() {
+    const HWND focus = ::GetFocus();
+    for (HWND parent : {m_hWnd, m_settings.m_hWnd})
+        for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (IsPushButton(child)) {
+                const bool shown = (::SendMessageW(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0;
+                if (shown != (child == focus))
+                    ::SendMessageW(child, BM_SETSTYLE, child == focus ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+            }
+}
 
 void ReaderDlg::HookDayKeys() {
     dayKeysWindow = this;

@@ -2,6 +2,7 @@
 
 #include "reader/app/FindDlg.h"
 #include "reader/app/GoToDlg.h"
+#include "reader/book/VerseNumbers.h"
 #include "reader/logic/MatchSteps.h"
 #include "reader/logic/RecordDate.h"
 
@@ -14,8 +15,15 @@ void ReaderDlg::OnGoTo() {
     std::vector<std::string> texts;
     std::optional<PassagePlace> place;
     GoToDlg dialog(this, [&](const std::string& reference) { return FindPassageOf(reference, texts, place); });
-    if (dialog.DoModal() == IDOK && place)
-        ShowRecordPart(place->record, texts[place->record - 1], place->start, place->length, true);
+    if (dialog.DoModal() != IDOK || !place) return;
+    const std::string& text = texts[place->record - 1];
+    if (m_settings.m_look.verseNumbers) {
+        ShowRecordPart(place->record, text, place->start, place->length, true);
+        return;
+    }
+    const int start = UnitWithoutVerseNumbers(text, place->start);
+    const int end = UnitWithoutVerseNumbers(text, place->start + place->length);
+    ShowRecordPart(place->record, WithoutVerseNumbers(text), start, end - start, true);
 }
 
 CString ReaderDlg::FindPassageOf(const std::string& reference, std::vector<std::string>& texts,
@@ -38,8 +46,12 @@ void ReaderDlg::OnFind() {
     if (chosen) ShowMatch(dialog.Chosen(), 0);
 }
 
+// The words are found in the texts as they are shown, with their verse numbers or without.
 std::vector<FindDlg::Row> ReaderDlg::FindRows(const std::string& words, bool parts) {
     m_foundTexts = DayTexts();
+    if (!m_settings.m_look.verseNumbers)
+        for (std::string& text : m_foundTexts)
+            text = WithoutVerseNumbers(text);
     m_found = FindWords(m_foundTexts, SearchWords(words), !parts);
     m_foundAt = {-1, 0};
     std::vector<FindDlg::Row> rows;
@@ -74,7 +86,7 @@ void ReaderDlg::ShowMatch(int day, int match) {
                    found.matches[match].length, false);
 }
 
-// Shows the day of record, whose text is recordText, with its part from start for length selected
+// Shows the day of record, whose text as shown is recordText, with its part from start for length selected
 // (places within the record's text): on top of the verse box, or just in view.
 void ReaderDlg::ShowRecordPart(int record, const std::string& recordText, int start, int length, bool onTop) {
     SelectDate(DateOfRecord(m_bookInfo.kind, record, Progress().start, SelectedDate().year));

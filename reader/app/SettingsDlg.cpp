@@ -44,6 +44,7 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     m_fontDescription = ToLogFont(settings.font);
     m_bookPath = settings.bookPath.c_str();
     m_window = settings.window;
+    m_look = settings.look;
     UpdateData(FALSE);
     OnAutorunClicked();
     m_loaded = true;
@@ -58,7 +59,8 @@ Settings SettingsDlg::CurrentSettings() const {
             m_autorunTime,
             ToFontDescription(m_fontDescription),
             static_cast<const char*>(m_bookPath),
-            m_window};
+            m_window,
+            m_look};
 }
 
 bool SettingsDlg::SaveSettings() {

@@ -53,6 +53,8 @@ public:
     std::optional<WindowPlace> m_window;
     // What the autorun asks of the machine: Windows, or a test's stand-in. Not owned.
     AutorunPlatform* m_platform;
+    // How the main window shows the day's text, which it sets.
+    TextLook m_look;
     // The main window's answer to a start the user chose.
     std::function<void(const Date&)> m_onPlanStart;
 

@@ -56,3 +56,18 @@ CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date
     if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText, words);
     return VerseTextForDate(book, date.day, date.month, date.year, words);
 }
+
+std::string SpokenHeading(const std::string& shown) {
+    std::string heading;
+    for (std::size_t at = 0; at < shown.size();) {
+        std::size_t end = shown.find_first_of("\r\n", at);
+        if (end == std::string::npos) end = shown.size();
+        if (end > at) {
+            if (!heading.empty()) return heading + " " + shown.substr(at, end - at);
+            heading = shown.substr(at, end - at);
+            if (heading.back() != ':') return heading;
+        }
+        at = end + 1;
+    }
+    return heading;
+}

@@ -42,3 +42,8 @@ CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Da
 // What the reader shows for date: a plan's day, or a calendar book's verse.
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
                     const CString& endText, const DayWords& words);
+
+// What a screen reader names a shown text by: its heading with the first line after it ("Day 43 of
+// 365: Leviticus 24-25"), or where the first line is no heading, that line alone ("About
+// Quillmere"). Empty lines are passed over.
+std::string SpokenHeading(const std::string& shown);

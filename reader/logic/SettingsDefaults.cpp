@@ -14,6 +14,7 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
     settings.font = record.font.value_or(fallbackFont);
     settings.bookPath = record.bookPathUtf8.empty() ? ToUtf8(record.bookPath, ansiCodePage) : record.bookPathUtf8;
     settings.window = record.window;
+    settings.look = record.look.value_or(TextLook{});
     if (settings.bookPath.empty()) JoinProgramPath(programDirectory, DEFAULT_BOOK_FILE_NAME, settings.bookPath);
     return settings;
 }

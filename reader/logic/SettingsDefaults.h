@@ -15,10 +15,12 @@ struct Settings {
     std::string bookPath;
     // None where the window has never been left: it opens at its template's size.
     std::optional<WindowPlace> window;
+    TextLook look;
 };
 
 // The settings of record, each field that the file did not hold taking its default: the autorun
-// time 08:00:00 on now's date, the fallback font, and quillmere.pdb in programDirectory. A stored
-// next start time counts only for its time of day, which is moved to now's date.
+// time 08:00:00 on now's date, the fallback font, quillmere.pdb in programDirectory, and the text
+// with its verse numbers on the system's colours. A stored next start time counts only for its time
+// of day, which is moved to now's date.
 Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
                               const FontDescription& fallbackFont);

@@ -19,6 +19,9 @@ constexpr char windowTag[] = "WNDW";
 constexpr std::size_t tagSize = 4;
 // The window's place: left, top, right, bottom, maximised and the DPI, each 32 bits.
 constexpr std::size_t windowSize = 24;
+constexpr char lookTag[] = "LOOK";
+// The text's look: verse numbers shown and the dark background, each 32 bits.
+constexpr std::size_t lookSize = 8;
 
 // The little-endian 32-bit field at offset, if the bytes hold it whole.
 std::optional<std::uint32_t> Field(const std::string& bytes, std::size_t offset) {
@@ -56,6 +59,11 @@ std::string WindowPlaceBytes(const WindowPlace& window) {
     return bytes;
 }
 
+std::optional<TextLook> TextLookOf(const std::string& block) {
+    if (block.size() != lookSize) return std::nullopt;
+    return TextLook{*Field(block, 0) != 0, *Field(block, 4) != 0};
+}
+
 } // namespace
 
 SettingsRecord ParseSettings(const std::string& bytes) {
@@ -79,6 +87,8 @@ SettingsRecord ParseSettings(const std::string& bytes) {
             record.bookPathUtf8 = Path(bytes, at + tagSize, end).value_or("");
         else if (tag == windowTag)
             record.window = WindowPlaceOf(bytes.substr(at + tagSize + 4, length));
+        else if (tag == lookTag)
+            record.look = TextLookOf(bytes.substr(at + tagSize + 4, length));
         at += tagSize + 4 + length;
     }
     return record;
@@ -86,7 +96,7 @@ SettingsRecord ParseSettings(const std::string& bytes) {
 
 std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
                           const std::string& bookPath, const std::string& bookPathUtf8,
-                          const std::optional<WindowPlace>& window) {
+                          const std::optional<WindowPlace>& window, const std::optional<TextLook>& look) {
     std::string bytes;
     AppendLittleEndian32(bytes, autorun ? 1 : 0);
     AppendLittleEndian32(bytes, ToTimeField(autorunTime));
@@ -101,12 +111,18 @@ std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, co
         bytes += windowTag;
         AppendSized(bytes, WindowPlaceBytes(*window));
     }
+    if (look) {
+        bytes += lookTag;
+        AppendLittleEndian32(bytes, lookSize);
+        AppendLittleEndian32(bytes, look->verseNumbers ? 1 : 0);
+        AppendLittleEndian32(bytes, look->darkBackground ? 1 : 0);
+    }
     return bytes;
 }
 
 bool ReadSettingsFile(const char* path, SettingsRecord& record) {
     const std::uint64_t longest =
-        settingsFixedSize + longestBookPath + 2 * (tagSize + 4) + longestBookPath + windowSize;
+        settingsFixedSize + longestBookPath + 3 * (tagSize + 4) + longestBookPath + windowSize + lookSize;
     std::string bytes;
     if (!CFile::ReadAll(path, longest, bytes)) return false;
     record = ParseSettings(bytes);

@@ -22,6 +22,16 @@ struct WindowPlace {
     }
 };
 
+// How the day's text is shown: with its verse numbers or without, on the system's colours or dark.
+struct TextLook {
+    bool verseNumbers = true;
+    bool darkBackground = false;
+
+    friend bool operator==(const TextLook& a, const TextLook& b) {
+        return a.verseNumbers == b.verseNumbers && a.darkBackground == b.darkBackground;
+    }
+};
+
 // The fields of settings.dat. A field that the file does not hold whole is empty, and the
 // settings panel takes its default for it.
 struct SettingsRecord {
@@ -34,10 +44,11 @@ struct SettingsRecord {
     // The whole path in UTF-8, kept after the last field where the ANSI code page cannot hold it.
     std::string bookPathUtf8;
     std::optional<WindowPlace> window;
+    std::optional<TextLook> look;
 
     friend bool operator==(const SettingsRecord& a, const SettingsRecord& b) {
         return a.autorun == b.autorun && a.autorunTime == b.autorunTime && a.chime == b.chime && a.font == b.font &&
-               a.bookPath == b.bookPath && a.bookPathUtf8 == b.bookPathUtf8 && a.window == b.window;
+               a.bookPath == b.bookPath && a.bookPathUtf8 == b.bookPathUtf8 && a.window == b.window && a.look == b.look;
     }
 };
 
@@ -50,15 +61,17 @@ constexpr std::size_t longestBookPath = 32767;
 // count as on; a path whose length is 0, larger than what follows or longer than longestBookPath
 // is empty; a path ends at its first zero byte. Where the ANSI path is whole, the blocks after it
 // follow, each a tag, a length and that many bytes: "UTF8", the whole path, read as the ANSI one
-// is; "WNDW", the window's place, taken only whole; any other, passed over.
+// is; "WNDW", the window's place, and "LOOK", the text's look, each taken only whole; any other,
+// passed over.
 SettingsRecord ParseSettings(const std::string& bytes);
 
 // The 76 + n bytes of a settings file: flags as 0 or 1, all numbers little-endian. Then, where
-// given, the UTF-8 path and the window's place as blocks; readers that know only the 76 + n bytes
+// given, the UTF-8 path, the window's place and the text's look as blocks; readers that know only the 76 + n bytes
 // never look beyond them, and the one that knows the UTF-8 path finds it right after them.
 std::string SettingsBytes(bool autorun, std::int64_t autorunTime, bool chime, const FontDescription& font,
                           const std::string& bookPath, const std::string& bookPathUtf8 = "",
-                          const std::optional<WindowPlace>& window = std::nullopt);
+                          const std::optional<WindowPlace>& window = std::nullopt,
+                          const std::optional<TextLook>& look = std::nullopt);
 
 // Reads the settings file at path; false when it cannot be opened.
 bool ReadSettingsFile(const char* path, SettingsRecord& record);

@@ -17,12 +17,14 @@ bool LoadSettingsFromFolder(const std::string& programDirectory, const std::stri
 bool WriteSettingsToFolder(const std::string& programDirectory, const std::string& fileName, CTime now,
                            const Settings& settings) {
     // A path that the ANSI code page holds is written as every reader reads it; another is written
-    // there as near as it goes, and whole in UTF-8 after it.
+    // there as near as it goes, and whole in UTF-8 after it. The text's look is written only where
+    // it is not the one every reader shows.
     std::string ansiPath;
     const bool fits = FromUtf8(settings.bookPath, ansiCodePage, ansiPath);
     const std::string bytes =
         SettingsBytes(settings.autorun, NextStartTime(now, settings.autorunTime).GetTime(), settings.chime,
-                      settings.font, ansiPath, fits ? "" : settings.bookPath, settings.window);
+                      settings.font, ansiPath, fits ? "" : settings.bookPath, settings.window,
+                      settings.look == TextLook{} ? std::nullopt : std::optional(settings.look));
     std::string path;
     return JoinProgramPath(programDirectory, fileName, path) && WriteSettingsFile(path.c_str(), bytes);
 }

@@ -29,6 +29,12 @@
 #define IDS_FOUND_DATE 121
 #define IDS_FOUND_PASSAGE 122
 #define IDS_FOUND_WORDS 123
+// What a screen reader names the controls whose window text does not say what they do
+#define IDS_NAME_LARGER 124
+#define IDS_NAME_SMALLER 125
+#define IDS_NAME_CALENDAR 126
+#define IDS_NAME_AUTORUN_TIME 127
+#define IDS_NAME_PLAN_START 128
 
 // The verse box's menu
 #define IDR_VERSE_MENU 140
@@ -54,6 +60,8 @@
 #define IDC_SETTINGS_PLACEHOLDER 1016
 #define IDC_READ 1017
 #define IDC_CATCH_UP 1019
+#define IDC_VERSE_NUMBERS 1020
+#define IDC_DARK_BACKGROUND 1021
 
 // Dialog 130: the settings panel
 #define IDD_SETTINGS 130

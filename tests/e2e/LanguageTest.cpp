@@ -6,10 +6,13 @@
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Reader.h"
+#include "tests/support/Accessible.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/Windows.h"
 
 #include <gtest/gtest.h>
+
+#include <regex>
 
 namespace {
 
@@ -106,6 +109,18 @@ TEST(InterfaceLanguage, TheWindowsAndMessagesReadInTheUsersLanguage) {
     HWND panel = ::FindWindowExW(window, nullptr, L"#32770", nullptr);
     EXPECT_EQ(ItemUnicodeText(panel, IDC_AUTORUN), expected.autorun);
     EXPECT_EQ(ItemUnicodeText(panel, IDC_CHIME), expected.chime);
+
+    // A screen reader hears a word or more for every control that shows, the band's among them.
+    Press(window, IDC_SETTINGS);
+    ASSERT_TRUE(reader.Handled());
+    const std::regex word("(?:[A-Za-z]|\xC3[\x80-\xBF]){3}");
+    for (HWND parent : {window, panel})
+        for (HWND control = ::GetWindow(parent, GW_CHILD); control; control = ::GetWindow(control, GW_HWNDNEXT))
+            if (control != panel && ::IsWindowVisible(control))
+                EXPECT_TRUE(std::regex_search(AccessibleName(control), word))
+                    << "control " << ::GetDlgCtrlID(control) << " is named \"" << AccessibleName(control) << '"';
+    const std::string heading = Formatted(expected.verse, VerseNumberForDate(today.wDay, today.wMonth, today.wYear));
+    EXPECT_EQ(AccessibleName(::GetDlgItem(window, IDC_VERSE)), heading.substr(0, heading.find('\r')));
 
     Press(window, IDC_ABOUT);
     EXPECT_TRUE(WaitUntil([&] { return ItemUnicodeText(window, IDC_VERSE).rfind(expected.aboutHeading, 0) == 0; }))

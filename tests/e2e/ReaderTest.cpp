@@ -5,6 +5,7 @@
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
 #include "reader/res/resource.h"
+#include "tests/support/Accessible.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/Unicode.h"
 #include "tests/e2e/Reader.h"
@@ -112,6 +113,41 @@ TEST_F(StartedReaderTest, ACalendarClickShowsThatDaysVerseAndAboutShowsTheBook) 
     EXPECT_EQ(reader.Leave(), 0);
 }
 
+// A screen reader hears the day that shows, and that it is read, wherever the focus is.
+TEST_F(StartedReaderTest, ADayShownOrMarkedReadIsToldToAScreenReader) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    WinEventListener listener(process);
+    const auto heading = [&] {
+        const std::string text = ItemText(window, IDC_VERSE);
+        return text.substr(0, text.find('\r'));
+    };
+    const std::string today = heading();
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    PressKeys({VK_CONTROL}, VK_RIGHT);
+    ASSERT_TRUE(WaitUntil([&] { return heading() != today; }));
+    EXPECT_TRUE(listener.Heard(heading())) << heading();
+
+    HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);
+    RECT area;
+    ::GetClientRect(calendar, &area);
+    const std::string before = heading();
+    for (double row : {0.45, 0.8})
+        if (heading() == before) {
+            ClickAt(calendar, area.right / 3, static_cast<int>(area.bottom * row));
+            ASSERT_TRUE(reader.Handled());
+        }
+    ASSERT_NE(heading(), before);
+    EXPECT_TRUE(listener.Heard(heading())) << heading();
+
+    const std::string unread = ItemText(window, IDC_READ);
+    PressKeys({VK_CONTROL}, 'D');
+    ASSERT_TRUE(WaitUntil([&] { return ItemText(window, IDC_READ) != unread; }));
+    EXPECT_TRUE(listener.Heard(ItemText(window, IDC_READ)));
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
 TEST_F(StartedReaderTest, AboutAgainOrTheSelectedDayBringsTheDaysTextBack) {
     const std::string today = ItemText(window, IDC_VERSE);
     Press(window, IDC_ABOUT);
@@ -177,7 +213,8 @@ TEST_F(StartedReaderTest, ArrowsInTheCalendarMoveTheDayAndEnterLeavesTheReaderOp
 }
 
 // The keyboard goes through what the window shows, in reading order, and never into the cut-off
-// band; tabbing into the verse box keeps its place.
+// band; tabbing into the verse box keeps its place, and the exit button looks the default only
+// while Enter would press it.
 TEST_F(StartedReaderTest, TabGoesThroughTheVisibleControlsInReadingOrder) {
     ASSERT_TRUE(::SetForegroundWindow(window));
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
@@ -206,6 +243,9 @@ TEST_F(StartedReaderTest, TabGoesThroughTheVisibleControlsInReadingOrder) {
             if (!back) {
                 EXPECT_EQ(::GetDlgCtrlID(focus), order[press % 6]) << press;
             }
+            HWND exit = ::GetDlgItem(window, IDOK);
+            EXPECT_EQ((::SendMessageW(exit, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) != 0, focus == exit)
+                << "the exit button looks the default at press " << press;
         }
     }
     EXPECT_EQ(reader.Leave(), 0);
@@ -381,22 +421,6 @@ TEST(ReaderWithTheLongestDay, ShowsItWholeAndScrollsThroughIt) {
 
 namespace {
 
-// The text of the clipboard in format, as a test reads it: wide text made UTF-8.
-std::string Clipboard(UINT format) {
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return text;
-    if (HANDLE data = ::GetClipboardData(format)) {
-        const void* bytes = ::GlobalLock(data);
-        if (format == CF_UNICODETEXT)
-            text = Utf8Of(static_cast<const wchar_t*>(bytes));
-        else
-            text = static_cast<const char*>(bytes);
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
-}
-
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
 } // namespace
@@ -429,11 +453,11 @@ TEST_F(ReaderTest, APlanIsFollowedFromTheDayItIsBegun) {
     EXPECT_EQ(shown().find("\r\n\r\n", 0), shown().find(':') + 1);
 
     PressKeys({VK_CONTROL, VK_SHIFT}, 'C');
-    EXPECT_TRUE(WaitUntil([] { return Clipboard(CF_TEXT).find(", day 2") != std::string::npos; }));
-    const std::string copied = Clipboard(CF_UNICODETEXT);
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText(CF_TEXT).find(", day 2") != std::string::npos; }));
+    const std::string copied = ClipboardText(CF_UNICODETEXT);
     // Genesis 4:9, "my brother’s keeper": the curly apostrophe as Unicode and in the book's code page
     EXPECT_NE(copied.find("brother\xE2\x80\x99s keeper"), std::string::npos);
-    EXPECT_NE(Clipboard(CF_TEXT).find("brother\x92s keeper"), std::string::npos);
+    EXPECT_NE(ClipboardText(CF_TEXT).find("brother\x92s keeper"), std::string::npos);
     EXPECT_NE(copied.find("\r\n\r\nThe Bible in a year (KJV), day 2"), std::string::npos) << copied.substr(0, 80);
     EXPECT_EQ(shown().substr(shown().find("\r\n\r\n") + 4, 60), copied.substr(0, 60)) << "the day's text, no heading";
 

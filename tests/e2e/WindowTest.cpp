@@ -1,5 +1,5 @@
 // The window to read in: any size, kept as it was left however the reader ends, the book dialog
-// where the books are, and going to a passage and finding words.
+// where the books are, going to a passage and finding words, and the text's look.
 #include "reader/app/FontDescription.h"
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
@@ -13,6 +13,9 @@
 #include <commctrl.h>
 
 #include <filesystem>
+#include <regex>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -144,6 +147,15 @@ HWND StartWithTheNewTestament(Reader& reader, ProgramFolder& folder) {
     return WaitUntil([&] { return ::GetForegroundWindow() == window; }) ? window : nullptr;
 }
 
+void GoTo(HWND window, const wchar_t* passage) {
+    PressKeys({VK_CONTROL}, 'G');
+    HWND box = WaitForWindow("Go to a passage");
+    ASSERT_TRUE(box);
+    ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(passage));
+    ASSERT_TRUE(Answer(box, IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+}
+
 std::string SelectedText(HWND window) {
     DWORD start = 0, end = 0;
     ::SendMessageW(::GetDlgItem(window, IDC_VERSE), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -206,5 +218,115 @@ TEST_F(WindowTest, CtrlFListsTheDaysWithAWordAndF3SelectsTheNextMatch) {
         return next != first || ItemText(window, IDC_VERSE) != firstDay;
     }));
     EXPECT_EQ(Lowered(SelectedText(window)), "vine");
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// without is with, line for line, less the verse numbers at the starts of its verses; what keeps a
+// number at its start names a passage of a numbered book ("1 John 2", "2 Corinthians 10-13").
+void ExpectTheWordsLessTheVerseNumbers(const std::string& with, const std::string& without) {
+    const std::regex number("[0-9]{1,3} "), passage("[1-3] [A-Z][a-z]+ [0-9:-]+\r?");
+    const std::vector<std::string> before = Lines(with), after = Lines(without);
+    ASSERT_EQ(after.size(), before.size());
+    int dropped = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        std::smatch start;
+        if (before[i] == after[i]) {
+            EXPECT_FALSE(std::regex_search(after[i], start, number, std::regex_constants::match_continuous) &&
+                         !std::regex_match(after[i], passage))
+                << "a verse number stayed: " << after[i];
+        } else {
+            ASSERT_TRUE(std::regex_search(before[i], start, number, std::regex_constants::match_continuous))
+                << before[i];
+            EXPECT_EQ(before[i].substr(start.length()), after[i]);
+            ++dropped;
+        }
+    }
+    EXPECT_GT(dropped, 0);
+}
+
+} // namespace
+
+// "Verse numbers" off shows a plan day and a verse-a-day day, and copies them, with every word but
+// the numbers of their verses; a passage gone to is still selected whole.
+TEST_F(WindowTest, VerseNumbersOffLeaveEveryWordButTheNumbersOfTheVerses) {
+    HWND window = StartWithTheNewTestament(reader, folder);
+    ASSERT_TRUE(window);
+    Press(window, IDC_SETTINGS);
+    const std::string with = ItemUnicodeText(window, IDC_VERSE);
+    ClickCheckBox(window, IDC_VERSE_NUMBERS);
+    ASSERT_TRUE(WaitUntil([&] { return ItemUnicodeText(window, IDC_VERSE) != with; }));
+    const std::string without = ItemUnicodeText(window, IDC_VERSE);
+    ExpectTheWordsLessTheVerseNumbers(with, without);
+    PressKeys({VK_CONTROL, VK_SHIFT}, 'C');
+    const std::string firstVerse = Lines(without)[5];
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText().find(firstVerse) != std::string::npos; })) << firstVerse;
+    EXPECT_EQ(ClipboardText().find("1 " + firstVerse), std::string::npos);
+    GoTo(window, L"Matt 1:5");
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_EQ(SelectedText(window).rfind("And Salmon begat Booz", 0), 0u) << SelectedText(window);
+
+    const auto plans = std::filesystem::path(QUILLMERE_LONGEST_BOOK).parent_path();
+    folder.Copy((plans / "A verse a day (KJV).pdb").string(), "verses.pdb");
+    SelectBook(window, folder.Path("verses.pdb"));
+    ASSERT_TRUE(reader.Handled());
+    GoTo(window, L"Lam 3:22-23");
+    ASSERT_TRUE(reader.Handled());
+    const std::string day = ItemUnicodeText(window, IDC_VERSE);
+    EXPECT_NE(day.find("\r\n\xC2\xB6 It is of the LORD"), std::string::npos) << day;
+    EXPECT_NE(day.find("\r\nThey are new every morning"), std::string::npos) << day;
+    EXPECT_NE(SelectedText(window).find("great is thy faithfulness"), std::string::npos) << SelectedText(window);
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+// "Dark background" shows the day light on dark; both choices are kept though Esc leaves.
+TEST_F(WindowTest, TheLookChosenShowsDarkAndIsKeptThoughEscLeaves) {
+    HWND window = reader.Start(true);
+    ASSERT_TRUE(window);
+    ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ASSERT_TRUE(reader.Handled());
+    HWND verse = ::GetDlgItem(window, IDC_VERSE);
+    EXPECT_GT(ShadesOf(verse).background, 200) << "the system's window colours";
+    Press(window, IDC_SETTINGS);
+    ClickCheckBox(window, IDC_VERSE_NUMBERS);
+    ClickCheckBox(window, IDC_DARK_BACKGROUND);
+    ASSERT_TRUE(reader.Handled());
+    EXPECT_TRUE(WaitUntil([&] { return ShadesOf(verse).background < 50; }));
+    EXPECT_GT(ShadesOf(verse).text, 180);
+    EXPECT_EQ(reader.Leave(IDCANCEL), 0);
+    EXPECT_EQ(folder.Settings().look, (TextLook{false, true}));
+
+    ASSERT_TRUE(window = reader.Start(false));
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(window, IDC_VERSE_NUMBERS), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(window, IDC_DARK_BACKGROUND), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
+// With Windows' colours set to a black scheme, the text box is dark with light text, unasked.
+TEST_F(WindowTest, ABlackSystemSchemeGivesADarkTextBox) {
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+    const COLORREF black[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    const COLORREF before[] = {::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT)};
+    ASSERT_TRUE(::SetSysColors(2, elements, black));
+    struct Restore {
+        const COLORREF* colours;
+        const int* elements;
+        ~Restore() { ::SetSysColors(2, elements, colours); }
+    } restore{before, elements};
+    HWND window = reader.Start(true);
+    ASSERT_TRUE(window);
+    ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HWND verse = ::GetDlgItem(window, IDC_VERSE);
+    EXPECT_TRUE(WaitUntil([&] { return ShadesOf(verse).background < 50; })) << ShadesOf(verse).background;
+    EXPECT_GT(ShadesOf(verse).text, 180);
     EXPECT_EQ(reader.Leave(), 0);
 }

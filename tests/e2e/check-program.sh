@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/../tool/check.sh"
 program=$1 limit=$2
-allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|ole32|winmm|advapi32|msvcrt)\.dll$'
+allowed='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|ole32|oleacc|oleaut32|winmm|advapi32|msvcrt)\.dll$'
 stripped=$(mktemp)
 trap 'rm -f "$stripped"' EXIT
 x86_64-w64-mingw32-strip -o "$stripped" "$program"

@@ -6,6 +6,9 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <map>
 #include <vector>
 
 HWND WaitForWindow(const char* caption, const char* windowClass, DWORD milliseconds) {
@@ -87,6 +90,62 @@ int WindowHeight(HWND window) {
     RECT rect;
     ::GetWindowRect(window, &rect);
     return rect.bottom - rect.top;
+}
+
+namespace {
+
+int Luminance(std::uint32_t colour) {
+    return (299 * ((colour >> 16) & 0xFF) + 587 * ((colour >> 8) & 0xFF) + 114 * (colour & 0xFF)) / 1000;
+}
+
+} // namespace
+
+Shades ShadesOf(HWND control) {
+    RECT area;
+    ::GetClientRect(control, &area);
+    ::MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    Shades shades;
+    if (bitmap) {
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+        ::SelectObject(memory, old);
+        std::map<std::uint32_t, int> counts;
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (int i = 0; i < width * height; ++i)
+            ++counts[pixels[i] & 0xFFFFFF];
+        std::uint32_t most = 0;
+        for (const auto& [colour, count] : counts)
+            if (count > counts[most]) most = colour;
+        shades.background = shades.text = Luminance(most);
+        for (const auto& entry : counts)
+            if (std::abs(Luminance(entry.first) - shades.background) > std::abs(shades.text - shades.background))
+                shades.text = Luminance(entry.first);
+        ::DeleteObject(bitmap);
+    }
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return shades;
+}
+
+void ClickCheckBox(HWND dialog, int id) { ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+std::string ClipboardText(UINT format) {
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(format)) {
+        const void* bytes = ::GlobalLock(data);
+        text = format == CF_UNICODETEXT ? Utf8Of(static_cast<const wchar_t*>(bytes)) : static_cast<const char*>(bytes);
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
 }
 
 HWND SchedulerWindow() { return ::FindWindowA(SCHEDULER_WINDOW_CLASS, SCHEDULER_WINDOW_TITLE); }

@@ -38,6 +38,16 @@ void ClickAt(HWND window, int x, int y);
 // for a thread handles the messages posted to it in turn. False when that did not come about.
 bool PostedMessagesHandled(HWND edit);
 int WindowHeight(HWND window);
+// How a control shows on the screen: the luminance, 0 to 255, of the colour most of its client
+// area has, and of the colour farthest from it, its text's.
+struct Shades {
+    int background = -1, text = -1;
+};
+Shades ShadesOf(HWND control);
+// Clicks a check box as a person does, turning it on or off.
+void ClickCheckBox(HWND dialog, int id);
+// The clipboard's text in format: wide text made UTF-8, or the bytes of another.
+std::string ClipboardText(UINT format = CF_UNICODETEXT);
 // The captions of the visible top-level windows, for a test that misses one.
 std::string VisibleWindows();
 

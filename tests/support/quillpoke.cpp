@@ -49,7 +49,9 @@ int ControlId(const char* text) {
                QUILLPOKE_ID(IDM_FIND),
                QUILLPOKE_ID(IDC_FIND_WORDS),
                QUILLPOKE_ID(IDC_FIND_NOW),
-               QUILLPOKE_ID(IDC_CATCH_UP)};
+               QUILLPOKE_ID(IDC_CATCH_UP),
+               QUILLPOKE_ID(IDC_VERSE_NUMBERS),
+               QUILLPOKE_ID(IDC_DARK_BACKGROUND)};
 #undef QUILLPOKE_ID
     for (const auto& known : ids)
         if (std::strcmp(known.name, text) == 0) return known.id;
@@ -89,8 +91,12 @@ int main(int argc, char** argv) {
     if (!(std::strcmp(argv[1], "shown") == 0 ? shown() : WaitUntil(shown, 30000))) return 1;
     if (std::strcmp(argv[1], "press") == 0 && argc == 4) {
         const int id = ControlId(argv[3]);
-        ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+        const HWND control = ::GetDlgItem(window, id);
+        // A check box is clicked as a person clicks it, so that it turns on or off.
+        if ((::GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+            ::PostMessageA(control, BM_CLICK, 0, 0);
+        else
+            ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     } else if (std::strcmp(argv[1], "rect") == 0) {
         RECT rect;
         ::GetWindowRect(window, &rect);

@@ -38,9 +38,10 @@ TEST(SettingsFile, EverySavedRecordReadsBackWithTheSameFields) {
         const auto any = [&] { return static_cast<int>(random()); };
         if (!record.bookPath.empty() && random() % 2)
             record.window = WindowPlace{{any(), any(), any(), any()}, random() % 2 != 0, any()};
+        if (!record.bookPath.empty() && random() % 2) record.look = TextLook{random() % 2 != 0, random() % 2 != 0};
         const std::string bytes = SettingsBytes(record.autorun, *record.autorunTime, record.chime, *record.font,
-                                                record.bookPath, "", record.window);
-        ASSERT_EQ(bytes.size(), 76 + record.bookPath.size() + (record.window ? 32 : 0));
+                                                record.bookPath, "", record.window, record.look);
+        ASSERT_EQ(bytes.size(), 76 + record.bookPath.size() + (record.window ? 32 : 0) + (record.look ? 16 : 0));
         ASSERT_EQ(ParseSettings(bytes), record) << round;
     }
 }
@@ -91,8 +92,8 @@ TEST(SettingsFile, AUtf8PathFollowsTheFieldsAndEveryCutOfItFallsBackToTheAnsiPat
         << "no ANSI path, no UTF-8 one";
 }
 
-// The window's place follows the fields, after the UTF-8 path where there is one, and counts only
-// whole; a block of a tag it does not know before it is passed over.
+// The window's place and the text's look follow the fields, after the UTF-8 path where there is
+// one, and count only whole; a block of a tag it does not know before them is passed over.
 TEST(SettingsFile, TheWindowsPlaceFollowsAsABlockThatCountsOnlyWhole) {
     const WindowPlace place{{-100, 20, 1200, 900}, true, 144};
     for (const std::string utf8 : {"", "C:\\\xC5\x81\\b.pdb"}) {
@@ -108,6 +109,12 @@ TEST(SettingsFile, TheWindowsPlaceFollowsAsABlockThatCountsOnlyWhole) {
     const std::string block = SettingsBytes(true, 99, true, SomeFont(4), "C:\\b.pdb", "", place).substr(fields.size());
     EXPECT_EQ(ParseSettings(fields + "VIEW" + LittleEndian(2) + "ab" + block).window, place) << "after another block";
     EXPECT_EQ(ParseSettings(fields + "WNDW" + LittleEndian(20) + std::string(20, 'x')).window, std::nullopt);
+    const TextLook look{false, true};
+    const std::string withLook = SettingsBytes(true, 99, true, SomeFont(4), "C:\\b.pdb", "", place, look);
+    EXPECT_EQ(ParseSettings(withLook).look, look);
+    EXPECT_EQ(ParseSettings(withLook).window, place);
+    EXPECT_EQ(ParseSettings(withLook.substr(0, withLook.size() - 1)).look, std::nullopt);
+    EXPECT_EQ(ParseSettings(fields + "LOOK" + LittleEndian(4) + LittleEndian(1)).look, std::nullopt);
 }
 
 TEST(SettingsFile, FlagsOtherThanZeroCountAsOn) {

@@ -99,6 +99,7 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
         Settings settings = Saved(false);
         settings.bookPath = c.path;
         settings.window = WindowPlace{{10, 20, 1010, 820}, true, 96};
+        settings.look = {false, true};
         ASSERT_TRUE(Save(settings));
         const SettingsRecord record = ParseSettings(TempFolder::Read(folder.Path("settings.dat")));
         EXPECT_EQ(record.bookPath, c.ansiField);
@@ -112,6 +113,7 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
                                            loaded));
         EXPECT_EQ(loaded.bookPath, c.path);
         EXPECT_EQ(loaded.window, settings.window);
+        EXPECT_EQ(loaded.look, settings.look);
     }
 }
 

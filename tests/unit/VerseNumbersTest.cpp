@@ -20,3 +20,22 @@ TEST(VerseNumbers, GoFromTheStartOfEveryVerseAndNothingElse) {
     for (const auto& c : cases)
         EXPECT_EQ(WithoutVerseNumbers(c.text), c.without) << c.text;
 }
+
+TEST(VerseNumbers, GoFromAShownDayAfterItsHeadingAndPlacesFollow) {
+    EXPECT_EQ(ShownWithoutVerseNumbers("Day 3 of 90:\r\n\r\n1 Kings 3\r\n\r\n1 Kings 3\r\n5 In Gibeon"),
+              "Day 3 of 90:\r\n\r\n1 Kings 3\r\n\r\n1 Kings 3\r\nIn Gibeon");
+    EXPECT_EQ(ShownWithoutVerseNumbers("Verse 7:\n\n7 Ask, and it shall"), "Verse 7:\n\n7 Ask, and it shall")
+        << "the record's first line names its passage";
+    EXPECT_EQ(ShownWithoutVerseNumbers("Plan ended:"), "Plan ended:");
+
+    const std::string text = "Ps 23\r\n\r\nPsalm 23\r\n1 The LORD\r\n2 He maketh me";
+    const std::string without = WithoutVerseNumbers(text);
+    for (const char* word : {"Psalm", "The", "LORD", "He", "maketh", "me"}) {
+        const int at = static_cast<int>(text.find(word));
+        EXPECT_EQ(without.substr(UnitWithoutVerseNumbers(text, at), 2), std::string(word, 2)) << word;
+    }
+    EXPECT_EQ(UnitWithoutVerseNumbers(text, static_cast<int>(text.find("2 He")) + 1),
+              static_cast<int>(without.find("He")))
+        << "within a number";
+    EXPECT_EQ(UnitWithoutVerseNumbers("Día\n1 ñ\n2 x", 8), 6) << "places count UTF-16 units";
+}

@@ -136,3 +136,18 @@ TEST(DayWords, GiveEveryHeadingAndTheCopiedDay) {
     EXPECT_EQ(shown(BookKind::plan, {2027, 12, 8}), "E end");
     EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, {2027, 1, 1}, "Plan", words)), "R25\r\n\r\nPlan #25");
 }
+
+TEST(SpokenHeading, IsTheHeadingWithTheLineAfterItOrTheFirstLine) {
+    const struct {
+        const char* shown;
+        const char* spoken;
+    } cases[] = {
+        {"Day 43 of 365:\r\n\r\nLeviticus 24-25\r\n\r\nLeviticus 24\r\n1 And", "Day 43 of 365: Leviticus 24-25"},
+        {"Verse 343:\n\nFor God so loved\nthe world", "Verse 343: For God so loved"},
+        {"\r\n\r\nAbout Quillmere\r\n\r\nQuillmere greets you", "About Quillmere"},
+        {"Day 1 of 90:", "Day 1 of 90:"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SpokenHeading(c.shown), c.spoken) << c.shown;
+}

@@ -21,9 +21,9 @@ namespace {
 constexpr LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr LANGID spanish = MAKELANGID(LANG_SPANISH, SUBLANG_NEUTRAL);
 constexpr LANGID languages[] = {english, spanish};
-// The texts that show: 13 in the main window, 3 in the settings panel, 4 in the go-to box and 6
+// The texts that show: 15 in the main window, 3 in the settings panel, 4 in the go-to box and 6
 // in the find box.
-constexpr int visibleTexts = 26;
+constexpr int visibleTexts = 28;
 
 // Windows' numbered resource types.
 constexpr UINT menuType = 4, dialogType = 5, stringType = 6, dialogDataType = 240;
