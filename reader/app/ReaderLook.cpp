@@ -18,16 +18,21 @@ void ReaderDlg::ShowLookChoice() {
     ::CheckDlgButton(m_hWnd, IDC_DARK_BACKGROUND, m_settings.m_look.darkBackground ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// A look chosen is kept and shows at once; matches found in the text as it was shown are found
-// again.
+// A look chosen is kept and shows at once, the text where it was; matches found in the text as it
+// was shown are found again.
 void ReaderDlg::OnLookClicked() {
+    const TextLook before = m_settings.m_look;
     m_settings.m_look = {::IsDlgButtonChecked(m_hWnd, IDC_VERSE_NUMBERS) == BST_CHECKED,
                          ::IsDlgButtonChecked(m_hWnd, IDC_DARK_BACKGROUND) == BST_CHECKED};
     m_settings.SaveChoices();
-    m_found.clear();
-    m_foundTexts.clear();
-    m_foundAt = {-1, 0};
-    if (!m_aboutShown) ShowVerse();
+    if (m_settings.m_look.verseNumbers != before.verseNumbers) {
+        m_found.clear();
+        m_foundTexts.clear();
+        m_foundAt = {-1, 0};
+        const LRESULT topLine = m_verseBox.SendMessage(EM_GETFIRSTVISIBLELINE);
+        if (!m_aboutShown) ShowVerse();
+        m_verseBox.SendMessage(EM_LINESCROLL, 0, topLine);
+    }
     ::InvalidateRect(m_verseBox.m_hWnd, nullptr, TRUE);
 }
 
