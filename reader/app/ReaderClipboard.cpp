@@ -21,7 +21,8 @@ void SetClipboardBytes(UINT format, const void* text, std::size_t size) {
 // The shown day's text, under no heading, with where it comes from: the book's title, and for a
 // plan the day. On the clipboard as Unicode, and as ANSI text for programs that read no other.
 void ReaderDlg::CopyDay() {
-    CString text = CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle, m_dayWords);
+    CString text = CopiedDayText(m_book, m_bookInfo.kind, Progress().start, SelectedDate(), m_bookTitle, m_dayWords,
+                                 m_bookInfo.planDays);
     if (!m_settings.m_look.verseNumbers) text = WithoutVerseNumbers(static_cast<const char*>(text)).c_str();
     if (text.IsEmpty()) return;
     const Wide wide(static_cast<const char*>(text));

@@ -50,17 +50,18 @@ void ReaderDlg::ShowReadState() {
     const HWND box = GetDlgItem(IDC_READ);
     CString text;
     if (m_bookInfo.kind == BookKind::plan)
-        text.Format(LoadStringResource(IDS_READ_OF_PLAN), DaysRead(progress, m_bookInfo.kind, date.year),
-                    daysInCommonYear);
+        text.Format(LoadStringResource(IDS_READ_OF_PLAN),
+                    DaysRead(progress, m_bookInfo.kind, date.year, m_bookInfo.planDays), int{m_bookInfo.planDays});
     else
         text.Format(LoadStringResource(IDS_READ_IN_YEAR), DaysRead(progress, m_bookInfo.kind, date.year), date.year);
     ::SetWindowTextW(box, Wide(static_cast<const char*>(text)));
-    ::SendMessageW(box, BM_SETCHECK, IsRead(progress, m_bookInfo.kind, date) ? BST_CHECKED : BST_UNCHECKED, 0);
-    ::EnableWindow(box, ReadMarkOf(m_bookInfo.kind, progress.start, date) != 0);
+    ::SendMessageW(box, BM_SETCHECK,
+                   IsRead(progress, m_bookInfo.kind, date, m_bookInfo.planDays) ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::EnableWindow(box, ReadMarkOf(m_bookInfo.kind, progress.start, date, m_bookInfo.planDays) != 0);
 }
 
 void ReaderDlg::OnRead() {
-    if (ToggleRead(Progress(), m_bookInfo.kind, SelectedDate())) SaveProgress();
+    if (ToggleRead(Progress(), m_bookInfo.kind, SelectedDate(), m_bookInfo.planDays)) SaveProgress();
     ShowReadState();
     TellReadState();
     SetDayStates();
@@ -78,7 +79,7 @@ void ReaderDlg::FillDayStates(const SYSTEMTIME& first, int count, MONTHDAYSTATE*
     const BookProgress& progress = Progress();
     int year = first.wYear, month = first.wMonth;
     for (int i = 0; i < count; ++i, month = month % 12 + 1, year += month == 1)
-        states[i] = ReadDaysOfMonth(progress, m_bookInfo.kind, year, month);
+        states[i] = ReadDaysOfMonth(progress, m_bookInfo.kind, year, month, m_bookInfo.planDays);
 }
 
 void ReaderDlg::SetDayStates() {
@@ -100,7 +101,7 @@ void ReaderDlg::OnPlanStart(const Date& start) {
 
 void ReaderDlg::OnCatchUp() {
     BookProgress& progress = Progress();
-    progress.start = CatchUpStart(progress, Today());
+    progress.start = CatchUpStart(progress, Today(), m_bookInfo.planDays);
     SaveProgress();
     m_settings.ShowPlanStart(true, progress.start);
     SelectDate(Today());

@@ -156,7 +156,7 @@ AutorunPlatform& ReaderDlg::Platform() { return Win32AutorunPlatform(); }
 void ReaderDlg::ShowVerse() {
     const Date start = Progress().start;
     CString text = TextForDate(m_book, m_bookInfo.kind, start, SelectedDate(), LongDate(start),
-                               LongDate(DateOfPlanDay(start, daysInCommonYear)), m_dayWords);
+                               LongDate(DateOfPlanDay(start, m_bookInfo.planDays)), m_dayWords, m_bookInfo.planDays);
     if (!m_settings.m_look.verseNumbers) text = ShownWithoutVerseNumbers(static_cast<const char*>(text)).c_str();
     ShowVerseText(text, text);
     m_aboutShown = false;

@@ -8,7 +8,9 @@
 
 #include "framework/win/Resources.h"
 
-std::vector<std::string> ReaderDlg::DayTexts() { return m_book.GetRecordTexts(1, daysInCommonYear); }
+std::vector<std::string> ReaderDlg::DayTexts() {
+    return m_book.GetRecordTexts(1, m_bookInfo.kind == BookKind::plan ? m_bookInfo.planDays : daysInCommonYear);
+}
 
 // The day is shown once the box has gone, when the window is active again and its focus its own.
 void ReaderDlg::OnGoTo() {

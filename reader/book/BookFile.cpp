@@ -64,12 +64,19 @@ BookInfo BookFile::GetBookInfo() {
     unsigned char offsetField[4], block[bookInfo::size];
     ReadBytesAt(header::appInfoOffset.offset, offsetField, sizeof offsetField);
     const std::uint32_t offset = ReadBigEndian(offsetField, sizeof offsetField);
-    if (offset >= header::size && offset + std::uint64_t{bookInfo::size} <= GetLength()) {
+    const std::uint64_t planDaysEnd = offset + std::uint64_t{bookInfo::planDays.offset + bookInfo::planDays.size};
+    if (offset >= header::size && offset + std::uint64_t{bookInfo::planDays.offset} <= GetLength()) {
         ReadBytesAt(offset, block, sizeof block);
         const auto field = [&](BookField f) { return ReadBigEndian(block + f.offset, static_cast<int>(f.size)); };
         if (std::equal(block, block + bookInfo::tagField.size, bookInfo::tag)) {
             info.kind = field(bookInfo::kind) == 1 ? BookKind::plan : BookKind::calendar;
             info.codePage = static_cast<std::uint16_t>(field(bookInfo::codePage));
+            // The days' field, where the block holds it: the records' data begins after it.
+            const std::uint32_t days = field(bookInfo::planDays);
+            if (info.kind == BookKind::plan && GetRecordCount() > 0 &&
+                static_cast<std::uint32_t>(GetRecordOffset(0)) >= planDaysEnd && planDaysEnd <= GetLength() &&
+                days >= 1 && days <= mostPlanDays)
+                info.planDays = static_cast<std::uint16_t>(days);
         }
     }
     Close();

@@ -33,19 +33,25 @@ constexpr std::uint32_t recordListGap = 2;
 // is read in order from the day the reader begins it, day N in record N.
 enum class BookKind : std::uint16_t { calendar = 0, plan = 1 };
 
+// A plan has from 1 to this many days.
+constexpr int mostPlanDays = 2000;
+
 // What the book tool says of a book beyond its records, in an app-info block that follows the
-// record list and that the header's appInfoOffset names: the kind of book and the Windows code
-// page of its text, 0 where it says none. A reader that reads only the record list reads the book
-// as before; a book without the block is a calendar book in the system's code page.
+// record list and that the header's appInfoOffset names: the kind of book, the Windows code page
+// of its text, 0 where it says none, and how many days a plan has. A reader that reads only the
+// record list reads the book as before; a book without the block is a calendar book in the system's
+// code page, and a block of the first 8 bytes alone, as books had before plans of any length, says
+// a plan of 365 days.
 struct BookInfo {
     BookKind kind = BookKind::calendar;
     std::uint16_t codePage = 0;
+    std::uint16_t planDays = 365;
 };
 
 namespace bookInfo {
 constexpr char tag[] = "QMBK";
-constexpr BookField tagField{0, 4}, kind{4, 2}, codePage{6, 2};
-constexpr std::uint32_t size = 8;
+constexpr BookField tagField{0, 4}, kind{4, 2}, codePage{6, 2}, planDays{8, 2};
+constexpr std::uint32_t size = 10;
 } // namespace bookInfo
 
 constexpr std::uint64_t recordCountOffset = header::recordCount.offset;

@@ -1,9 +1,9 @@
 #include "reader/book/PlanDay.h"
 
-PlanDay PlanDayOn(const Date& start, const Date& date) {
+PlanDay PlanDayOn(const Date& start, const Date& date, int days) {
     const int day = DaysSinceEpoch(date) - DaysSinceEpoch(start) + 1;
     if (day < 1) return {PlanDay::Where::beforeStart, day};
-    if (day > daysInCommonYear) return {PlanDay::Where::afterEnd, day};
+    if (day > days) return {PlanDay::Where::afterEnd, day};
     return {PlanDay::Where::within, day};
 }
 

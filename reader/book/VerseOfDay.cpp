@@ -24,24 +24,24 @@ CString VerseTextForDate(BookFile& book, int day, int month, int year, const Day
 }
 
 CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,
-                        const CString& endText, const DayWords& words) {
-    const PlanDay day = PlanDayOn(start, date);
+                        const CString& endText, const DayWords& words, int days) {
+    const PlanDay day = PlanDayOn(start, date, days);
     CString text;
     if (day.where == PlanDay::Where::beforeStart)
         text.Format(words.notBegun, static_cast<const char*>(startText));
     else if (day.where == PlanDay::Where::afterEnd)
         text.Format(words.ended, static_cast<const char*>(endText));
     else
-        text.Format(words.planDay, day.day, daysInCommonYear, static_cast<const char*>(book.GetRecordText(day.day)));
+        text.Format(words.planDay, day.day, days, static_cast<const char*>(book.GetRecordText(day.day)));
     return text;
 }
 
 CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title,
-                      const DayWords& words) {
+                      const DayWords& words, int planDays) {
     CString source = title;
     int record = VerseNumberForDate(date.day, date.month, date.year);
     if (kind == BookKind::plan) {
-        const PlanDay day = PlanDayOn(start, date);
+        const PlanDay day = PlanDayOn(start, date, planDays);
         if (day.where != PlanDay::Where::within) return CString();
         CString dayNumber;
         dayNumber.Format(words.copiedPlanDay, day.day);
@@ -52,8 +52,8 @@ CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Da
 }
 
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
-                    const CString& endText, const DayWords& words) {
-    if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText, words);
+                    const CString& endText, const DayWords& words, int planDays) {
+    if (kind == BookKind::plan) return PlanTextForDate(book, start, date, startText, endText, words, planDays);
     return VerseTextForDate(book, date.day, date.month, date.year, words);
 }
 

@@ -26,22 +26,23 @@ int VerseNumberForDate(int day, int month, int year);
 // N of book, read afresh.
 CString VerseTextForDate(BookFile& book, int day, int month, int year, const DayWords& words);
 
-// What a plan begun on start shows for date: the heading words.planDay ("Day N of 365:" in
-// English), an empty line, then record N. A date before the start or after the last day shows no reading,
-// but says when the plan starts, or ended: startText and endText are those dates as the user reads
-// them.
+// What a plan of days days begun on start shows for date: the heading words.planDay ("Day N of
+// 365:" in English), an empty line, then record N. A date before the start or after the last day
+// shows no reading, but says when the plan starts, or ended: startText and endText are those dates
+// as the user reads them.
 CString PlanTextForDate(BookFile& book, const Date& start, const Date& date, const CString& startText,
-                        const CString& endText, const DayWords& words);
+                        const CString& endText, const DayWords& words, int days = daysInCommonYear);
 
 // The day's text as a copy takes it, under no heading, with where it comes from: the record that
 // date shows, an empty line, and title, for a plan with the day as words give it (", day N" in
 // English). Empty where a plan shows no reading on date.
 CString CopiedDayText(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& title,
-                      const DayWords& words);
+                      const DayWords& words, int planDays = daysInCommonYear);
 
-// What the reader shows for date: a plan's day, or a calendar book's verse.
+// What the reader shows for date: a plan's day, of a plan of planDays days, or a calendar book's
+// verse.
 CString TextForDate(BookFile& book, BookKind kind, const Date& start, const Date& date, const CString& startText,
-                    const CString& endText, const DayWords& words);
+                    const CString& endText, const DayWords& words, int planDays = daysInCommonYear);
 
 // What a screen reader names a shown text by: its heading with the first line after it ("Day 43 of
 // 365: Leviticus 24-25"), or where the first line is no heading, that line alone ("About

@@ -3,6 +3,7 @@
 #include "framework/core/CFile.h"
 #include "framework/core/LittleEndian.h"
 #include "framework/core/SaveFile.h"
+#include "reader/book/BookLayout.h"
 
 #include <algorithm>
 
@@ -38,7 +39,7 @@ private:
 // Days in order, each once; a plan's only those of the plan.
 std::vector<int> Canonical(std::vector<int> days, bool plan) {
     if (plan)
-        days.erase(std::remove_if(days.begin(), days.end(), [](int day) { return day < 1 || day > daysInCommonYear; }),
+        days.erase(std::remove_if(days.begin(), days.end(), [](int day) { return day < 1 || day > mostPlanDays; }),
                    days.end());
     std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());

@@ -13,7 +13,7 @@ struct BookProgress {
     std::string title;
     // A plan's first day; a calendar book has none (year 0).
     Date start;
-    // The days read, in order, none twice: a plan's days 1 to 365, or a calendar book's dates as
+    // The days read, in order, none twice: a plan's days 1 to its last, or a calendar book's dates as
     // DaysSinceEpoch counts them.
     std::vector<int> read;
 
@@ -34,7 +34,7 @@ std::string ProgressBytes(const std::vector<BookProgress>& books);
 
 // The books of a progress file's bytes, however many there are: a book that the bytes do not hold
 // whole, and all after it, are left out, and so is everything of a file of another kind. Days
-// read come back in order, each once, a plan's only from 1 to 365.
+// read come back in order, each once, a plan's only from 1 to 2,000, the most days a plan has.
 std::vector<BookProgress> ParseProgress(const std::string& bytes);
 
 // Reads the progress file at path; empty when it cannot be read.

@@ -17,20 +17,20 @@ BookProgress& ProgressOf(std::vector<BookProgress>& books, const std::string& ti
     return books.back();
 }
 
-int ReadMarkOf(BookKind kind, const Date& start, const Date& date) {
+int ReadMarkOf(BookKind kind, const Date& start, const Date& date, int planDays) {
     if (kind == BookKind::calendar) return DaysSinceEpoch(date);
-    const PlanDay day = PlanDayOn(start, date);
+    const PlanDay day = PlanDayOn(start, date, planDays);
     return day.where == PlanDay::Where::within ? day.day : 0;
 }
 
-bool IsRead(const BookProgress& progress, BookKind kind, const Date& date) {
-    const int mark = ReadMarkOf(kind, progress.start, date);
+bool IsRead(const BookProgress& progress, BookKind kind, const Date& date, int planDays) {
+    const int mark = ReadMarkOf(kind, progress.start, date, planDays);
     return (kind == BookKind::calendar || mark != 0) &&
            std::binary_search(progress.read.begin(), progress.read.end(), mark);
 }
 
-bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date) {
-    const int mark = ReadMarkOf(kind, progress.start, date);
+bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date, int planDays) {
+    const int mark = ReadMarkOf(kind, progress.start, date, planDays);
     if (kind == BookKind::plan && mark == 0) return false;
     const auto at = std::lower_bound(progress.read.begin(), progress.read.end(), mark);
     if (at != progress.read.end() && *at == mark)
@@ -40,25 +40,27 @@ bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date) {
     return true;
 }
 
-int DaysRead(const BookProgress& progress, BookKind kind, int year) {
-    if (kind == BookKind::plan) return static_cast<int>(progress.read.size());
+int DaysRead(const BookProgress& progress, BookKind kind, int year, int planDays) {
+    if (kind == BookKind::plan)
+        return static_cast<int>(std::upper_bound(progress.read.begin(), progress.read.end(), planDays) -
+                                std::lower_bound(progress.read.begin(), progress.read.end(), 1));
     const int first = DaysSinceEpoch(year, 1, 1), next = DaysSinceEpoch(year + 1, 1, 1);
     return static_cast<int>(std::lower_bound(progress.read.begin(), progress.read.end(), next) -
                             std::lower_bound(progress.read.begin(), progress.read.end(), first));
 }
 
-unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month) {
+unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month, int planDays) {
     unsigned days = 0;
     for (int day = 1; day <= DaysInMonth(month, year); ++day)
-        if (IsRead(progress, kind, {year, month, day})) days |= 1u << (day - 1);
+        if (IsRead(progress, kind, {year, month, day}, planDays)) days |= 1u << (day - 1);
     return days;
 }
 
-Date CatchUpStart(const BookProgress& progress, const Date& today) {
+Date CatchUpStart(const BookProgress& progress, const Date& today, int planDays) {
     int firstUnread = 1;
     for (int day : progress.read)
         if (day == firstUnread) ++firstUnread;
-    return firstUnread > daysInCommonYear ? progress.start : StartForPlanDay(today, firstUnread);
+    return firstUnread > planDays ? progress.start : StartForPlanDay(today, firstUnread);
 }
 
 std::vector<BookProgress> KeptProgress(const std::vector<BookProgress>& books) {

@@ -17,20 +17,24 @@
 BookProgress& ProgressOf(std::vector<BookProgress>& books, const std::string& title, BookKind kind, const Date& today,
                          bool upgradedBook);
 
+// A plan's functions take its days, planDays, which a calendar book's do not look at.
+
 // The day number that marks date read in a book of kind kind begun on start; 0 where date is
 // no day of the plan.
-int ReadMarkOf(BookKind kind, const Date& start, const Date& date);
+int ReadMarkOf(BookKind kind, const Date& start, const Date& date, int planDays = daysInCommonYear);
 
-bool IsRead(const BookProgress& progress, BookKind kind, const Date& date);
+bool IsRead(const BookProgress& progress, BookKind kind, const Date& date, int planDays = daysInCommonYear);
 
 // Marks date read, or not read where it was; false where date is no day of the plan.
-bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date);
+bool ToggleRead(BookProgress& progress, BookKind kind, const Date& date, int planDays = daysInCommonYear);
 
-// How many days are read: of a plan, all of them; of a calendar book, those of year.
-int DaysRead(const BookProgress& progress, BookKind kind, int year);
+// How many days are read: of a plan, those of the plan, in any order; of a calendar book, those
+// of year.
+int DaysRead(const BookProgress& progress, BookKind kind, int year, int planDays = daysInCommonYear);
 
 // Which days of month are read, bit 0 for the 1st: the calendar shows them in bold.
-unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month);
+unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month,
+                         int planDays = daysInCommonYear);
 
 // The books worth keeping: those begun as plans or with a day read. A book that was only looked
 // at has nothing to keep.
@@ -38,4 +42,4 @@ std::vector<BookProgress> KeptProgress(const std::vector<BookProgress>& books);
 
 // The start that puts the first day not yet read on today; the start as it is where every day is
 // read.
-Date CatchUpStart(const BookProgress& progress, const Date& today);
+Date CatchUpStart(const BookProgress& progress, const Date& today, int planDays = daysInCommonYear);

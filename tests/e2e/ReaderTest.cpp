@@ -427,6 +427,26 @@ bool StartsWith(const std::string& text, const std::string& start) { return text
 
 // A plan followed as a user follows it: begun today, a day marked, the next day from the keyboard,
 // caught up, copied with its reference, and all of it there again at the next start.
+// A plan of three days counts three, and has ended on the fourth.
+TEST_F(ReaderTest, APlanOfThreeDaysEndsOnTheFourth) {
+    const std::vector<std::string> records = {std::string("Short$A short plan.\0", 20), "One", "Two", "Three"};
+    folder.Write("short.pdb", WritePalmDatabase("Short", records, 0, {BookKind::plan, 1252, 3}));
+    HWND window = reader.Start(true);
+    ASSERT_TRUE(window);
+    SelectBook(window, folder.Path("short.pdb"));
+    ASSERT_TRUE(reader.Handled());
+    const auto shown = [&] { return ItemText(window, IDC_VERSE); };
+    EXPECT_EQ(shown(), "Day 1 of 3:\r\n\r\nOne");
+    EXPECT_EQ(ItemText(window, IDC_READ), "Read (0 of 3)");
+    ASSERT_TRUE(::SetForegroundWindow(window));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+    for (const char* next : {"Day 2 of 3:", "Day 3 of 3:", "Plan ended:"}) {
+        PressKeys({VK_CONTROL}, VK_RIGHT);
+        EXPECT_TRUE(WaitUntil([&] { return StartsWith(shown(), next); })) << shown();
+    }
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
 TEST_F(ReaderTest, APlanIsFollowedFromTheDayItIsBegun) {
     folder.Copy(QUILLMERE_LONGEST_BOOK, "plan.pdb");
     HWND window = reader.Start(true);

@@ -28,10 +28,16 @@ bool Mentions(const BookReport& report, const std::string& words) {
 
 } // namespace
 
+// A book needs a record for each day: of the year, or of a plan.
 TEST(BookCheck, ASoundBookHasNoProblem) {
     const BookReport report = Check(WritePalmDatabase("T", SoundRecords(), 0));
     EXPECT_EQ(report.recordCount, 366);
     EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+    std::vector<std::string> plan = SoundRecords();
+    plan.resize(91);
+    EXPECT_TRUE(Check(WritePalmDatabase("T", plan, 0, {BookKind::plan, 1252, 90})).problems.empty());
+    EXPECT_FALSE(Check(WritePalmDatabase("T", plan, 0, {BookKind::plan, 1252, 91})).problems.empty());
+    EXPECT_FALSE(Check(WritePalmDatabase("T", plan, 0)).problems.empty()) << "a calendar book of 90 days";
 }
 
 TEST(BookCheck, RecordsWithoutDataAreNoProblemOfTheirNeighbours) {

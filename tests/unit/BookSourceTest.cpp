@@ -65,7 +65,7 @@ TEST(BookSource, AWrittenBookReadsBackAsItsSource) {
 
 TEST(PdbWriter, WritesTheHeaderFieldsBigEndian) {
     const std::string bytes = WritePalmDatabase(std::string(40, 'n'), {"ab", "c"}, 0x01020304);
-    ASSERT_EQ(bytes.size(), 78u + 2 * 8 + 2 + 8 + 3);
+    ASSERT_EQ(bytes.size(), 78u + 2 * 8 + 2 + 10 + 3);
     EXPECT_EQ(bytes.substr(0, 32), std::string(31, 'n') + '\0');
     EXPECT_EQ(bytes.substr(36, 8), "\x01\x02\x03\x04\x01\x02\x03\x04");
     EXPECT_EQ(bytes.substr(52, 4), std::string("\0\0\0\x60", 4)); // the app-info block after the list
@@ -73,31 +73,46 @@ TEST(PdbWriter, WritesTheHeaderFieldsBigEndian) {
     EXPECT_EQ(bytes.substr(68, 4), std::string("\0\0\0\x02", 4)); // the seed: the IDs given so far
     EXPECT_EQ(bytes.substr(76, 2), std::string("\0\x02", 2));
     // each entry: the data offset, then attributes 0 and a unique ID counted from 1
-    EXPECT_EQ(bytes.substr(78, 8), std::string("\0\0\0\x68\0\0\0\x01", 8));
-    EXPECT_EQ(bytes.substr(86, 8), std::string("\0\0\0\x6A\0\0\0\x02", 8));
+    EXPECT_EQ(bytes.substr(78, 8), std::string("\0\0\0\x6A\0\0\0\x01", 8));
+    EXPECT_EQ(bytes.substr(86, 8), std::string("\0\0\0\x6C\0\0\0\x02", 8));
     EXPECT_EQ(bytes.substr(94, 2), std::string(2, '\0'));
-    // a calendar book in no code page
-    EXPECT_EQ(bytes.substr(96, 8), std::string("QMBK\0\0\0\0", 8));
+    // a calendar book in no code page, of 365 days
+    EXPECT_EQ(bytes.substr(96, 10), std::string("QMBK\0\0\0\0\x01\x6D", 10));
     // every other field of the header zero: attributes and version, backup date, modification
     // number, sort info and next record list
     EXPECT_EQ(bytes.substr(32, 4), std::string(4, '\0'));
     EXPECT_EQ(bytes.substr(44, 8), std::string(8, '\0'));
     EXPECT_EQ(bytes.substr(56, 4), std::string(4, '\0'));
     EXPECT_EQ(bytes.substr(72, 4), std::string(4, '\0'));
-    EXPECT_EQ(bytes.substr(104), "abc");
+    EXPECT_EQ(bytes.substr(106), "abc");
 }
 
 // What a book says of itself reads back through the reader's book access, and a book without it,
-// as an older book tool wrote them, reads as a calendar book.
-TEST(PdbWriter, WritesTheKindAndCodePageThatTheReaderReadsBack) {
+// as an older book tool wrote them, reads as a calendar book; a plan whose block ends before its
+// days, as older tools wrote plans, has 365.
+TEST(PdbWriter, WritesTheKindCodePageAndDaysThatTheReaderReadsBack) {
     TempFolder folder;
     const std::vector<std::string> records = {std::string("T$D\0", 4), std::string("day\0", 4)};
     BookFile book;
-    for (const BookInfo written : {BookInfo{BookKind::plan, 1252}, BookInfo{BookKind::calendar, 65001}}) {
+    for (const BookInfo written : {BookInfo{BookKind::plan, 1252, 90}, BookInfo{BookKind::calendar, 65001},
+                                   BookInfo{BookKind::plan, 0, 1}, BookInfo{BookKind::plan, 0, 2000}}) {
         book.OpenBook(folder.Write("book.pdb", WritePalmDatabase("T", records, 0, written)).c_str());
         EXPECT_EQ(book.GetBookInfo().kind, written.kind);
         EXPECT_EQ(book.GetBookInfo().codePage, written.codePage);
+        EXPECT_EQ(book.GetBookInfo().planDays, written.planDays);
         EXPECT_EQ(std::string(book.GetRecordText(1)), "day");
+    }
+    for (const std::uint16_t days : {0, 2001, 90}) {
+        std::string plan = WritePalmDatabase("T", records, 0, {BookKind::plan, 1252, days});
+        if (days == 90) { // the block of an older tool: the records' data right after its first 8 bytes
+            plan.erase(104, 2);
+            plan[81] = static_cast<char>(plan[81] - 2);
+            plan[89] = static_cast<char>(plan[89] - 2);
+        }
+        book.OpenBook(folder.Write("plan.pdb", plan).c_str());
+        EXPECT_EQ(book.GetBookInfo().kind, BookKind::plan) << days;
+        EXPECT_EQ(book.GetBookInfo().planDays, 365) << days;
+        EXPECT_EQ(std::string(book.GetRecordText(1)), "day") << days;
     }
     std::string older = WritePalmDatabase("T", records, 0, {BookKind::plan, 1252});
     older.replace(52, 4, std::string(4, '\0')); // no app-info block named
@@ -109,6 +124,6 @@ TEST(PdbWriter, WritesTheKindAndCodePageThatTheReaderReadsBack) {
     book.OpenBook(folder.Write("foreign.pdb", foreign).c_str());
     EXPECT_EQ(book.GetBookInfo().kind, BookKind::calendar);
     std::string cut = WritePalmDatabase("T", {}, 0, {BookKind::plan, 1252});
-    book.OpenBook(folder.Write("cut.pdb", cut.substr(0, cut.size() - 1)).c_str());
-    EXPECT_EQ(book.GetBookInfo().kind, BookKind::calendar) << "a block cut short says nothing";
+    book.OpenBook(folder.Write("cut.pdb", cut.substr(0, cut.size() - 3)).c_str());
+    EXPECT_EQ(book.GetBookInfo().kind, BookKind::calendar) << "a block cut short of its code page says nothing";
 }

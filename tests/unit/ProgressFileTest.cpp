@@ -1,3 +1,4 @@
+#include "reader/book/BookLayout.h"
 #include "reader/logic/ProgressFile.h"
 
 #include "tests/support/TempFolder.h"
@@ -19,9 +20,9 @@ std::vector<BookProgress> SomeProgress(std::mt19937& random) {
         const bool plan = random() % 2;
         if (plan) book.start = DateOfDaysSinceEpoch(static_cast<int>(random() % 40000));
         for (int day = 1; day <= 400; ++day)
-            if (random() % 3 == 0) book.read.push_back(plan ? day : 20000 + day * 3);
+            if (random() % 3 == 0) book.read.push_back(plan ? day * 5 : 20000 + day * 3);
         if (plan)
-            book.read.erase(std::remove_if(book.read.begin(), book.read.end(), [](int d) { return d > 365; }),
+            book.read.erase(std::remove_if(book.read.begin(), book.read.end(), [](int d) { return d > mostPlanDays; }),
                             book.read.end());
     }
     return books;
@@ -64,7 +65,7 @@ TEST(ProgressFile, ATruncatedOrDamagedFileGivesWhatItHoldsWhole) {
             ASSERT_LE(book.title.size(), longestProgressTitle);
             const bool plan = book.start.year != 0;
             for (int day : book.read)
-                ASSERT_TRUE(!plan || (day >= 1 && day <= 365)) << day;
+                ASSERT_TRUE(!plan || (day >= 1 && day <= mostPlanDays)) << day;
         }
     }
 }

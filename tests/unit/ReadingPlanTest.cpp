@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // A made-up book: chapters of given verse counts, each verse of length characters, every third
@@ -67,11 +69,11 @@ TEST(ReadingPlan, ASentenceEndsAtAStopBehindAnyClosingQuotes) {
 }
 
 TEST(ReadingPlan, TheWholeBiblePlanEndsEachDayAtAChapterEndWithDaysOfLikeLength) {
-    // 1,100 chapters of 5 to 40 verses, and one of 176.
+    // 1,100 chapters of 5 to 40 verses, and one of 150, two days long.
     std::vector<int> counts;
     for (int chapter = 0; chapter < 1100; ++chapter)
         counts.push_back(5 + chapter * 7 % 36);
-    counts[600] = 176;
+    counts[600] = 150;
     const std::vector<PlanVerse> verses = Chapters(0, counts);
     const auto days = PlanDays(Plan::bible, verses);
     ExpectWholeAndInOrder(Plan::bible, verses, days);
@@ -111,15 +113,15 @@ TEST(ReadingPlan, TheWholeBiblePlanNeverEndsADayWithinAChapter) {
 // though the chapter's number stays.
 TEST(ReadingPlan, AChapterEndsWhereTheBookChangesThoughTheNumberDoesNot) {
     const int obadiah = BookIndex("Obadiah"), jonah = BookIndex("Jonah");
-    std::vector<PlanVerse> verses = Chapters(obadiah, {21});
+    std::vector<PlanVerse> verses = Chapters(obadiah, {9});
     const std::vector<PlanVerse> jonahs = Chapters(jonah, std::vector<int>(daysInCommonYear - 1, 4));
     verses.insert(verses.end(), jonahs.begin(), jonahs.end());
     // 365 chapter ends, so that each chapter is a day
     const auto days = PlanDays(Plan::bible, verses);
-    EXPECT_TRUE(MayEndDay(Plan::bible, verses, 20)) << "Obadiah 1:21";
-    EXPECT_FALSE(MayEndDay(Plan::bible, verses, 19));
+    EXPECT_TRUE(MayEndDay(Plan::bible, verses, 8)) << "Obadiah 1:9";
+    EXPECT_FALSE(MayEndDay(Plan::bible, verses, 7));
     ASSERT_EQ(days.size(), static_cast<std::size_t>(daysInCommonYear));
-    EXPECT_EQ(days[0].size(), 21u) << "day 1 is Obadiah";
+    EXPECT_EQ(days[0].size(), 9u) << "day 1 is Obadiah";
     EXPECT_EQ(verses[days[1].front()].book, jonah);
     EXPECT_EQ(verses[days[1].back()].chapter, 1) << "day 2 is Jonah 1";
 }
@@ -159,10 +161,25 @@ TEST(ReadingPlan, PartPlansMayEndADayAfterASentenceAndKeepWithinAHalfOfTheMean) 
     }
 }
 
-TEST(ReadingPlan, TooFewPlacesToEndADayMakeNoPlan) {
-    EXPECT_TRUE(PlanDays(Plan::bible, Chapters(0, std::vector<int>(364, 3))).empty());
+// Too few chapters for the days: a day ends within a chapter longer than a day, after a sentence
+// where it can and else after any verse; too few verses make no plan.
+TEST(ReadingPlan, TooFewChaptersEndDaysWithinTheLongOnesAndTooFewVersesMakeNoPlan) {
     EXPECT_EQ(PlanDays(Plan::bible, Chapters(0, std::vector<int>(365, 3))).size(), 365u);
+    const auto days = PlanDays(Plan::bible, Chapters(0, std::vector<int>(364, 3)));
+    ASSERT_EQ(days.size(), 365u);
+    EXPECT_EQ(days.back().back(), 364u * 3 - 1);
+    EXPECT_TRUE(PlanDays(Plan::bible, Chapters(0, std::vector<int>(100, 3)), 301).empty());
+    EXPECT_EQ(PlanDays(Plan::bible, Chapters(0, std::vector<int>(100, 3)), 300).size(), 300u);
     EXPECT_TRUE(PlanDays(Plan::psalms, {}).empty());
+    std::vector<int> counts(400, 3);
+    counts[200] = 30;
+    const auto longChapter = PlanDays(Plan::bible, Chapters(0, counts));
+    ASSERT_EQ(longChapter.size(), 365u);
+    EXPECT_TRUE(std::none_of(longChapter.begin(), longChapter.end(), [](const auto& day) { return day.size() > 12; }))
+        << "a chapter of more than 2.5 days ends days after its sentences";
+    for (int days : {0, mostPlanDays + 1})
+        EXPECT_TRUE(PlanDays(Plan::bible, Chapters(0, std::vector<int>(3000, 1)), days).empty()) << days;
+    EXPECT_TRUE(PlanDays(Plan::proverbsMonthly, Chapters(proverbsBook, std::vector<int>(31, 2)), 90).empty());
 }
 
 // Day N is the date N of a common year; its day of the month names the chapter.

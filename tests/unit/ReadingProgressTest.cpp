@@ -56,6 +56,27 @@ TEST(ReadingProgress, CatchingUpPutsTheFirstDayNotReadOnToday) {
     EXPECT_EQ(CatchUpStart(plan, today), plan.start) << "all read: nothing to catch up";
 }
 
+// A plan of 90 days begun on 29 February marks, counts and catches up by its own days, in any
+// order, from the day before its start to the day after its end.
+TEST(ReadingProgress, APlanOfNinetyDaysKeepsToItsOwnDays) {
+    const Date start{2028, 2, 29};
+    BookProgress plan{"Plan", start, {}};
+    for (int offset = -1; offset <= 90; ++offset) {
+        const Date date = DateOfDaysSinceEpoch(DaysSinceEpoch(start) + offset);
+        const bool within = offset >= 0 && offset < 90;
+        EXPECT_EQ(ReadMarkOf(BookKind::plan, start, date, 90), within ? offset + 1 : 0) << offset;
+        EXPECT_EQ(ToggleRead(plan, BookKind::plan, date, 90), within) << offset;
+    }
+    EXPECT_EQ(DateOfPlanDay(start, 90), (Date{2028, 5, 28}));
+    EXPECT_EQ(DaysRead(plan, BookKind::plan, 2028, 90), 90);
+    EXPECT_EQ(CatchUpStart(plan, {2028, 7, 1}, 90), start) << "all read";
+    plan.read = {1, 2, 3, 90, 200};
+    EXPECT_EQ(DaysRead(plan, BookKind::plan, 2028, 90), 4) << "read ahead counts; a day past the plan does not";
+    EXPECT_TRUE(IsRead(plan, BookKind::plan, {2028, 5, 28}, 90));
+    EXPECT_EQ(CatchUpStart(plan, {2028, 7, 1}, 90), StartForPlanDay({2028, 7, 1}, 4));
+    EXPECT_EQ(ReadDaysOfMonth(plan, BookKind::plan, 2028, 5, 90), 1u << 27) << "28 May, day 90";
+}
+
 TEST(ReadingProgress, OnlyBooksBegunOrMarkedAreKept) {
     const std::vector<BookProgress> books = {
         {"Looked at", {}, {}}, {"Begun", {2027, 1, 1}, {}}, {"Marked", {}, {10 + 20000}}};

@@ -18,12 +18,14 @@ int CommonYearDay(int day, int month) {
 
 bool IsGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-// Opens a plan of 365 days written into folder, whose day N reads "<reading>N<after>".
-void OpenPlan(TempFolder& folder, BookFile& book, const std::string& reading, const std::string& after = "") {
+// Opens a plan of days days written into folder, whose day N reads "<reading>N<after>".
+void OpenPlan(TempFolder& folder, BookFile& book, const std::string& reading, const std::string& after = "",
+              int days = 365) {
     std::vector<std::string> records = {std::string("Plan$A plan.\0", 13)};
-    for (int day = 1; day <= 365; ++day)
+    for (int day = 1; day <= days; ++day)
         records.push_back(reading + std::to_string(day) + after + '\0');
-    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0, {BookKind::plan, 1252})).c_str());
+    const BookInfo info{BookKind::plan, 1252, static_cast<std::uint16_t>(days)};
+    book.OpenBook(folder.Write("plan.pdb", WritePalmDatabase("Plan", records, 0, info)).c_str());
 }
 
 } // namespace
@@ -102,6 +104,26 @@ TEST(PlanTextForDate, ShowsTheDayOfThePlanOrWhenItStartsOrEnded) {
     EXPECT_EQ(Text(TextForDate(book, BookKind::calendar, start, {2027, 1, 1}, "S", "E", EnglishDayWords())),
               Text(VerseTextForDate(book, 1, 1, 2027, EnglishDayWords())))
         << "a calendar book reads by the calendar, whatever its start";
+}
+
+// A plan of 90 days begun on 29 February shows its days by its own count, from the day before its
+// start to the day after its end; a copy names its day.
+TEST(PlanTextForDate, APlanOfNinetyDaysShowsItsOwnDays) {
+    TempFolder folder;
+    BookFile book;
+    OpenPlan(folder, book, "Reading ", "", 90);
+    ASSERT_EQ(book.GetBookInfo().planDays, 90);
+    const Date start{2028, 2, 29};
+    for (int offset = -1; offset <= 90; ++offset) {
+        const Date date = DateOfDaysSinceEpoch(DaysSinceEpoch(start) + offset);
+        const std::string day = std::to_string(offset + 1);
+        const std::string expected = offset < 0    ? "Not begun yet:\r\n\r\nThis plan starts on S."
+                                     : offset < 90 ? "Day " + day + " of 90:\r\n\r\nReading " + day
+                                                   : "Plan ended:\r\n\r\nThis plan ended on E.";
+        EXPECT_EQ(Text(TextForDate(book, BookKind::plan, start, date, "S", "E", EnglishDayWords(), 90)), expected);
+        EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, date, "Plan", EnglishDayWords(), 90)),
+                  offset < 0 || offset >= 90 ? "" : "Reading " + day + "\r\n\r\nPlan, day " + day);
+    }
 }
 
 // A copy of the day: its reading, then the book and for a plan its day; nothing where a plan has none.

@@ -10,9 +10,6 @@
 
 namespace {
 
-// The header record and a verse for each day.
-constexpr std::int32_t recordsNeeded = daysInCommonYear + 1;
-
 std::string Describe(const char* format, long long a, long long b = 0, long long c = 0) {
     char line[200];
     std::snprintf(line, sizeof line, format, a, b, c);
@@ -31,6 +28,8 @@ bool ExtentHasNul(BookFile& book, const RecordExtent& extent) {
 BookReport CheckBook(BookFile& book, const char* path) {
     BookReport report;
     std::vector<std::string>& problems = report.problems;
+    book.OpenBook(path);
+    const BookInfo info = book.GetBookInfo();
     if (!book.Open(path, CFile::typeBinary | CFile::modeRead)) {
         problems.push_back("the file cannot be opened");
         return report;
@@ -42,6 +41,8 @@ BookReport CheckBook(BookFile& book, const char* path) {
         problems.push_back(Describe("the record list of %lld records ends at byte %lld, beyond the end of the file "
                                     "(%lld bytes)",
                                     count, listEnd, length));
+    // The header record and a text for each day: of the year, or of the plan.
+    const std::int32_t recordsNeeded = (info.kind == BookKind::plan ? info.planDays : daysInCommonYear) + 1;
     if (count < recordsNeeded)
         problems.push_back(Describe("only %lld records: a book needs %lld, the header record and a verse for each day",
                                     count, recordsNeeded));

@@ -33,6 +33,7 @@ std::string WritePalmDatabase(const std::string& name, const std::vector<std::st
     out.replace(infoStart + bookInfo::tagField.offset, bookInfo::tagField.size, bookInfo::tag);
     Put(out, infoStart, bookInfo::kind, static_cast<std::uint32_t>(info.kind));
     Put(out, infoStart, bookInfo::codePage, info.codePage);
+    Put(out, infoStart, bookInfo::planDays, info.planDays);
 
     auto offset = static_cast<std::uint32_t>(dataStart);
     for (std::uint32_t i = 0; i < count; ++i) {

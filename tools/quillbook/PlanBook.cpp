@@ -25,16 +25,37 @@ bool EndsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
 }
 
 // The plan's title and description in the book's language, where the user gave none.
+// A plan of other than 365 days says its days where the plan's own words say "in a year".
+std::string OfItsDays(std::string text, const PlanOptions& options) {
+    if (options.days == daysInCommonYear) return text;
+    const bool spanish = options.language == Language::spanish;
+    const std::string year = spanish ? " en un año" : " in a year";
+    const std::size_t at = text.find(year);
+    if (at == std::string::npos) return text;
+    const std::string days = std::to_string(options.days);
+    return text.replace(at, year.size(),
+                        spanish ? " en " + days + (options.days == 1 ? " día" : " días")
+                                : " in " + days + (options.days == 1 ? " day" : " days"));
+}
+
 std::string OwnTitle(const PlanOptions& options) {
-    const std::string title = FactsOf(options.plan).title[options.language == Language::spanish ? 1 : 0];
+    const std::string title =
+        OfItsDays(FactsOf(options.plan).title[options.language == Language::spanish ? 1 : 0], options);
     return options.translation.empty() ? title : title + " (" + options.translation + ")";
 }
 
+// The plan's own description; a plan of other days says only that its days are alike, and a book
+// read by the calendar what 29 February reads. A plan is read day after day from its start.
 std::string OwnDescription(const PlanOptions& options) {
     const bool spanish = options.language == Language::spanish;
-    std::string description = FactsOf(options.plan).description[spanish ? 1 : 0];
-    description +=
-        spanish ? " El 29 de febrero se lee el texto del 1 de enero." : " 29 February reads the text of 1 January.";
+    const PlanFacts& facts = FactsOf(options.plan);
+    std::string description = facts.description[spanish ? 1 : 0];
+    if (options.days != daysInCommonYear)
+        description = OfItsDays(facts.title[spanish ? 1 : 0], options) +
+                      (spanish ? ", cada día de una longitud parecida." : ", each day of about the same length.");
+    if (facts.kind == BookKind::calendar)
+        description +=
+            spanish ? " El 29 de febrero se lee el texto del 1 de enero." : " 29 February reads the text of 1 January.";
     return options.source.empty() ? description : description + " " + options.source;
 }
 
@@ -170,9 +191,9 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
         if (!ListDays(module, options.list, verses, days, error)) return false;
     } else {
         if (!PlanVerses(module, options.plan, verses, error)) return false;
-        days = PlanDays(options.plan, verses);
+        days = PlanDays(options.plan, verses, options.days);
         if (days.empty()) {
-            error = "the source's verses cannot be cut into " + std::to_string(daysInCommonYear) + " days";
+            error = "the source's verses cannot be cut into " + std::to_string(options.days) + " days";
             return false;
         }
     }
@@ -199,7 +220,8 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
         }
         return false;
     }
-    const BookInfo info{FactsOf(options.plan).kind, static_cast<std::uint16_t>(options.codePage)};
+    const BookInfo info{FactsOf(options.plan).kind, static_cast<std::uint16_t>(options.codePage),
+                        static_cast<std::uint16_t>(days.size())};
     bytes = WritePalmDatabase(book.title, BookRecords(book), palmTime, info);
     return true;
 }

@@ -21,6 +21,8 @@ struct PlanOptions {
     // plan's own description.
     std::string translation;
     std::string source;
+    // The days of a whole-book plan.
+    int days = 365;
 };
 
 // The text of one day, in UTF-8 with LF line breaks: what the day reads ("Genesis 1-3"), an

@@ -8,6 +8,8 @@
 
 namespace {
 
+using Days = std::vector<std::vector<std::size_t>>;
+
 std::vector<std::vector<std::size_t>> ProverbsByDayOfMonth(const std::vector<PlanVerse>& verses) {
     std::vector<std::vector<std::size_t>> days(daysInCommonYear);
     for (int day = 1; day <= daysInCommonYear; ++day) {
@@ -18,56 +20,94 @@ std::vector<std::vector<std::size_t>> ProverbsByDayOfMonth(const std::vector<Pla
     return days;
 }
 
-// Cuts the runs of verses between the places where a day may end into 365 days whose lengths
-// are as close to the mean as can be: the least sum of squared differences from it, found by
-// dynamic programming over the runs. A day takes no more runs than make 2.5 times the mean, unless
-// it takes a single run.
-std::vector<std::vector<std::size_t>> BalancedDays(Plan plan, const std::vector<PlanVerse>& verses) {
+// Cuts verses into count days at the places where ends allows a day to end, with lengths as
+// close to the mean as can be: the least sum of squared differences from it, found by dynamic
+// programming over the runs of verses between those places. A day takes no more runs than make 2.5
+// times the mean, unless it takes a single run.
+std::vector<std::vector<std::size_t>> BalancedDays(const std::vector<PlanVerse>& verses, const std::vector<bool>& ends,
+                                                   int count) {
     std::vector<std::size_t> runEnds; // one past each run's last verse
     std::vector<double> prefix{0};    // the characters of the runs before each run
     double length = 0;
     for (std::size_t i = 0; i < verses.size(); ++i) {
         length += static_cast<double>(verses[i].text.size());
-        if (MayEndDay(plan, verses, i)) {
+        if (ends[i]) {
             runEnds.push_back(i + 1);
             prefix.push_back(length);
         }
     }
-    const std::size_t runs = runEnds.size();
-    if (runs < static_cast<std::size_t>(daysInCommonYear)) return {};
-    const double mean = length / daysInCommonYear, longest = 2.5 * mean;
+    const std::size_t runs = runEnds.size(), days = static_cast<std::size_t>(count);
+    if (count < 1 || runs < days) return {};
+    const double mean = length / count, longest = 2.5 * mean;
     constexpr double unreachable = std::numeric_limits<double>::infinity();
 
-    // cost[d][r]: the least cost of the first r runs in d days; from[d][r]: the runs before the last day.
-    std::vector<std::vector<double>> cost(daysInCommonYear + 1, std::vector<double>(runs + 1, unreachable));
-    std::vector<std::vector<std::uint32_t>> from(daysInCommonYear + 1, std::vector<std::uint32_t>(runs + 1, 0));
-    cost[0][0] = 0;
-    for (int day = 1; day <= daysInCommonYear; ++day) {
-        const std::size_t last = runs - (daysInCommonYear - day); // runs left for the days after
+    // cost[r]: the least cost of the first r runs in the days so far; from[d][r]: the runs before
+    // day d when day d ends after run r.
+    std::vector<double> cost(runs + 1, unreachable), next(runs + 1);
+    std::vector<std::vector<std::uint32_t>> from(days + 1, std::vector<std::uint32_t>(runs + 1, 0));
+    cost[0] = 0;
+    for (std::size_t day = 1; day <= days; ++day) {
+        std::fill(next.begin(), next.end(), unreachable);
+        const std::size_t last = runs - (days - day); // runs left for the days after
         for (std::size_t r = day; r <= last; ++r) {
-            for (std::size_t before = r - 1; before + 1 >= static_cast<std::size_t>(day); --before) {
+            for (std::size_t before = r - 1; before + 1 >= day; --before) {
                 const double dayLength = prefix[r] - prefix[before];
                 if (dayLength > longest && before + 1 < r) break;
-                if (cost[day - 1][before] < unreachable) {
-                    const double total = cost[day - 1][before] + (dayLength - mean) * (dayLength - mean);
-                    if (total < cost[day][r]) {
-                        cost[day][r] = total;
+                if (cost[before] < unreachable) {
+                    const double total = cost[before] + (dayLength - mean) * (dayLength - mean);
+                    if (total < next[r]) {
+                        next[r] = total;
                         from[day][r] = static_cast<std::uint32_t>(before);
                     }
                 }
                 if (before == 0) break;
             }
         }
+        cost.swap(next);
     }
-    if (cost[daysInCommonYear][runs] == unreachable) return {};
-    std::vector<std::vector<std::size_t>> days(daysInCommonYear);
-    for (std::size_t day = daysInCommonYear, r = runs; day > 0; --day) {
+    if (cost[runs] == unreachable) return {};
+    std::vector<std::vector<std::size_t>> result(days);
+    for (std::size_t day = days, r = runs; day > 0; --day) {
         const std::size_t before = from[day][r];
         for (std::size_t i = before == 0 ? 0 : runEnds[before - 1]; i < runEnds[r - 1]; ++i)
-            days[day - 1].push_back(i);
+            result[day - 1].push_back(i);
         r = before;
     }
-    return days;
+    return result;
+}
+
+bool EndsChapter(const std::vector<PlanVerse>& verses, std::size_t i) {
+    return i + 1 == verses.size() || verses[i + 1].book != verses[i].book || verses[i + 1].chapter != verses[i].chapter;
+}
+
+// Where a day of count days may end: where the plan allows, and within a chapter longer than the
+// longest day, after a sentence; where that leaves too few places, within a chapter longer than a
+// day too, after a sentence, or at last after any verse.
+std::vector<std::vector<std::size_t>> WholeBookDays(Plan plan, const std::vector<PlanVerse>& verses, int count) {
+    if (verses.empty() || count < 1) return {};
+    double length = 0;
+    std::vector<double> chapterLength(verses.size());
+    for (std::size_t first = 0, i = 0; i < verses.size(); ++i) {
+        length += static_cast<double>(verses[i].text.size());
+        chapterLength[first] += static_cast<double>(verses[i].text.size());
+        if (EndsChapter(verses, i)) {
+            for (std::size_t j = first + 1; j <= i; ++j)
+                chapterLength[j] = chapterLength[first];
+            first = i + 1;
+        }
+    }
+    const double mean = length / count;
+    std::vector<bool> ends(verses.size());
+    for (int widening = 0; widening < 3; ++widening) {
+        for (std::size_t i = 0; i < verses.size(); ++i) {
+            const bool longChapter = chapterLength[i] > (widening == 0 ? 2.5 * mean : mean);
+            ends[i] = MayEndDay(plan, verses, i) || (longChapter && EndsSentence(verses[i].text)) ||
+                      (widening == 2 && longChapter);
+        }
+        std::vector<std::vector<std::size_t>> days = BalancedDays(verses, ends, count);
+        if (!days.empty()) return days;
+    }
+    return {};
 }
 
 const PlanFacts plans[] = {
@@ -156,12 +196,13 @@ bool EndsSentence(const std::string& text) {
 }
 
 bool MayEndDay(Plan plan, const std::vector<PlanVerse>& verses, std::size_t i) {
-    const bool chapterEnds =
-        i + 1 == verses.size() || verses[i + 1].book != verses[i].book || verses[i + 1].chapter != verses[i].chapter;
+    const bool chapterEnds = EndsChapter(verses, i);
     if (chapterEnds || plan == Plan::bible) return chapterEnds;
     return EndsSentence(verses[i].text);
 }
 
-std::vector<std::vector<std::size_t>> PlanDays(Plan plan, const std::vector<PlanVerse>& verses) {
-    return plan == Plan::proverbsMonthly ? ProverbsByDayOfMonth(verses) : BalancedDays(plan, verses);
+std::vector<std::vector<std::size_t>> PlanDays(Plan plan, const std::vector<PlanVerse>& verses, int days) {
+    if (days < 1 || days > mostPlanDays) return {};
+    if (plan == Plan::proverbsMonthly) return days == daysInCommonYear ? ProverbsByDayOfMonth(verses) : Days{};
+    return WholeBookDays(plan, verses, days);
 }

@@ -43,9 +43,13 @@ std::string PlanNamesHelp();
 bool MayEndDay(Plan plan, const std::vector<PlanVerse>& verses, std::size_t i);
 bool EndsSentence(const std::string& text);
 
-// The verses of each of the 365 days, as indexes into verses: the plan's books in order, none
-// left out. The whole-book plans cut their books into days of about the same length in
-// characters, each ending where MayEndDay allows; proverbs-monthly reads on each day of the year
-// the chapter of Proverbs named by the day of the month. Empty where verses cannot make the plan:
-// fewer places to end a day than days, or no chapter for a day.
-std::vector<std::vector<std::size_t>> PlanDays(Plan plan, const std::vector<PlanVerse>& verses);
+// The verses of each of the plan's days, as indexes into verses: the plan's books in order, none
+// left out. The whole-book plans cut their books into days days of about the same length in
+// characters, each ending where MayEndDay allows or, within a chapter longer than 2.5 days, after
+// a verse that ends a sentence; where that leaves fewer places than days, also within a chapter
+// longer than a day: after a verse that ends a sentence, or at last after any verse.
+// proverbs-monthly reads on each day of the year the chapter of Proverbs named by the day of the
+// month, and has 365 days. Empty where verses cannot make the plan: fewer verses than days, no
+// chapter for a day, or days not from 1 to mostPlanDays.
+std::vector<std::vector<std::size_t>> PlanDays(Plan plan, const std::vector<PlanVerse>& verses,
+                                               int days = daysInCommonYear);

@@ -40,8 +40,8 @@ const char usage[] = "usage: quillbook build [--plan] SOURCE OUT.pdb\n"
                      "       quillbook show BOOK YYYY-MM-DD\n"
                      "       quillbook record BOOK N\n"
                      "\n"
-                     "plan makes a reading plan of 365 days from a SWORD module written out by mod2imp\n"
-                     "(mod2imp MODULE > MODULE.imp). PLAN is one of\n"
+                     "plan makes a reading plan, of 365 days unless --days says, from a SWORD module\n"
+                     "written out by mod2imp (mod2imp MODULE > MODULE.imp). PLAN is one of\n"
                      "%p"
                      "and the days of the first three are about the same length. FILE holds 365\n"
                      "references, one a line, as BOOK CHAPTER:VERSE or BOOK CHAPTER:FIRST-LAST (John 3:16,\n"
@@ -56,7 +56,8 @@ const char usage[] = "usage: quillbook build [--plan] SOURCE OUT.pdb\n"
                      "  --translation TEXT  the translation, named after the plan's own title\n"
                      "  --source TEXT       where the text comes from, after the plan's own description\n"
                      "  --code-page N       the Windows code page of the book's text, or utf-8 (default 1252)\n"
-                     "  --language en|es    the language of the book names, English or Spanish (default en)\n";
+                     "  --language en|es    the language of the book names, English or Spanish (default en)\n"
+                     "  --days N            the days of a bible, new-testament or psalms plan, 1 to 2000\n";
 
 // The usage, with the short forms of the books wrapped into lines.
 std::string UsageText() {
@@ -147,6 +148,12 @@ int MakePlan(int count, char** arguments) {
             if (value.empty() || (end && *end != '\0') || codePage > 65535 || !KnownCodePage(codePage))
                 return Usage("no code page " + value + " is known here (for example 1252)");
             options.codePage = static_cast<unsigned>(codePage);
+        } else if (argument == "--days") {
+            char* end = nullptr;
+            const long days = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || days < 1 || days > mostPlanDays)
+                return Usage("no plan has " + value + " days (from 1 to " + std::to_string(mostPlanDays) + ")");
+            options.days = static_cast<int>(days);
         } else {
             return Usage("no option " + argument);
         }
@@ -160,6 +167,8 @@ int MakePlan(int count, char** arguments) {
     } else if (!PlanByName(positional[0], options.plan)) {
         return Usage("no plan named " + positional[0]);
     }
+    if (options.days != daysInCommonYear && FactsOf(options.plan).kind != BookKind::plan)
+        return Usage("--days is for the bible, new-testament and psalms plans");
     if (!CFile::ReadAll(positional[1].c_str(), UINT64_MAX, text)) return Fail("cannot read " + positional[1]);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
     if (!MakePlanBook(text, options, palmTime, bytes, error)) return Fail(positional[1] + ": " + error);
@@ -178,6 +187,7 @@ int Info(const char* path) {
                 ForTerminal(description).c_str(), static_cast<int>(report.recordCount),
                 info.kind == BookKind::plan ? "a plan, read from the day the reader begins it"
                                             : "a calendar book, day N of the year in record N");
+    if (info.kind == BookKind::plan) std::printf("days: %d\n", int{info.planDays});
     if (info.codePage != 0)
         std::printf("code page: %u%s\n", static_cast<unsigned>(info.codePage),
                     info.codePage == utf8CodePage ? " (UTF-8)" : "");
