@@ -87,12 +87,17 @@ std::optional<PassageReference> ReadPassageReference(const std::string& typed) {
             passage.verse = passage.chapter; // "Jude 5": the one chapter's verse
             passage.chapter = 1;
         }
-        if (passage.verse > 0 && numbers.Take("-") && (passage.lastVerse = numbers.Number()) < passage.verse)
-            return std::nullopt;
+        if (numbers.Take("-")) {
+            int& last = passage.verse > 0 ? passage.lastVerse : passage.lastChapter;
+            const int first = passage.verse > 0 ? passage.verse : passage.chapter;
+            if ((last = numbers.Number()) < first) return std::nullopt;
+        }
         if (!numbers.AtEnd()) return std::nullopt;
     }
     if (passage.chapter < 1 || passage.chapter > ChapterCount(passage.book)) return std::nullopt;
     if (passage.verse > mostVerses || passage.lastVerse > mostVerses) return std::nullopt;
+    if (passage.lastChapter > ChapterCount(passage.book)) return std::nullopt;
     if (passage.lastVerse == passage.verse) passage.lastVerse = 0;
+    if (passage.lastChapter == passage.chapter) passage.lastChapter = 0;
     return passage;
 }

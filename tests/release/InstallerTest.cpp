@@ -166,8 +166,9 @@ std::vector<std::string> PlanBooks() {
 
 // Every file a silent setup installs: the programs, the default book, the guides and the plan books.
 std::set<std::string> InstalledFiles() {
-    std::set<std::string> installed = {"Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb", "quill.wav",
-                                       "README.txt",    "LEAME.txt",     "LICENSE",       "Uninstall.exe"};
+    std::set<std::string> installed = {
+        "Quillview.exe", "Quillwake.exe", "quillbook.exe", "quillmere.pdb",        "quill.wav",
+        "README.txt",    "LEAME.txt",     "LICENSE",       "readings-example.txt", "Uninstall.exe"};
     for (const std::string& book : PlanBooks())
         installed.insert(book);
     return installed;

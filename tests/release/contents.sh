@@ -14,7 +14,7 @@ zip=Quillmere-$version-win64.zip setup=Quillmere-$version-setup.exe
 (($(stat -c %s "$release/$setup") < 5 * 1024 * 1024)) || fail "the setup is 5 MiB or larger"
 
 expected=$(printf 'Quillmere/%s\n' '' Quillview.exe Quillwake.exe quillmere.pdb quill.wav quillbook.exe README.txt LEAME.txt \
-    LICENSE "$@" | sort)
+    LICENSE readings-example.txt "$@" | sort)
 [[ $(unzip -Z1 "$release/$zip" | sort) == "$expected" ]] || fail "the zip holds: $(unzip -Z1 "$release/$zip")"
 
 unpacked=$(mktemp -d)

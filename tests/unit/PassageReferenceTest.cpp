@@ -10,7 +10,7 @@ namespace {
 
 std::vector<int> Fields(const std::optional<PassageReference>& passage) {
     if (!passage) return {};
-    return {passage->book, passage->chapter, passage->verse, passage->lastVerse};
+    return {passage->book, passage->chapter, passage->verse, passage->lastVerse, passage->lastChapter};
 }
 
 // Every name in book-names.tsv, a data file of the tests' own: book N on line N.
@@ -34,34 +34,40 @@ std::vector<std::vector<std::string>> NamesOfTheBooks() {
 TEST(PassageReference, IsReadAsPeopleTypeItInEnglishAndSpanish) {
     const struct {
         const char* text;
-        std::vector<int> fields; // book, chapter, verse, last verse; empty for no passage
+        std::vector<int> fields; // book, chapter, verse, last verse, last chapter; empty for no passage
     } cases[] = {
-        {"John 3", {42, 3, 0, 0}},
-        {"jn 3:16", {42, 3, 16, 0}},
-        {"1 Cor 13", {45, 13, 0, 0}},
-        {"1Co 13:4-7", {45, 13, 4, 7}},
-        {"1 co 13 : 4 \xE2\x80\x93 7", {45, 13, 4, 7}},
-        {"Ps 23", {18, 23, 0, 0}},
-        {"Salmo 23", {18, 23, 0, 0}},
-        {"Salmos 119.105", {18, 119, 105, 0}},
-        {"Juan 3:16", {42, 3, 16, 0}},
-        {"Juan 3,16", {42, 3, 16, 0}},
-        {"San Juan 3", {42, 3, 0, 0}},
-        {"S. Juan 3", {42, 3, 0, 0}},
-        {"1 Juan 4:8", {61, 4, 8, 0}},
-        {"Genesis 1", {0, 1, 0, 0}},
-        {"Génesis 1", {0, 1, 0, 0}},
-        {"GÉNESIS 1", {0, 1, 0, 0}},
-        {"genesis 1", {0, 1, 0, 0}},
-        {"Éxodo 20", {1, 20, 0, 0}},
-        {"Apocalipsis 22:21", {65, 22, 21, 0}},
-        {"Matt. 5:3", {39, 5, 3, 0}},
-        {"  Ruth  ", {7, 1, 0, 0}},
-        {"Jude 5", {64, 1, 5, 0}},
-        {"Jude 5-7", {64, 1, 5, 7}},
-        {"John 3-4", {}},
-        {"Romans 8:28-28", {44, 8, 28, 0}},
-        {"Ps 150", {18, 150, 0, 0}},
+        {"John 3", {42, 3, 0, 0, 0}},
+        {"jn 3:16", {42, 3, 16, 0, 0}},
+        {"1 Cor 13", {45, 13, 0, 0, 0}},
+        {"1Co 13:4-7", {45, 13, 4, 7, 0}},
+        {"1 co 13 : 4 \xE2\x80\x93 7", {45, 13, 4, 7, 0}},
+        {"Ps 23", {18, 23, 0, 0, 0}},
+        {"Salmo 23", {18, 23, 0, 0, 0}},
+        {"Salmos 119.105", {18, 119, 105, 0, 0}},
+        {"Juan 3:16", {42, 3, 16, 0, 0}},
+        {"Juan 3,16", {42, 3, 16, 0, 0}},
+        {"San Juan 3", {42, 3, 0, 0, 0}},
+        {"S. Juan 3", {42, 3, 0, 0, 0}},
+        {"1 Juan 4:8", {61, 4, 8, 0, 0}},
+        {"Genesis 1", {0, 1, 0, 0, 0}},
+        {"Génesis 1", {0, 1, 0, 0, 0}},
+        {"GÉNESIS 1", {0, 1, 0, 0, 0}},
+        {"genesis 1", {0, 1, 0, 0, 0}},
+        {"Éxodo 20", {1, 20, 0, 0, 0}},
+        {"Apocalipsis 22:21", {65, 22, 21, 0, 0}},
+        {"Matt. 5:3", {39, 5, 3, 0, 0}},
+        {"  Ruth  ", {7, 1, 0, 0, 0}},
+        {"Jude 5", {64, 1, 5, 0, 0}},
+        {"Jude 5-7", {64, 1, 5, 7, 0}},
+        {"John 3-4", {42, 3, 0, 0, 4}},
+        {"Gen 1-3", {0, 1, 0, 0, 3}},
+        {"Salmos 1 - 150", {18, 1, 0, 0, 150}},
+        {"John 4-3", {}},
+        {"John 20-22", {}},
+        {"John 3-", {}},
+        {"John 3-3", {42, 3, 0, 0, 0}},
+        {"Romans 8:28-28", {44, 8, 28, 0, 0}},
+        {"Ps 150", {18, 150, 0, 0, 0}},
         {"Ps 151", {}},
         {"John 99", {}},
         {"John 0", {}},
@@ -92,7 +98,7 @@ TEST(PassageReference, NamesEveryBookByItsNamesAndShortForms) {
     ASSERT_EQ(books.size(), 66u);
     for (int book = 0; book < 66; ++book) {
         for (const std::string& name : books[book]) {
-            EXPECT_EQ(Fields(ReadPassageReference(name + " 1")), (std::vector<int>{book, 1, 0, 0})) << name;
+            EXPECT_EQ(Fields(ReadPassageReference(name + " 1")), (std::vector<int>{book, 1, 0, 0, 0})) << name;
             std::string upper = name;
             for (char& c : upper)
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -239,3 +239,74 @@ TEST(CodePage, BytesThatAreNoUtf8AreNamedAsSuch) {
         EXPECT_EQ(unwritable, "a byte that is no UTF-8") << text;
     }
 }
+
+namespace {
+
+// Genesis 1-3, Psalms 1 and 23, John 3 and Jude, three verses each, Genesis 2:2 empty in the module.
+std::string SmallBible() {
+    std::vector<std::string> entries;
+    for (const auto& [book, chapters] :
+         std::vector<std::pair<std::string, int>>{{"Genesis", 3}, {"Psalms", 23}, {"John", 3}, {"Jude", 1}})
+        for (int chapter = 1; chapter <= chapters; chapter += chapters == 23 ? 22 : 1)
+            for (int verse = 1; verse <= 3; ++verse)
+                entries.push_back(book + " " + std::to_string(chapter) + ":" + std::to_string(verse) + "=" +
+                                  (book == "Genesis" && chapter == 2 && verse == 2
+                                       ? ""
+                                       : book.substr(0, 2) + std::to_string(chapter) + "v" + std::to_string(verse)));
+    return ImportFile(entries);
+}
+
+} // namespace
+
+// A plan of one's own: a day for each line, every line's passages in their order, read back through
+// the reader's own reading of books; a line that is no reading, or names what the module lacks,
+// is named and makes no book.
+TEST(PlanBook, ReadingsMakeADayOfEachLine) {
+    PlanOptions options = Options(Plan::readings);
+    options.list = "# my church's plan\nGen 1-2; Ps 23\n\nSalmo 1:2-3\r\nJude 2; Juan 3:1\n";
+    std::string bytes, error;
+    ASSERT_TRUE(MakePlanBook(SmallBible(), options, 0, bytes, error)) << error;
+    TempFolder folder;
+    BookFile book;
+    ASSERT_TRUE(book.OpenBook(folder.Write("own.pdb", bytes).c_str()));
+    EXPECT_EQ(book.GetBookInfo().kind, BookKind::plan);
+    EXPECT_EQ(book.GetBookInfo().planDays, 3);
+    EXPECT_EQ(std::string(book.GetRecordText(1)), "Genesis 1-2; Psalm 23\r\n\r\nGenesis 1\r\n1 Ge1v1\r\n2 Ge1v2\r\n3 "
+                                                  "Ge1v3\r\n\r\nGenesis 2\r\n1 Ge2v1\r\n3 Ge2v3\r\n\r\nPsalm 23\r\n1 "
+                                                  "Ps23v1\r\n2 Ps23v2\r\n3 Ps23v3");
+    EXPECT_EQ(std::string(book.GetRecordText(2)), "Psalms 1:2-3\r\n\r\nPsalm 1\r\n2 Ps1v2\r\n3 Ps1v3");
+    EXPECT_EQ(std::string(book.GetRecordText(3)),
+              "Jude 1:2; John 3:1\r\n\r\nJude 1\r\n2 Ju1v2\r\n\r\nJohn 3\r\n1 Jo3v1");
+
+    const struct {
+        std::string lines;
+        std::string error;
+    } bad[] = {
+        {"Gen 1\nGen 0\n", "line 2: \"Gen 0\" is not a passage"},
+        {"Hezekiah 1", "line 1: \"Hezekiah 1\" is not a passage"},
+        {"John 3:99", "line 1: the source has no John 3:99"},
+        {"Gen 2:2", "line 1: the source has no Genesis 2:2"},
+        {"Ps 119:200-1", "line 1: \"Ps 119:200-1\" is not a passage"},
+        {"Gen 1; ; Ps 1", "line 1: a reading is missing between two \";\""},
+        {"Ps 2", "line 1: the source has no Psalms 2"},
+        {std::string(10000, 'x'), "line 1: \"" + std::string(60, 'x') + "\" is not a passage"},
+        {"Gen 1\n\xC3(\n", "line 2: is not UTF-8 text"},
+        {"# nothing\n\n", "the file names no reading"},
+    };
+    for (const auto& c : bad) {
+        options.list = c.lines;
+        bytes.clear();
+        EXPECT_FALSE(MakePlanBook(SmallBible(), options, 0, bytes, error)) << c.lines.substr(0, 20);
+        EXPECT_EQ(error, c.error) << c.lines.substr(0, 20);
+        EXPECT_TRUE(bytes.empty());
+    }
+    std::string many;
+    for (int line = 0; line <= mostPlanDays; ++line)
+        many += "Jude 1\n";
+    options.list = many;
+    EXPECT_FALSE(MakePlanBook(SmallBible(), options, 0, bytes, error));
+    EXPECT_EQ(error, "line 2001: a plan has at most 2000 days");
+    many.resize(many.size() - 7);
+    options.list = many;
+    EXPECT_TRUE(MakePlanBook(SmallBible(), options, 0, bytes, error)) << error;
+}

@@ -271,3 +271,20 @@ TEST(VerseADayBooks, HoldTheListsVersesWithTheirModulesWordsOnTheSameDayInEachTr
         }
     }
 }
+
+// The example readings that the setup puts beside the programs make a plan in each translation.
+TEST(ReadingsExample, MakesAPlanOfADayALineInEachTranslation) {
+    PlanOptions options;
+    options.plan = Plan::readings;
+    options.list = TempFolder::Read(QUILLMERE_READINGS_EXAMPLE);
+    TempFolder folder;
+    for (const char* module : {"engKJV2006eb", "engWEB2015eb", "spaRV1909eb"}) {
+        std::string bytes, error;
+        ASSERT_TRUE(MakePlanBook(TempFolder::Read(InPlans(std::string(module) + ".imp")), options, 0, bytes, error))
+            << module << ": " << error;
+        BookFile book;
+        ASSERT_TRUE(book.OpenBook(folder.Write("readings.pdb", bytes).c_str()));
+        EXPECT_EQ(book.GetBookInfo().planDays, 7) << module;
+        EXPECT_EQ(std::string(book.GetRecordText(7)).rfind("John 1; Psalm 19\r\n\r\nJohn 1\r\n1 ", 0), 0u) << module;
+    }
+}

@@ -3,9 +3,11 @@
 #include "tools/quillbook/BookSource.h"
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/PdbWriter.h"
+#include "tools/quillbook/Readings.h"
 #include "tools/quillbook/SwordImport.h"
 #include "tools/quillbook/VerseList.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -101,6 +103,76 @@ bool ListDays(const std::vector<ModuleVerse>& module, const std::string& listTex
     return true;
 }
 
+// The verses of a readings file's days, from the module's verses, and each day's passages; false, with a reason that
+// names the line, where a line is no reading or names what the module lacks. A whole chapter reads the verses the
+// module has of it.
+bool ReadingsDays(const std::vector<ModuleVerse>& module, const std::string& text, std::vector<PlanVerse>& verses,
+                  std::vector<std::vector<std::size_t>>& days, std::vector<std::vector<PassageReference>>& passages,
+                  std::string& error) {
+    std::vector<ReadingsLine> lines;
+    if (!ReadReadings(text, lines, error)) return false;
+    std::map<std::pair<int, int>, std::vector<const ModuleVerse*>> chapters;
+    for (const ModuleVerse& verse : module)
+        if (BookIndex(verse.book) >= 0) chapters[{BookIndex(verse.book), verse.chapter}].push_back(&verse);
+    verses.clear();
+    days.clear();
+    passages.clear();
+    for (const ReadingsLine& line : lines) {
+        const std::string at = "line " + std::to_string(line.line) + ": the source has no ";
+        days.emplace_back();
+        passages.push_back(line.passages);
+        for (const PassageReference& passage : line.passages) {
+            const int lastChapter = passage.lastChapter ? passage.lastChapter : passage.chapter;
+            for (int chapter = passage.chapter; chapter <= lastChapter; ++chapter) {
+                const auto found = chapters.find({passage.book, chapter});
+                const std::string where = std::string(ImportName(passage.book)) + " " + std::to_string(chapter);
+                if (found == chapters.end()) {
+                    error = at + where;
+                    return false;
+                }
+                const int first = passage.verse, last = passage.lastVerse ? passage.lastVerse : passage.verse;
+                for (int number = first; first > 0 && number <= last; ++number) {
+                    const auto verse = std::find_if(found->second.begin(), found->second.end(),
+                                                    [&](const ModuleVerse* v) { return v->verse == number; });
+                    if (verse == found->second.end() || (*verse)->text.empty()) {
+                        error = at + where + ":" + std::to_string(number);
+                        return false;
+                    }
+                }
+                for (const ModuleVerse* verse : found->second) {
+                    if (verse->text.empty() || (first > 0 && (verse->verse < first || verse->verse > last))) continue;
+                    days.back().push_back(verses.size());
+                    verses.push_back({passage.book, chapter, verse->verse, verse->text});
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// What a passage of a readings file reads, named as a whole-book plan's day names it: "Psalm 23",
+// "Genesis 1-3", "Matthew 5:1-20".
+std::string PassageReading(const PassageReference& passage, Language language) {
+    std::string reading =
+        std::string(passage.verse == 0 && passage.lastChapter == 0 ? ChapterName(passage.book, language)
+                                                                   : BookName(passage.book, language)) +
+        " " + std::to_string(passage.chapter);
+    if (passage.lastChapter) reading += "-" + std::to_string(passage.lastChapter);
+    if (passage.verse) reading += ":" + std::to_string(passage.verse);
+    if (passage.lastVerse) reading += "-" + std::to_string(passage.lastVerse);
+    return reading;
+}
+
+// A day of readings: what each of its passages reads, then the chapters of them all.
+std::string ReadingsDayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day,
+                            const std::vector<PassageReference>& passages, Language language) {
+    std::string reading;
+    for (const PassageReference& passage : passages)
+        reading += (reading.empty() ? "" : "; ") + PassageReading(passage, language);
+    const std::string text = DayText(verses, day, language);
+    return reading + text.substr(text.find('\n'));
+}
+
 // A day of a verse list: the passage of its verses.
 std::string ListedDayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day,
                           Language language) {
@@ -185,10 +257,13 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
     std::vector<ModuleVerse> module;
     std::vector<PlanVerse> verses;
     std::vector<std::vector<std::size_t>> days;
+    std::vector<std::vector<PassageReference>> passages;
     if (!ReadSwordImport(importText, module, error)) return false;
     const bool listed = options.plan == Plan::verseList;
     if (listed) {
         if (!ListDays(module, options.list, verses, days, error)) return false;
+    } else if (options.plan == Plan::readings) {
+        if (!ReadingsDays(module, options.list, verses, days, passages, error)) return false;
     } else {
         if (!PlanVerses(module, options.plan, verses, error)) return false;
         days = PlanDays(options.plan, verses, options.days);
@@ -209,8 +284,10 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
     if (!Encode(title, options.codePage, "the title", book.title, error) ||
         !Encode(description, options.codePage, "the description", book.description, error))
         return false;
-    for (const std::vector<std::size_t>& day : days) {
-        const std::string text = dayText(verses, day, options.language);
+    for (std::size_t d = 0; d < days.size(); ++d) {
+        const std::vector<std::size_t>& day = days[d];
+        const std::string text = passages.empty() ? dayText(verses, day, options.language)
+                                                  : ReadingsDayText(verses, day, passages[d], options.language);
         book.verses.emplace_back();
         if (Encode(text, options.codePage, "a day", book.verses.back(), error)) continue;
         // The day holds a character that the code page cannot: name the verse it stands in.

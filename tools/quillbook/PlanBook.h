@@ -14,7 +14,7 @@ struct PlanOptions {
     // In UTF-8; empty for the plan's own, in the book's language.
     std::string title;
     std::string description;
-    // The text of the list of references of a verseList plan.
+    // The text of the list of references of a verseList plan, or of the lines of a readings plan.
     std::string list;
     // Where given, in UTF-8: the translation that the plan's own title names in parentheses
     // ("The Bible in a year (KJV)"), and a sentence on where the text comes from, which ends the
@@ -48,6 +48,8 @@ bool PlanVerses(const std::vector<struct ModuleVerse>& module, Plan plan, std::v
 // the text is no import file, lacks a book of the plan, or holds a character that the code page
 // cannot hold, or the title or description cannot be a book's. A verseList plan also fails where
 // its list holds another number of references than 365, or a line that is no reference or names
-// a verse that the source does not have (or has empty); the reason names the line.
+// a verse that the source does not have (or has empty); the reason names the line. A readings plan
+// fails where a line is no reading (ReadReadings) or names a passage the source lacks, naming the
+// line; it has a day for each line.
 bool MakePlanBook(const std::string& importText, const PlanOptions& options, std::uint32_t palmTime, std::string& bytes,
                   std::string& error);

@@ -159,6 +159,14 @@ const PlanFacts plans[] = {
      BookKind::calendar,
      {"A verse a day", "Un versículo al día"},
      {"A passage for each day of the year.", "Un pasaje para cada día del año."}},
+    {Plan::readings,
+     "readings:FILE",
+     "on day N the readings on line N of FILE",
+     0,
+     bookCount - 1,
+     BookKind::plan,
+     {"Readings", "Lecturas"},
+     {"A plan of its own readings, a line of them a day.", "Un plan de lecturas propias, una línea al día."}},
 };
 
 } // namespace
@@ -167,7 +175,7 @@ const PlanFacts& FactsOf(Plan plan) { return plans[static_cast<int>(plan)]; }
 
 bool PlanByName(const std::string& name, Plan& plan) {
     for (const PlanFacts& facts : plans) {
-        if (facts.plan != Plan::verseList && name == facts.name) {
+        if (facts.plan != Plan::verseList && facts.plan != Plan::readings && name == facts.name) {
             plan = facts.plan;
             return true;
         }

@@ -14,13 +14,14 @@ struct PlanVerse {
     std::string text;
 };
 
-// The whole-book plans, and verseList: the passages of a list of references, one a day.
-enum class Plan { bible, newTestament, psalms, proverbsMonthly, verseList };
+// The whole-book plans; verseList: the passages of a list of references, one a day; and readings:
+// a plan of one's own, a line of passages a day.
+enum class Plan { bible, newTestament, psalms, proverbsMonthly, verseList, readings };
 
 // What the book tool knows of each plan, in one table.
 struct PlanFacts {
     Plan plan;
-    // On the command line; a list is named "list:FILE".
+    // On the command line; a list is named "list:FILE", readings "readings:FILE".
     const char* name;
     const char* summary;
     // The books the whole-book plans read, first to last.

@@ -50,6 +50,11 @@ const char usage[] = "usage: quillbook build [--plan] SOURCE OUT.pdb\n"
                      "(1 Corinthians), or by these short forms, in any letter case and with or without a\n"
                      "full stop:\n"
                      "%s\n"
+                     "A readings FILE makes a plan of a day for each of its lines (empty lines and lines\n"
+                     "that start with # skipped, 2000 at most), each line that day's passages as people\n"
+                     "write them, in English or Spanish, separated by ;: Genesis 1-3; Gen 1-3; Ps 1,\n"
+                     "Matt 5:1-20, Ps 119:1-88, Juan 1; Salmo 8.\n"
+                     "\n"
                      "OPTIONs:\n"
                      "  --title TEXT        the book's title (default: the plan's)\n"
                      "  --description TEXT  what the book is (default: a line on the plan)\n"
@@ -160,18 +165,22 @@ int MakePlan(int count, char** arguments) {
     }
     if (positional.size() != 3) return Usage();
     std::string text, bytes, error;
-    if (positional[0].rfind("list:", 0) == 0) {
-        options.plan = Plan::verseList;
-        const std::string list = positional[0].substr(5);
+    const bool readings = positional[0].rfind("readings:", 0) == 0;
+    if (readings || positional[0].rfind("list:", 0) == 0) {
+        options.plan = readings ? Plan::readings : Plan::verseList;
+        const std::string list = positional[0].substr(positional[0].find(':') + 1);
         if (!CFile::ReadAll(list.c_str(), UINT64_MAX, options.list)) return Fail("cannot read " + list);
     } else if (!PlanByName(positional[0], options.plan)) {
         return Usage("no plan named " + positional[0]);
     }
-    if (options.days != daysInCommonYear && FactsOf(options.plan).kind != BookKind::plan)
+    if (options.days != daysInCommonYear && (FactsOf(options.plan).kind != BookKind::plan || readings))
         return Usage("--days is for the bible, new-testament and psalms plans");
     if (!CFile::ReadAll(positional[1].c_str(), UINT64_MAX, text)) return Fail("cannot read " + positional[1]);
     const auto palmTime = static_cast<std::uint32_t>(std::time(nullptr) + palmEpochOffset);
-    if (!MakePlanBook(text, options, palmTime, bytes, error)) return Fail(positional[1] + ": " + error);
+    // A line's fault is the list's or the readings', named by the file that holds the line.
+    const std::string list = positional[0].substr(positional[0].find(':') + 1);
+    if (!MakePlanBook(text, options, palmTime, bytes, error))
+        return Fail((error.rfind("line ", 0) == 0 ? list : positional[1]) + ": " + error);
     if (!SaveFile(positional[2].c_str(), bytes.data(), bytes.size())) return Fail("cannot write " + positional[2]);
     return success;
 }
