@@ -5,6 +5,8 @@
 #include "framework/win/Resources.h"
 #include "reader/logic/ProgressFile.h"
 
+#include <cstdlib>
+
 Date ReaderDlg::SelectedDate() const {
     SYSTEMTIME date{};
     m_calendar.GetCurSel(&date);
@@ -58,6 +60,25 @@ void ReaderDlg::ShowReadState() {
     ::SendMessageW(box, BM_SETCHECK,
                    IsRead(progress, m_bookInfo.kind, date, m_bookInfo.planDays) ? BST_CHECKED : BST_UNCHECKED, 0);
     ::EnableWindow(box, ReadMarkOf(m_bookInfo.kind, progress.start, date, m_bookInfo.planDays) != 0);
+    ShowStanding();
+}
+
+// Where the reader stands on today, whatever day the window shows: "3 days behind", "On track ·
+// 12 days in a row".
+void ReaderDlg::ShowStanding() {
+    const Standing standing = StandingOf(Progress(), m_bookInfo.kind, Today(), m_bookInfo.planDays);
+    const int days = std::abs(standing.ahead);
+    CString text = LoadStringResource(IDS_ON_TRACK);
+    if (standing.ahead != 0)
+        text.Format(LoadStringResource(standing.ahead < 0 ? (days == 1 ? IDS_ONE_DAY_BEHIND : IDS_DAYS_BEHIND)
+                                                          : (days == 1 ? IDS_ONE_DAY_AHEAD : IDS_DAYS_AHEAD)),
+                    days);
+    if (standing.inARow >= 2) {
+        CString run;
+        run.Format(LoadStringResource(IDS_IN_A_ROW), standing.inARow);
+        text += run;
+    }
+    ::SetWindowTextW(GetDlgItem(IDC_STANDING), Wide(static_cast<const char*>(text)));
 }
 
 void ReaderDlg::OnRead() {

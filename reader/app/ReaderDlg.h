@@ -86,6 +86,7 @@ private:
     BookProgress& Progress();
     void SaveProgress();
     void ShowReadState();
+    void ShowStanding();
     void OnRead();
     void OnGetDayState(NMHDR* header, LRESULT* result);
     void FillDayStates(const SYSTEMTIME& first, int count, MONTHDAYSTATE* states);

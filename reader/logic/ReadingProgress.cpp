@@ -63,6 +63,30 @@ Date CatchUpStart(const BookProgress& progress, const Date& today, int planDays)
     return firstUnread > planDays ? progress.start : StartForPlanDay(today, firstUnread);
 }
 
+Standing StandingOf(const BookProgress& progress, BookKind kind, const Date& today, int planDays) {
+    const bool plan = kind == BookKind::plan;
+    const Date start = plan ? progress.start : Date{today.year, 1, 1};
+    const int days = plan ? planDays : DaysSinceEpoch(today.year + 1, 1, 1) - DaysSinceEpoch(start);
+    // The marks of the calendar's days 1 to days: a plan's are its days, a calendar book's dates.
+    const int firstMark = plan ? 1 : DaysSinceEpoch(start);
+    const auto read = [&](int day) {
+        return day >= 1 && day <= days &&
+               std::binary_search(progress.read.begin(), progress.read.end(), firstMark + day - 1);
+    };
+    int readCount = 0;
+    for (int day = 1; day <= days; ++day)
+        readCount += read(day);
+    const int todayDay = DaysSinceEpoch(today) - DaysSinceEpoch(start) + 1;
+    const int dueBefore = std::clamp(todayDay - 1, 0, days), dueThrough = std::clamp(todayDay, 0, days);
+    Standing standing;
+    standing.ahead = readCount < dueBefore ? readCount - dueBefore : std::max(readCount - dueThrough, 0);
+    int day = std::min(todayDay, days);
+    if (!read(day)) --day;
+    for (; read(day); --day)
+        ++standing.inARow;
+    return standing;
+}
+
 std::vector<BookProgress> KeptProgress(const std::vector<BookProgress>& books) {
     std::vector<BookProgress> kept;
     std::copy_if(books.begin(), books.end(), std::back_inserter(kept),

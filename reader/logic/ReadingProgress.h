@@ -36,6 +36,17 @@ int DaysRead(const BookProgress& progress, BookKind kind, int year, int planDays
 unsigned ReadDaysOfMonth(const BookProgress& progress, BookKind kind, int year, int month,
                          int planDays = daysInCommonYear);
 
+// Where the reader stands on today: how many days ahead of the plan's calendar (behind where
+// negative), counting the days read against the days since the start, and the run of days read in a
+// row up to today. A day not read yet today neither puts the reader behind nor ends the run. A
+// calendar book's calendar starts on 1 January of today's year and ends with the year.
+struct Standing {
+    int ahead = 0;
+    int inARow = 0;
+    friend bool operator==(const Standing& a, const Standing& b) { return a.ahead == b.ahead && a.inARow == b.inARow; }
+};
+Standing StandingOf(const BookProgress& progress, BookKind kind, const Date& today, int planDays = daysInCommonYear);
+
 // The books worth keeping: those begun as plans or with a day read. A book that was only looked
 // at has nothing to keep.
 std::vector<BookProgress> KeptProgress(const std::vector<BookProgress>& books);

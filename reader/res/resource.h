@@ -35,6 +35,13 @@
 #define IDS_NAME_CALENDAR 126
 #define IDS_NAME_AUTORUN_TIME 127
 #define IDS_NAME_PLAN_START 128
+// Where the reader stands
+#define IDS_DAYS_BEHIND 129
+#define IDS_ONE_DAY_BEHIND 130
+#define IDS_DAYS_AHEAD 131
+#define IDS_ONE_DAY_AHEAD 132
+#define IDS_ON_TRACK 133
+#define IDS_IN_A_ROW 134
 
 // The verse box's menu
 #define IDR_VERSE_MENU 140
@@ -62,6 +69,7 @@
 #define IDC_CATCH_UP 1019
 #define IDC_VERSE_NUMBERS 1020
 #define IDC_DARK_BACKGROUND 1021
+#define IDC_STANDING 1022
 
 // Dialog 130: the settings panel
 #define IDD_SETTINGS 130

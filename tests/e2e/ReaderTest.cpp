@@ -438,6 +438,7 @@ TEST_F(ReaderTest, APlanOfThreeDaysEndsOnTheFourth) {
     const auto shown = [&] { return ItemText(window, IDC_VERSE); };
     EXPECT_EQ(shown(), "Day 1 of 3:\r\n\r\nOne");
     EXPECT_EQ(ItemText(window, IDC_READ), "Read (0 of 3)");
+    EXPECT_EQ(ItemText(window, IDC_STANDING), "On track") << "begun today";
     ASSERT_TRUE(::SetForegroundWindow(window));
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
     for (const char* next : {"Day 2 of 3:", "Day 3 of 3:", "Plan ended:"}) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(ReadingProgress, ANewPlanStartsTodayOrOnTheFirstOfJanuaryAfterAnUpgrade) {
     std::vector<BookProgress> books;
     const Date today{2026, 12, 8};
@@ -84,4 +86,43 @@ TEST(ReadingProgress, OnlyBooksBegunOrMarkedAreKept) {
     ASSERT_EQ(kept.size(), 2u);
     EXPECT_EQ(kept[0].title, "Begun");
     EXPECT_EQ(kept[1].title, "Marked");
+}
+
+// Where the reader stands: days read against the days since the start, and the run of days read up
+// to today, which a day not read yet today does not end.
+TEST(ReadingProgress, TheStandingCountsTheDaysReadAndTheRunUpToToday) {
+    const auto days = [](int first, int last, std::vector<int> more = {}) {
+        for (int day = first; day <= last; ++day)
+            more.push_back(day);
+        std::sort(more.begin(), more.end());
+        return more;
+    };
+    const Date start{2026, 12, 1}, today{2026, 12, 10};
+    const struct {
+        const char* what;
+        Date start;
+        std::vector<int> read;
+        Date today;
+        Standing standing;
+    } cases[] = {
+        {"none read", start, {}, today, {-9, 0}},
+        {"read up to yesterday", start, days(1, 9), today, {0, 9}},
+        {"read up to today", start, days(1, 10), today, {0, 10}},
+        {"read ahead", start, days(1, 12), today, {2, 10}},
+        {"a gap", start, days(7, 9, {1, 2, 3, 4, 5}), today, {-1, 3}},
+        {"ahead but not in a row", start, {20, 21, 22}, {2026, 12, 2}, {1, 0}},
+        {"begun today", today, {}, today, {0, 0}},
+        {"begins in four days", {2026, 12, 14}, {}, today, {0, 0}},
+        {"read before it begins", {2026, 12, 14}, {1, 2}, today, {2, 0}},
+        {"ended, all read", start, days(1, 90), {2027, 4, 1}, {0, 90}},
+        {"ended, ten not read", start, days(1, 80), {2027, 4, 1}, {-10, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StandingOf({"Plan", c.start, c.read}, BookKind::plan, c.today, 90), c.standing) << c.what;
+
+    BookProgress calendar{"Proverbs", {}, {DaysSinceEpoch(2025, 12, 31)}};
+    for (int day = DaysSinceEpoch(2026, 1, 1); day < DaysSinceEpoch(2026, 2, 28); ++day)
+        calendar.read.push_back(day);
+    EXPECT_EQ(StandingOf(calendar, BookKind::calendar, {2026, 2, 28}), (Standing{0, 58})) << "up to yesterday";
+    EXPECT_EQ(StandingOf(calendar, BookKind::calendar, {2026, 3, 2}), (Standing{-2, 0})) << "two days missed";
 }

@@ -85,6 +85,12 @@ int BookNamed(std::string_view name, std::string BookNames::*names) {
 int BookOfModuleName(std::string_view name) { return BookNamed(name, &BookNames::module); }
 int BookOfEnglishName(std::string_view name) { return BookNamed(name, &BookNames::english); }
 
+// How many chapters each of the 66 books has, 1,189 in all.
+constexpr int chapterCounts[bookCount] = {50, 40,  27, 36, 34, 24, 21, 4,  31, 24, 22, 25, 29, 36, 10, 13, 10,
+                                          42, 150, 31, 12, 8,  66, 52, 5,  48, 12, 14, 3,  9,  1,  4,  7,  3,
+                                          3,  3,   2,  14, 4,  28, 16, 24, 21, 28, 16, 16, 13, 6,  6,  4,  4,
+                                          5,  3,   6,  4,  3,  1,  13, 5,  5,  3,  5,  1,  1,  1,  22};
+
 // ---------------------------------------------------------------------------------------------
 // Characters: the modules are UTF-8, the books Windows-1252. Both are compared as UTF-8.
 
@@ -783,89 +789,188 @@ bool OneOf(const std::string& line, const std::vector<std::string>& lines) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-enum class Plan { Bible, NewTestament, Psalms, ProverbsMonthly, VerseADay };
+// The chapters of chronological.txt in its order, as book and chapter: each line "Genesis 1-11" or
+// "Psalms 51". A line that names no book or no chapters reads as one chapter {-1, 0}.
+std::vector<std::pair<int, int>> ReadChronologicalOrder() {
+    std::vector<std::pair<int, int>> chapters;
+    for (const std::string& line : Lines(ReadFile(QUILLMERE_CHRONOLOGICAL_ORDER))) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t space = line.rfind(' ');
+        const int book = space == std::string::npos ? -1 : BookOfEnglishName(std::string_view(line).substr(0, space));
+        const int first = book < 0 ? 0 : std::atoi(line.c_str() + space + 1);
+        const std::size_t dash = line.find('-', space);
+        const int last = dash == std::string::npos ? first : std::atoi(line.c_str() + dash + 1);
+        if (first < 1 || last < first) chapters.emplace_back(-1, 0);
+        for (int chapter = first; first >= 1 && chapter <= last; ++chapter)
+            chapters.emplace_back(book, chapter);
+    }
+    return chapters;
+}
+
+enum class Plan { Bible, NewTestament, Psalms, ProverbsMonthly, VerseADay, Chronological, NewTestamentIn90Days };
+
+// The plans the reader reads from the day it begins them, each of its own number of days; the
+// others are read by the calendar.
+bool IsPlan(Plan plan) { return plan != Plan::ProverbsMonthly && plan != Plan::VerseADay; }
+
+constexpr int days = 365;
+
+int PlanDays(Plan plan) { return plan == Plan::NewTestamentIn90Days ? 90 : days; }
 
 struct ShippedBook {
     std::string file;
     const char* module;
     Language language;
     Plan plan;
+    std::string title; // empty where the title goes unchecked
 };
 
 std::ostream& operator<<(std::ostream& out, const ShippedBook& book) { return out << book.file; }
 
-// The five books of each translation, in plan order: file names, module and language.
+// The seven books of each translation, in plan order: file names, module, language and title.
 std::vector<ShippedBook> AllShippedBooks() {
-    static const char* const english[] = {"Bible in a year", "New Testament in a year", "Psalms in a year",
-                                          "Proverbs - a chapter a day", "A verse a day"};
-    static const char* const spanish[] = {"Biblia - plan anual", "Nuevo Testamento - plan anual", "Salmos - plan anual",
-                                          "Proverbios - plan mensual", "Un versiculo al dia"};
-    static const std::tuple<const char*, const char*, Language> translations[] = {
-        {"KJV", "engKJV2006eb", Language::English},
-        {"WEB", "engWEB2015eb", Language::English},
-        {"RV1909", "spaRV1909eb", Language::Spanish}};
+    static const char* const english[] = {
+        "Bible in a year", "New Testament in a year",      "Psalms in a year",        "Proverbs - a chapter a day",
+        "A verse a day",   "Bible in chronological order", "New Testament in 90 days"};
+    static const char* const spanish[] = {"Biblia - plan anual",        "Nuevo Testamento - plan anual",
+                                          "Salmos - plan anual",        "Proverbios - plan mensual",
+                                          "Un versiculo al dia",        "Biblia - orden cronologico",
+                                          "Nuevo Testamento en 90 dias"};
+    static const char* const englishTitles[] = {
+        "", "", "", "", "", "The Bible in chronological order", "The New Testament in 90 days"};
+    static const char* const spanishTitles[] = {
+        "", "", "", "", "", "La Biblia en orden cronológico", "El Nuevo Testamento en 90 días"};
+    static const std::tuple<const char*, const char*, const char*, Language> translations[] = {
+        {"KJV", "KJV", "engKJV2006eb", Language::English},
+        {"WEB", "WEB", "engWEB2015eb", Language::English},
+        {"RV1909", "Reina-Valera 1909", "spaRV1909eb", Language::Spanish}};
     std::vector<ShippedBook> books;
-    for (const auto& [tag, module, language] : translations) {
-        for (int plan = 0; plan < 5; ++plan) {
-            const char* name = (language == Language::Spanish ? spanish : english)[plan];
-            books.push_back({std::string(name) + " (" + tag + ")", module, language, static_cast<Plan>(plan)});
+    for (const auto& [tag, translation, module, language] : translations) {
+        for (int plan = 0; plan < 7; ++plan) {
+            const bool inSpanish = language == Language::Spanish;
+            const std::string title = (inSpanish ? spanishTitles : englishTitles)[plan];
+            books.push_back({std::string((inSpanish ? spanish : english)[plan]) + " (" + tag + ")", module, language,
+                             static_cast<Plan>(plan), title.empty() ? "" : title + " (" + translation + ")"});
         }
     }
     return books;
 }
 
-constexpr int days = 365;
+// The verses a whole-book plan reads, as places in module.verses, in the order it reads them: the
+// plan's books in the module's order, or for the chronological plan each chapter where the order
+// of events puts it.
+std::vector<std::size_t> PlanOrder(Plan plan, const Module& module) {
+    std::vector<std::size_t> order;
+    if (plan == Plan::Chronological) {
+        for (const auto& [book, chapter] : ReadChronologicalOrder()) {
+            const auto verses = module.chapters.find({book, chapter});
+            if (verses == module.chapters.end()) continue;
+            for (std::size_t at = module.index.at({book, chapter, verses->second.first});
+                 at < module.verses.size() && module.verses[at].book == book && module.verses[at].chapter == chapter;
+                 ++at)
+                order.push_back(at);
+        }
+        return order;
+    }
+    const bool newTestament = plan == Plan::NewTestament || plan == Plan::NewTestamentIn90Days;
+    const int firstBook = plan == Plan::Psalms ? psalms : newTestament ? matthew : 0;
+    const int lastBook = plan == Plan::Psalms ? psalms : bookCount - 1;
+    for (std::size_t at = 0; at < module.verses.size(); ++at)
+        if (module.verses[at].book >= firstBook && module.verses[at].book <= lastBook) order.push_back(at);
+    return order;
+}
 
-// The whole-book plans: every verse of the plan's books with text, once and in order, over the 365
-// days; each day ending where the plan allows; each day named by what it reads.
+std::size_t Length(const Verse& verse) { return Decoded(verse.text).size(); }
+
+// The whole-book plans: every verse of the plan's books with text, once and in the plan's order,
+// over the plan's days; each day ending where the plan allows; each day named by what it reads,
+// the chronological plan's by each run of chapters that follow one another in the Bible. In the
+// chronological and the 90-day plans each day also reads from half to one and a half times the
+// mean day's text, unless a single chapter makes the day.
 void CheckWholeBooks(const ShippedBook& shipped, const Module& module, const std::vector<std::string>& records,
                      Findings& findings) {
-    const int firstBook = shipped.plan == Plan::Bible ? 0 : shipped.plan == Plan::NewTestament ? matthew : psalms;
-    const int lastBook = shipped.plan == Plan::Psalms ? psalms : bookCount - 1;
-    std::size_t next = 0, end = 0;
-    while (next < module.verses.size() && module.verses[next].book < firstBook)
-        ++next;
-    for (end = next; end < module.verses.size() && module.verses[end].book <= lastBook;)
-        ++end;
+    const std::vector<std::size_t> order = PlanOrder(shipped.plan, module);
+    std::vector<std::size_t> positions(module.verses.size(), order.size());
+    double mean = 0;
+    for (std::size_t position = 0; position < order.size(); ++position) {
+        positions[order[position]] = position;
+        mean += Length(module.verses[order[position]]);
+    }
+    mean /= PlanDays(shipped.plan);
+    const bool chronological = shipped.plan == Plan::Chronological;
+    const bool lengths = chronological || shipped.plan == Plan::NewTestamentIn90Days;
+    if (chronological) {
+        const auto unread = std::count(positions.begin(), positions.end(), order.size());
+        if (unread > 0)
+            findings.Add(sequence, std::to_string(unread) + " verse(s) of chapters the order of events leaves out");
+    }
 
-    for (int number = 1; number <= days; ++number) {
+    std::size_t next = 0;
+    for (int number = 1; number <= PlanDays(shipped.plan); ++number) {
         const Day day = ReadPlanDay(records[number], number, shipped.language, findings);
         const std::string at = "day " + std::to_string(number) + ": ";
-        const Verse* first = nullptr;
-        const Verse* last = nullptr;
-        for (const Verse& read : day.verses) {
-            const auto found = module.index.find({read.book, read.chapter, read.verse});
-            const Verse* expected = found == module.index.end() ? nullptr : &module.verses[found->second];
-            if (!expected || expected->book < firstBook || expected->book > lastBook) {
-                findings.Add(sequence, at + Reference(read) + ", which the plan's text does not hold");
+        std::vector<std::size_t> read; // the day's verses, as places in module.verses
+        std::size_t length = 0;
+        for (const Verse& verse : day.verses) {
+            const auto found = module.index.find({verse.book, verse.chapter, verse.verse});
+            const std::size_t position = found == module.index.end() ? order.size() : positions[found->second];
+            if (position == order.size()) {
+                findings.Add(sequence, at + Reference(verse) + ", which the plan's text does not hold");
                 continue;
             }
-            const std::size_t position = found->second;
+            const Verse& expected = module.verses[found->second];
             if (position > next)
                 findings.Add(sequence, at + std::to_string(position - next) + " verse(s) dropped from " +
-                                           Reference(module.verses[next]) + " before " + Reference(*expected));
+                                           Reference(module.verses[order[next]]) + " before " + Reference(expected));
             if (position < next)
-                findings.Add(sequence, at + Reference(*expected) + " again, or out of order, after " +
-                                           Reference(module.verses[next - 1]));
+                findings.Add(sequence, at + Reference(expected) + " again, or out of order, after " +
+                                           Reference(module.verses[order[next - 1]]));
             else
                 next = position + 1;
-            CompareText(findings, number, *expected, read.text);
-            if (!first) first = expected;
-            last = expected;
+            CompareText(findings, number, expected, verse.text);
+            read.push_back(found->second);
+            length += Length(expected);
         }
-        if (!first) continue;
+        if (read.empty()) continue;
+        const Verse& first = module.verses[read.front()];
+        const Verse& last = module.verses[read.back()];
 
-        const bool chapterEnds = module.EndsChapter(*last);
-        if (!chapterEnds && (shipped.plan == Plan::Bible || !EndsSentence(last->text)))
-            findings.Add(cut, at + "ends after " + Reference(*last) + " \"" +
-                                  Around(last->text, last->text.size() > 40 ? last->text.size() - 40 : 0) + "\"");
-        const std::vector<std::string> named = ReadingLines(module, *first, *last, shipped.language);
-        if (!OneOf(day.reading, named))
-            findings.Add(readingLine, at + "\"" + day.reading + "\" where it reads \"" + named.front() + "\"");
+        const bool chapterEnds = module.EndsChapter(last);
+        if (!chapterEnds && (shipped.plan == Plan::Bible || chronological || !EndsSentence(last.text)))
+            findings.Add(cut, at + "ends after " + Reference(last) + " \"" +
+                                  Around(last.text, last.text.size() > 40 ? last.text.size() - 40 : 0) + "\"");
+        // The chronological plan names each run of verses that follow one another in the Bible,
+        // "; " between them ("Genesis 11; Job 1-2"); the others name the day from first to last.
+        std::vector<std::vector<std::string>> runs; // the ways each run may be named
+        for (std::size_t i = 1, runStart = 0; i <= read.size(); ++i) {
+            if (i < read.size() && (!chronological || read[i] == read[i - 1] + 1)) continue;
+            runs.push_back(
+                ReadingLines(module, module.verses[read[runStart]], module.verses[read[i - 1]], shipped.language));
+            runStart = i;
+        }
+        std::vector<std::string> parts;
+        for (std::size_t from = 0;;) {
+            const std::size_t to = day.reading.find("; ", from);
+            parts.push_back(day.reading.substr(from, to - from));
+            if (to == std::string::npos) break;
+            from = to + 2;
+        }
+        bool named = parts.size() == runs.size();
+        std::string reading;
+        for (std::size_t run = 0; run < runs.size(); ++run) {
+            named = named && OneOf(parts[run], runs[run]);
+            reading += (run > 0 ? "; " : "") + runs[run].front();
+        }
+        if (!named) findings.Add(readingLine, at + "\"" + day.reading + "\" where it reads \"" + reading + "\"");
+        const bool oneChapter =
+            first.book == last.book && first.chapter == last.chapter && module.BeginsChapter(first) && chapterEnds;
+        if (lengths && !oneChapter && (length < mean / 2 || length > mean * 1.5))
+            findings.Add("day length", at + std::to_string(length) + " characters, against a mean of " +
+                                           std::to_string(static_cast<int>(mean)));
     }
-    if (next < end)
-        findings.Add(sequence, std::to_string(end - next) + " verse(s) from " + Reference(module.verses[next]) +
-                                   " on are on no day");
+    if (next < order.size())
+        findings.Add(sequence, std::to_string(order.size() - next) + " verse(s) from " +
+                                   Reference(module.verses[order[next]]) + " on are on no day");
 }
 
 // Proverbs a chapter a day: each day reads the chapter of its day of the month, in a common year.
@@ -980,10 +1085,14 @@ class ShippedBooks : public ::testing::TestWithParam<ShippedBook> {};
 TEST_P(ShippedBooks, ReadAsTheirModulePrintsThePlansVerses) {
     const ShippedBook& shipped = GetParam();
     const std::vector<std::string> records = ReadRecords(PlansDir() + "/" + shipped.file + ".pdb");
-    ASSERT_EQ(records.size(), static_cast<std::size_t>(days) + 1) << "record 0 and one record for each day";
+    ASSERT_EQ(records.size(), static_cast<std::size_t>(PlanDays(shipped.plan)) + 1)
+        << "record 0 and one record for each day";
     const std::size_t dollar = records[0].find('$');
     EXPECT_TRUE(dollar != std::string::npos && dollar > 0 && dollar + 1 < records[0].size())
         << "record 0 is the title, a $ and the description";
+    if (!shipped.title.empty()) {
+        EXPECT_EQ(records[0].substr(0, dollar), shipped.title);
+    }
 
     const Module& module = LoadModule(shipped.module);
     ASSERT_GT(module.verses.size(), 30000u);
@@ -992,6 +1101,8 @@ TEST_P(ShippedBooks, ReadAsTheirModulePrintsThePlansVerses) {
     case Plan::Bible:
     case Plan::NewTestament:
     case Plan::Psalms:
+    case Plan::Chronological:
+    case Plan::NewTestamentIn90Days:
         CheckWholeBooks(shipped, module, records, findings);
         break;
     case Plan::ProverbsMonthly:
@@ -1004,7 +1115,7 @@ TEST_P(ShippedBooks, ReadAsTheirModulePrintsThePlansVerses) {
     EXPECT_EQ(findings.Count(), 0) << shipped.file << ":\n" << findings.Report();
 }
 
-// As the reader shows them: each of a plan's 365 days, begun on any day, is that day's record under
+// As the reader shows them: each of a plan's days, begun on any day, is that day's record under
 // its heading, and a calendar book shows on every date what the reader of the calendar shows.
 TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
     const ShippedBook& shipped = GetParam();
@@ -1013,10 +1124,11 @@ TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
     const BookKind kind = book.GetBookInfo().kind;
     if (kind == BookKind::plan) {
         const Date start{2026, 12, 8};
-        for (int day = 1; day <= days; ++day) {
+        const int planDays = PlanDays(shipped.plan);
+        for (int day = 1; day <= planDays; ++day) {
             const std::string shown = static_cast<const char*>(
-                TextForDate(book, kind, start, DateOfPlanDay(start, day), "", "", EnglishDayWords()));
-            const std::string heading = "Day " + std::to_string(day) + " of 365:\r\n\r\n";
+                TextForDate(book, kind, start, DateOfPlanDay(start, day), "", "", EnglishDayWords(), planDays));
+            const std::string heading = "Day " + std::to_string(day) + " of " + std::to_string(planDays) + ":\r\n\r\n";
             ASSERT_EQ(shown, heading + static_cast<const char*>(book.GetRecordText(day))) << day;
             // A reader of before plans reads the records by the calendar, and the mark, which
             // stands outside the record list, changes none of them.
@@ -1034,14 +1146,18 @@ TEST_P(ShippedBooks, ShowEachDayAsTheReaderReadsIt) {
                     std::string(VerseTextForDate(book, day, month, year, EnglishDayWords())));
 }
 
-// The whole-book plans are read from the day the reader begins them; the others by the calendar.
+// The whole-book plans are read from the day the reader begins them, and say how many days they
+// have; the others are read by the calendar.
 TEST_P(ShippedBooks, SayWhetherTheyArePlans) {
     const ShippedBook& shipped = GetParam();
-    const bool plan = shipped.plan == Plan::Bible || shipped.plan == Plan::NewTestament || shipped.plan == Plan::Psalms;
+    const bool plan = IsPlan(shipped.plan);
     BookFile book;
     ASSERT_TRUE(book.OpenBook((PlansDir() + "/" + shipped.file + ".pdb").c_str()));
     EXPECT_EQ(book.GetBookInfo().kind, plan ? BookKind::plan : BookKind::calendar);
     EXPECT_EQ(book.GetBookInfo().codePage, 1252);
+    if (plan) {
+        EXPECT_EQ(book.GetBookInfo().planDays, PlanDays(shipped.plan));
+    }
 }
 
 std::string TestName(const ::testing::TestParamInfo<ShippedBook>& info) {
@@ -1052,6 +1168,52 @@ std::string TestName(const ::testing::TestParamInfo<ShippedBook>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, ShippedBooks, ::testing::ValuesIn(AllShippedBooks()), TestName);
+
+// ---------------------------------------------------------------------------------------------
+// The order of events the chronological plans read
+
+TEST(ChronologicalOrder, HoldsEveryChapterOnceWhereItsEventsHappen) {
+    int chapters = 0;
+    for (const int count : chapterCounts)
+        chapters += count;
+    ASSERT_EQ(chapters, 1189);
+
+    const std::vector<std::pair<int, int>> order = ReadChronologicalOrder();
+    std::map<std::pair<int, int>, int> places;
+    for (const auto& [book, chapter] : order) {
+        if (book < 0 || chapter > chapterCounts[book])
+            ADD_FAILURE() << "a line that names no chapter of the 66 books, after " << places.size() << " chapters";
+        else if (!places.emplace(std::pair(book, chapter), static_cast<int>(places.size())).second)
+            ADD_FAILURE() << BookName(book, Language::English) << " " << chapter << " twice";
+    }
+    ASSERT_EQ(order.size(), 1189u);
+    ASSERT_EQ(places.size(), 1189u);
+
+    const auto place = [&](const char* book, int chapter) { return places.at({BookOfEnglishName(book), chapter}); };
+    const auto eachChapter = [&](const char* first, const char* last, auto check) {
+        for (int book = BookOfEnglishName(first); book <= BookOfEnglishName(last); ++book)
+            for (int chapter = 1; chapter <= chapterCounts[book]; ++chapter)
+                check(BookName(book, Language::English), chapter, places.at({book, chapter}));
+    };
+    EXPECT_EQ(place("Job", 1), place("Genesis", 11) + 1);
+    EXPECT_GT(place("Psalms", 51), place("2 Samuel", 12));
+    eachChapter("Ezra", "Nehemiah", [&](const std::string& book, int chapter, int at) {
+        EXPECT_GT(at, place("2 Chronicles", 36)) << book << " " << chapter;
+    });
+    eachChapter("Revelation", "Revelation", [&](const std::string& book, int chapter, int at) {
+        EXPECT_GE(at, 1189 - chapterCounts[bookCount - 1]) << book << " " << chapter;
+    });
+    // Paul's letters beside the journeys of Acts.
+    eachChapter("Romans", "Philemon", [&](const std::string& book, int chapter, int at) {
+        EXPECT_GT(at, place("Acts", 13)) << book << " " << chapter;
+    });
+    eachChapter("1 Thessalonians", "1 Thessalonians", [&](const std::string& book, int chapter, int at) {
+        EXPECT_LT(at, place("Acts", 19)) << book << " " << chapter;
+    });
+    eachChapter("Romans", "Romans", [&](const std::string& book, int chapter, int at) {
+        EXPECT_LT(at, place("Acts", 21)) << book << " " << chapter;
+    });
+}
 
 // ---------------------------------------------------------------------------------------------
 // The markup reader itself, on verses as the modules write them

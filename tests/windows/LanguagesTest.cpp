@@ -21,9 +21,9 @@ namespace {
 constexpr LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 constexpr LANGID spanish = MAKELANGID(LANG_SPANISH, SUBLANG_NEUTRAL);
 constexpr LANGID languages[] = {english, spanish};
-// The texts that show: 15 in the main window, 3 in the settings panel, 4 in the go-to box and 6
+// The texts that show: 16 in the main window, 3 in the settings panel, 4 in the go-to box and 6
 // in the find box.
-constexpr int visibleTexts = 28;
+constexpr int visibleTexts = 29;
 
 // Windows' numbered resource types.
 constexpr UINT menuType = 4, dialogType = 5, stringType = 6, dialogDataType = 240;
@@ -185,6 +185,9 @@ std::map<int, std::vector<std::wstring>> ShownTexts(LANGID language) {
     return {
         {IDC_READ, {Formatted(language, IDS_READ_OF_PLAN, 365, 365), Formatted(language, IDS_READ_IN_YEAR, 366, 2026)}},
         {IDC_BOOK_TITLE, {WideOf(String(language, IDS_NO_BOOK))}},
+        {IDC_STANDING,
+         {Formatted(language, IDS_DAYS_BEHIND, 365, 0) + Formatted(language, IDS_IN_A_ROW, 365, 0),
+          Formatted(language, IDS_DAYS_AHEAD, 365, 0) + Formatted(language, IDS_IN_A_ROW, 365, 0)}},
         {IDC_PASSAGE_MESSAGE,
          {WideOf(String(language, IDS_NOT_A_PASSAGE)), WideOf(String(language, IDS_PASSAGE_NOT_IN_BOOK)),
           WideOf(String(language, IDS_NO_PASSAGES))}},

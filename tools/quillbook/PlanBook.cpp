@@ -1,6 +1,7 @@
 #include "tools/quillbook/PlanBook.h"
 
 #include "tools/quillbook/BookSource.h"
+#include "tools/quillbook/ChronologicalOrder.h"
 #include "tools/quillbook/CodePage.h"
 #include "tools/quillbook/PdbWriter.h"
 #include "tools/quillbook/Readings.h"
@@ -173,6 +174,41 @@ std::string ReadingsDayText(const std::vector<PlanVerse>& verses, const std::vec
     return reading + text.substr(text.find('\n'));
 }
 
+// The verses of the whole Bible, in canonical order, put in the order their chapters happened.
+std::vector<PlanVerse> InChronologicalOrder(const std::vector<PlanVerse>& verses) {
+    std::map<std::pair<int, int>, std::vector<const PlanVerse*>> chapters;
+    for (const PlanVerse& verse : verses)
+        chapters[{verse.book, verse.chapter}].push_back(&verse);
+    std::vector<PlanVerse> ordered;
+    ordered.reserve(verses.size());
+    for (const auto& chapter : ChronologicalChapters())
+        for (const PlanVerse* verse : chapters[chapter])
+            ordered.push_back(*verse);
+    return ordered;
+}
+
+// A day of the chronological plan: what each of its runs of chapters, one after another in the
+// Bible, reads ("Genesis 11; Job 1-2"), then the chapters.
+std::string ChronologicalDayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day,
+                                 Language language) {
+    std::string reading;
+    for (std::size_t first = 0, n = 1; n <= day.size(); ++n) {
+        const PlanVerse* before = &verses[day[n - 1]];
+        const PlanVerse* next = n < day.size() ? &verses[day[n]] : nullptr;
+        const bool goesOn =
+            next &&
+            ((next->book == before->book &&
+              (next->chapter == before->chapter || next->chapter == before->chapter + 1)) ||
+             (next->book == before->book + 1 && next->chapter == 1 && before->chapter == ChapterCount(before->book)));
+        if (goesOn) continue;
+        reading += (reading.empty() ? "" : "; ") +
+                   DayReading(verses, {day.begin() + static_cast<std::ptrdiff_t>(first), day.begin() + n}, language);
+        first = n;
+    }
+    const std::string text = DayText(verses, day, language);
+    return reading + text.substr(text.find('\n'));
+}
+
 // A day of a verse list: the passage of its verses.
 std::string ListedDayText(const std::vector<PlanVerse>& verses, const std::vector<std::size_t>& day,
                           Language language) {
@@ -249,6 +285,7 @@ bool PlanVerses(const std::vector<ModuleVerse>& module, Plan plan, std::vector<P
             return false;
         }
     }
+    if (plan == Plan::chronological) verses = InChronologicalOrder(verses);
     return true;
 }
 
@@ -272,7 +309,7 @@ bool MakePlanBook(const std::string& importText, const PlanOptions& options, std
             return false;
         }
     }
-    const auto dayText = listed ? ListedDayText : DayText;
+    const auto dayText = listed ? ListedDayText : options.plan == Plan::chronological ? ChronologicalDayText : DayText;
 
     BookSource book;
     const std::string title = options.title.empty() ? OwnTitle(options) : options.title;

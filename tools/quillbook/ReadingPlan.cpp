@@ -140,6 +140,19 @@ const PlanFacts plans[] = {
      {"The Psalms in a year", "Los Salmos en un año"},
      {"The 150 Psalms in a year, a few verses a day, each day ending at the end of a psalm or of a sentence.",
       "Los 150 Salmos en un año, unos versículos al día, y cada día termina al final de un salmo o de una oración."}},
+    {Plan::chronological,
+     "chronological",
+     "the 66 books in the order their events happened",
+     0,
+     bookCount - 1,
+     BookKind::plan,
+     {"The Bible in chronological order", "La Biblia en orden cronológico"},
+     {"The whole Bible in a year in the order its events happened: Job after Genesis 11, the Psalms beside the "
+      "life of David, the prophets beside their kings, the letters beside Acts, each day ending at the end of a "
+      "chapter.",
+      "Toda la Biblia en un año en el orden en que sucedieron sus hechos: Job después de Génesis 11, los Salmos junto "
+      "a la vida de David, los profetas junto a sus reyes, las cartas junto a Hechos, y cada día termina al final de "
+      "un capítulo."}},
     {Plan::proverbsMonthly,
      "proverbs-monthly",
      "the chapter of Proverbs of the day of the month",
@@ -205,7 +218,7 @@ bool EndsSentence(const std::string& text) {
 
 bool MayEndDay(Plan plan, const std::vector<PlanVerse>& verses, std::size_t i) {
     const bool chapterEnds = EndsChapter(verses, i);
-    if (chapterEnds || plan == Plan::bible) return chapterEnds;
+    if (chapterEnds || plan == Plan::bible || plan == Plan::chronological) return chapterEnds;
     return EndsSentence(verses[i].text);
 }
 

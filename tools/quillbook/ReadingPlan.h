@@ -14,9 +14,10 @@ struct PlanVerse {
     std::string text;
 };
 
-// The whole-book plans; verseList: the passages of a list of references, one a day; and readings:
+// The whole-book plans, chronological among them: the Bible in the order its events happened;
+// verseList: the passages of a list of references, one a day; and readings:
 // a plan of one's own, a line of passages a day.
-enum class Plan { bible, newTestament, psalms, proverbsMonthly, verseList, readings };
+enum class Plan { bible, newTestament, psalms, chronological, proverbsMonthly, verseList, readings };
 
 // What the book tool knows of each plan, in one table.
 struct PlanFacts {
