@@ -124,6 +124,9 @@ TEST(PlanTextForDate, APlanOfNinetyDaysShowsItsOwnDays) {
         EXPECT_EQ(Text(CopiedDayText(book, BookKind::plan, start, date, "Plan", EnglishDayWords(), 90)),
                   offset < 0 || offset >= 90 ? "" : "Reading " + day + "\r\n\r\nPlan, day " + day);
     }
+    // A reader that knows no plans reads record N on day N of the year: past the plan's days, none.
+    for (int verse = 1; verse <= 365; ++verse)
+        EXPECT_EQ(Text(book.GetRecordText(verse)), verse <= 90 ? "Reading " + std::to_string(verse) : "") << verse;
 }
 
 // A copy of the day: its reading, then the book and for a plan its day; nothing where a plan has none.
