@@ -1,5 +1,6 @@
 #include "reader/book/BookLayout.h"
 #include "reader/logic/ProgressFile.h"
+#include "reader/logic/ReadingProgress.h"
 
 #include "tests/support/TempFolder.h"
 
@@ -68,6 +69,17 @@ TEST(ProgressFile, ATruncatedOrDamagedFileGivesWhatItHoldsWhole) {
                 ASSERT_TRUE(!plan || (day >= 1 && day <= mostPlanDays)) << day;
         }
     }
+}
+
+// A day named twice, by a damaged file or one written by hand, is read once, and one mark
+// takes it back.
+TEST(ProgressFile, ADayNamedTwiceCountsOnceAndOneMarkTakesItBack) {
+    std::vector<BookProgress> books = ParseProgress(ProgressBytes({{"T", {2026, 1, 1}, {3, 5, 3}}}));
+    ASSERT_EQ(books.size(), 1u);
+    EXPECT_EQ(books[0].read, (std::vector<int>{3, 5}));
+    EXPECT_EQ(DaysRead(books[0], BookKind::plan, 2026), 2);
+    ASSERT_TRUE(ToggleRead(books[0], BookKind::plan, {2026, 1, 3}));
+    EXPECT_FALSE(IsRead(books[0], BookKind::plan, {2026, 1, 3}));
 }
 
 TEST(ProgressFile, AFileOfAnotherKindOrVersionHoldsNoProgress) {

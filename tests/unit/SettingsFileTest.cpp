@@ -158,6 +158,20 @@ TEST(SettingsFile, ReadsAFileWhateverItsSize) {
     ASSERT_TRUE(ReadSettingsFile(folder.Write("huge.dat", huge).c_str(), record));
     EXPECT_FALSE(record.autorun);
     EXPECT_EQ(record.bookPath, "");
+
+    // The longest file there is: both paths as long as paths go, the window's place and the look.
+    SettingsRecord longest{true,
+                           7,
+                           false,
+                           SomeFont(5),
+                           std::string(longestBookPath, 'a'),
+                           std::string(longestBookPath, 'u'),
+                           WindowPlace{{1, 2, 3, 4}, true, 96},
+                           TextLook{false, true}};
+    const std::string bytes = SettingsBytes(longest.autorun, *longest.autorunTime, longest.chime, *longest.font,
+                                            longest.bookPath, longest.bookPathUtf8, longest.window, longest.look);
+    ASSERT_TRUE(ReadSettingsFile(folder.Write("longest.dat", bytes).c_str(), record));
+    EXPECT_EQ(record, longest) << "every byte of it read";
 }
 
 TEST(SettingsFile, SavingReplacesTheOldFileWholeOrNotAtAll) {

@@ -228,6 +228,7 @@ TEST_F(SettingsSequenceTest, AStartKeepsTheNextDailyStartArmedAndDoesNoMoreThanT
         {"all armed, the user's own shortcut", tomorrow, true, "user", false, false, false},
         {"the time, but no scheduler: after a log-off", tomorrow, false, "all", false, true, false},
         {"a time already past: the computer was off", today, true, "all", true, true, false},
+        {"a later time: the time was moved earlier", tomorrow + 3600, true, "all", true, true, false},
         {"the shortcut was removed", tomorrow, true, nullptr, false, false, true},
     };
     for (const StartRow& row : rows) {
