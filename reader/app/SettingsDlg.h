@@ -47,6 +47,8 @@ public:
     CString m_programDirectory;
     CFont m_verseFont;
     LOGFONTA m_fontDescription{};
+    // The settings file's path, the program's folder and the file's name, as LoadSettings found
+    // them; the file is opened through the folder and the name, so nothing reads it back.
     CString m_settingsPath;
     // Where the main window was left, which the main window reads at its start and sets before a
     // save.
