@@ -111,6 +111,8 @@ void ReaderDlg::SetDayStates() {
     MONTHDAYSTATE states[12] = {};
     FillDayStates(range[0], months, states);
     m_calendar.SendMessage(MCM_SETDAYSTATE, months, reinterpret_cast<LPARAM>(states));
+    // Drawn at once: another book's bold days must not stay until the calendar next paints.
+    ::InvalidateRect(m_calendar.m_hWnd, nullptr, FALSE);
 }
 
 void ReaderDlg::OnPlanStart(const Date& start) {
