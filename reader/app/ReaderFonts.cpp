@@ -49,7 +49,11 @@ void ReaderDlg::OnFonts() {
     LOGFONTA description;
     GetVerseFont(&description);
     CFontDialog dialog(&description, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT);
-    if (dialog.DoModal() == IDOK) SetVerseFont(&description);
+    if (dialog.DoModal() != IDOK) return;
+    // A size beyond what the reader shows, 716 points say, would take the window minutes to lay out.
+    if (const std::optional<int> height = ChosenFontHeight(VerseCharacterHeight(description), m_dpi))
+        description.lfHeight = *height;
+    SetVerseFont(&description);
 }
 
 void ReaderDlg::OnSmaller() { StepVerseFont(SmallerFontHeight); }

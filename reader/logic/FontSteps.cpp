@@ -17,6 +17,12 @@ std::optional<int> SmallerFontHeight(int characterHeight) {
     return -(characterHeight - 1);
 }
 
+std::optional<int> ChosenFontHeight(int characterHeight, int dpi) {
+    const int most = dpi; // 72 points
+    if (characterHeight >= smallest && characterHeight <= most) return std::nullopt;
+    return -(characterHeight < smallest ? smallest : most);
+}
+
 std::optional<int> LargerFontHeight(int characterHeight) {
     if (characterHeight >= largest) return std::nullopt;
     return -(characterHeight + 1);

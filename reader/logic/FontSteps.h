@@ -12,3 +12,7 @@ int CharacterHeight(int lfHeight, int cellHeight, int internalLeading);
 // range, so a step never goes the other way: "-" does nothing at 10 or below, "+" at 30 or above.
 std::optional<int> SmallerFontHeight(int characterHeight);
 std::optional<int> LargerFontHeight(int characterHeight);
+
+// The lfHeight that brings a character height chosen in the font dialog within what the reader
+// shows: from the smallest step, 10, to 72 points on a screen of dpi; nothing where it is within.
+std::optional<int> ChosenFontHeight(int characterHeight, int dpi);

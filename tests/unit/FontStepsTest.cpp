@@ -52,3 +52,14 @@ TEST(FontSteps, AStepGoesOneWayByOne) {
         }
     }
 }
+
+// A size chosen in the font dialog is kept from the smallest step to 72 points, and brought within.
+TEST(FontSteps, AChosenSizeIsKeptWithinTenPixelsAnd72Points) {
+    const struct {
+        int characterHeight, dpi;
+        std::optional<int> lfHeight;
+    } cases[] = {{10, 96, std::nullopt}, {96, 96, std::nullopt}, {144, 144, std::nullopt}, {9, 96, -10},
+                 {1, 144, -10},          {97, 96, -96},          {955, 96, -96},           {955, 144, -144}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ChosenFontHeight(c.characterHeight, c.dpi), c.lfHeight) << c.characterHeight << " at " << c.dpi;
+}
