@@ -147,11 +147,17 @@ HWND StartWithTheNewTestament(Reader& reader, ProgramFolder& folder) {
     return WaitUntil([&] { return ::GetForegroundWindow() == window; }) ? window : nullptr;
 }
 
-void GoTo(HWND window, const wchar_t* passage) {
+// The go-to box, opened by Ctrl+G, with passage typed into it; null where it did not open.
+HWND AskForPassage(const wchar_t* passage) {
     PressKeys({VK_CONTROL}, 'G');
     HWND box = WaitForWindow("Go to a passage");
+    if (box) ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(passage));
+    return box;
+}
+
+void GoTo(HWND window, const wchar_t* passage) {
+    HWND box = AskForPassage(passage);
     ASSERT_TRUE(box);
-    ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(passage));
     ASSERT_TRUE(Answer(box, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
 }
@@ -170,10 +176,8 @@ std::string SelectedText(HWND window) {
 TEST_F(WindowTest, CtrlGShowsTheDayOfAPassageWithItsVerseOnTopAndSelected) {
     HWND window = StartWithTheNewTestament(reader, folder);
     ASSERT_TRUE(window);
-    PressKeys({VK_CONTROL}, 'G');
-    HWND box = WaitForWindow("Go to a passage");
+    HWND box = AskForPassage(L"Hezekiah 1");
     ASSERT_TRUE(box);
-    ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Hezekiah 1"));
     Press(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !ItemText(box, IDC_PASSAGE_MESSAGE).empty(); })) << "no message";
     EXPECT_TRUE(::IsWindowVisible(box));
