@@ -41,6 +41,16 @@ constexpr MessageEntry<WindowOf<handler>> OnClicked(int id) {
             }};
 }
 
+// void handler() of a menu's command id, which WM_COMMAND brings with a code of 0, the value
+// BN_CLICKED has too.
+template <auto handler>
+constexpr MessageEntry<WindowOf<handler>> OnMenuCommand(int id) {
+    return {WM_COMMAND, 0, id, [](WindowOf<handler>& window, WPARAM, LPARAM) -> LRESULT {
+                (window.*handler)();
+                return 0;
+            }};
+}
+
 // void handler(NMHDR* header, LRESULT* result) of a control's WM_NOTIFY code.
 template <auto handler>
 constexpr MessageEntry<WindowOf<handler>> OnNotify(UINT code, int id) {

@@ -19,7 +19,10 @@ struct DayWords {
 const DayWords& EnglishDayWords();
 
 // The day of the year on a common-year calendar, 1 to 365; 29 February of a year divisible by 4
-// and not by 100 gives 1, the verse of 1 January.
+// and not by 100 gives 1, the verse of 1 January. The rule is the book format's own, older than
+// this reader, and unlike the calendar's (Calendar.h) it has no exception for years divisible by
+// 400: on 29 February 2000 or 2400 it gives 60, as 1 March does. It stays so that every reader of
+// a book shows the same verse on the same date.
 int VerseNumberForDate(int day, int month, int year);
 
 // The heading words.verse with N ("Verse N:" in English), an empty line, then the text of record
