@@ -22,9 +22,13 @@ TEST(Utf8, DecodesEverySequenceLengthAtItsBoundsAndReplacesWhatIsNone) {
     for (const auto& c : cases) {
         const std::string text = c.bytes;
         std::u32string decoded;
-        for (std::size_t at = 0; at < text.size();)
+        std::string encoded;
+        for (std::size_t at = 0; at < text.size();) {
             decoded += NextCodePoint(text, at);
+            AppendUtf8(encoded, decoded.back());
+        }
         EXPECT_EQ(decoded, c.decoded) << c.bytes;
+        if (decoded.find(U'\uFFFD') == std::u32string::npos) EXPECT_EQ(encoded, text) << "encoded back";
     }
     const std::string mixed = "a\xF0\x9F\x98\x80"
                               "b";
