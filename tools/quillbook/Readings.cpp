@@ -2,14 +2,9 @@
 
 #include "framework/core/Utf8.h"
 #include "reader/book/BookLayout.h"
+#include "tools/quillbook/ListLines.h"
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 bool IsUtf8(const std::string& text) {
     for (std::size_t at = 0; at < text.size();)
@@ -21,14 +16,7 @@ bool IsUtf8(const std::string& text) {
 
 bool ReadReadings(const std::string& text, std::vector<ReadingsLine>& days, std::string& error) {
     days.clear();
-    int number = 0;
-    for (std::size_t from = 0; from < text.size();) {
-        std::size_t end = text.find('\n', from);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = Trimmed(text.substr(from, end - from));
-        from = end + 1;
-        ++number;
-        if (line.empty() || line[0] == '#') continue;
+    for (const auto& [line, number] : ListLines(text)) {
         const std::string at = "line " + std::to_string(number) + ": ";
         if (!IsUtf8(line)) {
             error = at + "is not UTF-8 text";

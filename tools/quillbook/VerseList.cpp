@@ -1,6 +1,7 @@
 #include "tools/quillbook/VerseList.h"
 
 #include "reader/book/BookNames.h"
+#include "tools/quillbook/ListLines.h"
 
 #include <cstdlib>
 
@@ -14,12 +15,6 @@ bool ReadNumber(const std::string& text, std::size_t& at, int& number) {
     if (at == start || at - start > 3) return false;
     number = std::atoi(text.substr(start, at - start).c_str());
     return number > 0;
-}
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
 } // namespace
@@ -44,14 +39,7 @@ bool ParseVerseReference(const std::string& text, VerseReference& reference) {
 
 bool ReadVerseList(const std::string& text, std::vector<ListedReference>& references, std::string& error) {
     references.clear();
-    int number = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t end = text.find('\n', at);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = Trimmed(text.substr(at, end - at));
-        at = end + 1;
-        ++number;
-        if (line.empty() || line[0] == '#') continue;
+    for (const auto& [line, number] : ListLines(text)) {
         VerseReference reference;
         if (!ParseVerseReference(line, reference)) {
             error = "line " + std::to_string(number) + ": \"" + line +
