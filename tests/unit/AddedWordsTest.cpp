@@ -15,6 +15,8 @@ TEST(AddedWords, APronounJoinsTheVerbBeforeItAndNoOtherWord) {
         {"alabad", "le", false, true},                        // an imperative
         {"haz", "la", false, true},
         {"poni\xC3\xA9ndo", "le", false, true},          // a gerund
+        {"diciendo", "les", false, true},                // a gerund by its whole ending alone
+        {"lado", "la", false, false},                    // ending as a gerund does only in part
         {"di", "les", false, true},                      // a short imperative
         {"Medit\xC3\xA9", "lo", true, true},             // a capital at the start of a sentence
         {"J\xC3\xBArame", "lo", true, true},             // stressed further back, with a pronoun on already

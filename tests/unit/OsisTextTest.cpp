@@ -1,6 +1,9 @@
 #include "tools/quillbook/OsisText.h"
+#include "tools/quillbook/TextMarks.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -19,6 +22,20 @@ void ExpectReadings(std::initializer_list<Reading> readings) {
 } // namespace
 
 // Each piece of markup as the three modules write it, and what a reader reads of it.
+// Each mark of quotations and asides is known at its place and at the end, by its whole length.
+TEST(TextMarks, EachMarkIsMeasuredWhole) {
+    for (const char* mark : {"(", "[", "\xE2\x80\x9C", "\xE2\x80\x98", "\xC2\xAB", "\xC2\xBF", "\xC2\xA1"}) {
+        EXPECT_EQ(OpeningMarkAt(std::string("a") + mark + "b", 1), std::strlen(mark)) << mark;
+        EXPECT_EQ(OpeningMarkAtEnd(std::string("a") + mark), std::strlen(mark)) << mark;
+        EXPECT_EQ(ClosingMarkAt(std::string("a") + mark, 1), 0u) << mark;
+    }
+    for (const char* mark : {")", "]", "\xE2\x80\x9D", "\xE2\x80\x99", "\xC2\xBB"}) {
+        EXPECT_EQ(ClosingMarkAt(std::string("a") + mark + "b", 1), std::strlen(mark)) << mark;
+        EXPECT_EQ(ClosingMarkAtEnd(std::string("a") + mark), std::strlen(mark)) << mark;
+        EXPECT_EQ(OpeningMarkAtEnd(std::string("a") + mark), 0u) << mark;
+    }
+}
+
 TEST(OsisText, ReadsTheWordsOfAVerseAndNothingElse) {
     ExpectReadings({
         {"In the <w lemma=\"strong:H7225\">beginning</w> God.", "In the beginning God."},

@@ -46,8 +46,18 @@ TEST(ReadingPlan, NamesOfPlans) {
     EXPECT_TRUE(PlanByName("new-testament", plan) && plan == Plan::newTestament);
     EXPECT_TRUE(PlanByName("psalms", plan) && plan == Plan::psalms);
     EXPECT_TRUE(PlanByName("proverbs-monthly", plan) && plan == Plan::proverbsMonthly);
+    EXPECT_TRUE(PlanByName("chronological", plan) && plan == Plan::chronological);
     EXPECT_FALSE(PlanByName("Bible", plan));
     EXPECT_FALSE(PlanByName("", plan));
+    EXPECT_FALSE(PlanByName("readings:FILE", plan)) << "named with its file";
+    // The help gives each plan a line, its summary in one column.
+    const std::string help = PlanNamesHelp();
+    int lines = 0;
+    for (std::size_t at = 0; at < help.size(); at = help.find('\n', at) + 1, ++lines) {
+        const std::string line = help.substr(at, help.find('\n', at) - at);
+        EXPECT_EQ(line.find_first_not_of(' ', line.find(' ', 2)), 20u) << line;
+    }
+    EXPECT_EQ(lines, 7);
 }
 
 TEST(ReadingPlan, ASentenceEndsAtAStopBehindAnyClosingQuotes) {
@@ -58,6 +68,9 @@ TEST(ReadingPlan, ASentenceEndsAtAStopBehindAnyClosingQuotes) {
         {"\xE2\x80\x9CI am.\xE2\x80\x9D", true},
         {"\xE2\x80\x98walk\xE2\x80\x99?\xE2\x80\x9D", true},
         {"(Selah.)", true},
+        {"Go in peace.'", true},
+        {"I am he.\"", true},
+        {"the 'word'", false},
         {"and said,", false},
         {"these:", false},
         {"the land;", false},
