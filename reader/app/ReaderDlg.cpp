@@ -256,9 +256,7 @@ void ReaderDlg::OnSelectBook() {
 // Opens path as the current book, its texts read in its code page, or where it names none that
 // this machine knows, in the system's.
 bool ReaderDlg::OpenBook(const CString& path) {
-    m_found.clear();
-    m_foundTexts.clear();
-    m_foundAt = {-1, 0};
+    ForgetMatches();
     if (!m_book.OpenBook(path)) return false;
     m_bookInfo = m_book.GetBookInfo();
     m_book.SetTextCodePage(KnownCodePage(m_bookInfo.codePage) ? m_bookInfo.codePage : ansiCodePage);

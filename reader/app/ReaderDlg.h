@@ -105,6 +105,7 @@ private:
     void OnFind();
     std::vector<FindDlg::Row> FindRows(const std::string& words, bool parts);
     void ShowNextMatch(int step);
+    void ForgetMatches();
     void ShowMatch(int day, int match);
     void ShowRecordPart(int record, const std::string& recordText, int start, int length, bool onTop);
 

@@ -26,9 +26,7 @@ void ReaderDlg::OnLookClicked() {
                          ::IsDlgButtonChecked(m_hWnd, IDC_DARK_BACKGROUND) == BST_CHECKED};
     m_settings.SaveChoices();
     if (m_settings.m_look.verseNumbers != before.verseNumbers) {
-        m_found.clear();
-        m_foundTexts.clear();
-        m_foundAt = {-1, 0};
+        ForgetMatches();
         const LRESULT topLine = m_verseBox.SendMessage(EM_GETFIRSTVISIBLELINE);
         if (!m_aboutShown) ShowVerse();
         m_verseBox.SendMessage(EM_LINESCROLL, 0, topLine);

@@ -80,6 +80,14 @@ void ReaderDlg::ShowNextMatch(int step) {
     ShowMatch(next.day, next.match);
 }
 
+// The last search's matches, which another book or another look of the text leaves behind: F3
+// asks for the words again.
+void ReaderDlg::ForgetMatches() {
+    m_found.clear();
+    m_foundTexts.clear();
+    m_foundAt = {-1, 0};
+}
+
 void ReaderDlg::ShowMatch(int day, int match) {
     if (day < 0 || day >= static_cast<int>(m_found.size())) return;
     m_foundAt = {day, match};
