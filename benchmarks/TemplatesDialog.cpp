@@ -31,9 +31,7 @@ class TemplatesApp : public CWinApp {
 public:
     BOOL InitInstance() override {
         TemplatesDialog dialog;
-        m_pMainWnd = &dialog;
-        dialog.DoModal();
-        m_pMainWnd = nullptr;
+        RunMainDialog(dialog);
         return FALSE;
     }
 };

@@ -1,6 +1,7 @@
 #include "framework/win/CWinApp.h"
 
 #include "framework/core/ProgramPath.h"
+#include "framework/win/CDialog.h"
 #include "framework/core/WideText.h"
 
 namespace {
@@ -22,6 +23,13 @@ CWinApp::CWinApp() : m_pszAppName(ProgramBaseName()) { theApplication = this; }
 
 CWinApp::~CWinApp() {
     if (theApplication == this) theApplication = nullptr;
+}
+
+INT_PTR CWinApp::RunMainDialog(CDialog& dialog) {
+    m_pMainWnd = &dialog;
+    const INT_PTR result = dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return result;
 }
 
 void CWinApp::BeginWaitCursor() {

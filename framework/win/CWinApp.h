@@ -3,6 +3,8 @@
 #include "framework/core/CString.h"
 #include "framework/win/CWnd.h"
 
+class CDialog;
+
 // The application: exactly one object of a class derived from CWinApp is constructed before the
 // program starts, and the framework's WinMain runs its InitInstance.
 class CWinApp {
@@ -14,6 +16,8 @@ public:
     virtual BOOL InitInstance() { return FALSE; }
 
     HICON LoadIcon(UINT id) const { return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); }
+    // Runs dialog modally as the main window, which owns the message boxes raised meanwhile.
+    INT_PTR RunMainDialog(CDialog& dialog);
     void BeginWaitCursor();
     void EndWaitCursor();
 

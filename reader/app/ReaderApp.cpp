@@ -33,8 +33,6 @@ BOOL ReaderApp::InitInstance() {
     // The windows and texts in the user's language where the reader has it, else in English.
     ChooseResourceLanguage(RT_DIALOG, ReaderDlg::IDD, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ReaderDlg dialog(nullptr);
-    m_pMainWnd = &dialog;
-    dialog.DoModal();
-    m_pMainWnd = nullptr;
+    RunMainDialog(dialog);
     return FALSE;
 }
