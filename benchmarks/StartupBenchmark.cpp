@@ -119,10 +119,11 @@ int main(int argc, char** argv) {
         "reader / empty dialog: %.2f\nreader / templates: %.2f\nreader with the largest book / empty dialog: %.2f\n"
         "reader with the largest book, every day read / empty dialog: %.2f\n"
         "reader with the largest book / templates: %.2f\n"
+        "reader with the largest book, every day read / templates: %.2f\n"
         "reader with the largest book, maximised / templates: %.2f\n",
         runs, emptyMedian, templatesMedian, readerMedian, largestMedian, readerMedian / emptyMedian,
         readerMedian / templatesMedian, largestMedian / emptyMedian, markedMedian / emptyMedian,
-        largestMedian / templatesMedian, maximizedMedian / templatesMedian);
+        largestMedian / templatesMedian, markedMedian / templatesMedian, maximizedMedian / templatesMedian);
     return readerMedian > 0 && emptyMedian > 0 && templatesMedian > 0 && largestMedian > 0 && markedMedian > 0 &&
                    maximizedMedian > 0
                ? 0

@@ -114,7 +114,9 @@ BOOL ReaderDlg::OnInitDialog() {
     if (!settingsFound) AfxMessageBox(LoadStringResource(IDS_WELCOME), MB_OK);
     ShowLookChoice();
     m_settingsShown = false;
-    SetWindowPos(nullptr, 0, 0, m_templateWidth, m_compactHeight, SWP_NOMOVE);
+    // Hidden still, the window need not redraw: under Wine that alone is most of the move's time.
+    SetWindowPos(nullptr, 0, 0, m_templateWidth, m_compactHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     ShowLowerBand(false);
     if (m_settings.m_window) RestorePlace(*m_settings.m_window);
     // The verse box takes the font with the day's text.
@@ -288,9 +290,7 @@ void ReaderDlg::OnAbout() {
 void ReaderDlg::ShowVerseText(const CString& text, const CString& named) {
     m_verseBox.SetRightToLeft(ReadsRightToLeft(static_cast<const char*>(text)));
     NameVerseBox(named);
-    const Wide wide(static_cast<const char*>(text));
-    ::SetWindowTextW(m_verseBox.m_hWnd, wide);
-    FitVerseFont(wide);
+    ShowInVerseFont(Wide(static_cast<const char*>(text)));
 }
 
 void ReaderDlg::ShowBookError(const CString& path) {

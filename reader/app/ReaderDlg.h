@@ -140,6 +140,7 @@ private:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnDpiSettled();
     void FitVerseFont(const Wide& text);
+    void ShowInVerseFont(const Wide& text);
     HFONT VerseFont() const;
 
     // ReaderSizing.cpp

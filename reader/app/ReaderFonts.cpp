@@ -13,10 +13,18 @@
 // The verse box shows the chosen font where it has the characters of its text, and otherwise the
 // same font in a face that has them, as Windows' font linking would. The box keeps the font when
 // the window moves to a screen of another DPI: OnDpiChanged scales it.
-void ReaderDlg::FitVerseFont(const Wide& wide) {
-    ShowInFittingFont(m_verseBox.m_hWnd, VerseFont(), wide, wide.Length(), m_fallbackFont);
+void ReaderDlg::FitVerseFont(const Wide& text) {
+    ShowInFittingFont(m_verseBox.m_hWnd, VerseFont(), text, text.Length(), m_fallbackFont);
     KeepFontOnDpiChange(m_verseBox.m_hWnd);
     FitVerseMargin();
+}
+
+// The box lays out its whole text anew at every change of font, of margin and of text: it takes
+// the font and the margin while it is empty, and the text last.
+void ReaderDlg::ShowInVerseFont(const Wide& text) {
+    ::SetWindowTextW(m_verseBox.m_hWnd, L"");
+    FitVerseFont(text);
+    ::SetWindowTextW(m_verseBox.m_hWnd, text);
 }
 
 // The font the user chose for the verse, or where none is chosen, the dialog's.
