@@ -30,6 +30,14 @@ if(WIN32)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/wine/run ${QUILLMERE_WINE_STATE})
 endif()
 
+# The Windows programs and tests made after it in the calling scope run in a Wine prefix of their
+# own, in the build's folder state, made and started with the environment (VAR=VALUE ...) given
+# after state.
+macro(quillmere_wine_prefix state)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env ${ARGN} ${PROJECT_SOURCE_DIR}/tests/wine/run
+        ${PROJECT_BINARY_DIR}/${state})
+endmacro()
+
 # The names that the programs, the build and the setup share, as contract/ProgramNames.h writes
 # them: each #define NAME "value" there becomes the variable NAME, and QUILLMERE_SHARED_NAMES
 # lists them.

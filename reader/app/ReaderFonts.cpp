@@ -10,6 +10,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// The face that font shows in, into description: the font dialog lists faces, not the names that
+// stand for them, such as the dialogs' "MS Shell Dlg", and for a name it does not list it opens on
+// its first face and size.
+void TakeShownFace(HWND window, HFONT font, LOGFONTA& description) {
+    HDC dc = ::GetDC(window);
+    if (!dc) return;
+    const HGDIOBJ previous = ::SelectObject(dc, font ? font : ::GetStockObject(SYSTEM_FONT));
+    char face[LF_FACESIZE];
+    if (::GetTextFaceA(dc, LF_FACESIZE, face) > 0) std::copy(std::begin(face), std::end(face), description.lfFaceName);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(window, dc);
+}
+
+} // namespace
+
 // The verse box shows the chosen font where it has the characters of its text, and otherwise the
 // same font in a face that has them, as Windows' font linking would. The box keeps the font when
 // the window moves to a screen of another DPI: OnDpiChanged scales it.
@@ -56,7 +73,9 @@ void ReaderDlg::SetVerseFont(const LOGFONTA* description) {
 void ReaderDlg::OnFonts() {
     LOGFONTA description;
     GetVerseFont(&description);
-    CFontDialog dialog(&description, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT);
+    TakeShownFace(m_verseBox.m_hWnd, VerseFont(), description);
+    // Faces for text set in columns ("@...") would turn the verse on its side.
+    CFontDialog dialog(&description, CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_NOVERTFONTS);
     if (dialog.DoModal() != IDOK) return;
     // A size beyond what the reader shows, 716 points say, would take the window minutes to lay out.
     if (const std::optional<int> height = ChosenFontHeight(VerseCharacterHeight(description), m_dpi))

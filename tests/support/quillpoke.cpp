@@ -51,7 +51,8 @@ int ControlId(const char* text) {
                QUILLPOKE_ID(IDC_FIND_NOW),
                QUILLPOKE_ID(IDC_CATCH_UP),
                QUILLPOKE_ID(IDC_VERSE_NUMBERS),
-               QUILLPOKE_ID(IDC_DARK_BACKGROUND)};
+               QUILLPOKE_ID(IDC_DARK_BACKGROUND),
+               QUILLPOKE_ID(IDC_FONTS)};
 #undef QUILLPOKE_ID
     for (const auto& known : ids)
         if (std::strcmp(known.name, text) == 0) return known.id;
