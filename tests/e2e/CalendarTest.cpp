@@ -27,19 +27,30 @@ bool MinimumSize(HWND calendar, RECT& minimum) {
 
 bool HasWineFonts() { return ::GetFileAttributesA("C:\\windows\\Fonts\\tahoma.ttf") != INVALID_FILE_ATTRIBUTES; }
 
+// The reader with the default book and no font chosen, its main window shown.
+class ReaderInThisPrefix : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(HasWineFonts(), QUILLMERE_WINE_FONTS != 0) << "the prefix is not the one this test is built for";
+        folder.WriteSettings(false, 0, FontDescription{});
+        // The first window of a session in a prefix of its own waits for Wine to start its desktop.
+        ASSERT_TRUE(reader.Launch());
+        window = reader.WaitForMainWindow(60000);
+        ASSERT_TRUE(window) << "running: " << reader.process().Running() << "; windows shown: " << VisibleWindows();
+        EXPECT_EQ(::GetDpiForWindow(window), static_cast<UINT>(QUILLMERE_WINE_DPI));
+    }
+
+    ProgramFolder folder{"Quillview.exe", "quillmere.pdb"};
+    Reader reader{folder.Path()};
+    HWND window = nullptr;
+};
+
+class Calendar : public ReaderInThisPrefix {};
+class FontDialog : public ReaderInThisPrefix {};
+
 } // namespace
 
-TEST(Calendar, ItsMinimumSizeFitsItsControl) {
-    ASSERT_EQ(HasWineFonts(), QUILLMERE_WINE_FONTS != 0) << "the prefix is not the one this test is built for";
-    ProgramFolder folder{"Quillview.exe", "quillmere.pdb"};
-    folder.WriteSettings(false, 0, FontDescription{});
-    Reader reader{folder.Path()};
-    // The first window of a session in a prefix of its own waits for Wine to start its desktop.
-    ASSERT_TRUE(reader.Launch());
-    HWND window = reader.WaitForMainWindow(60000);
-    ASSERT_TRUE(window) << "running: " << reader.process().Running() << "; windows shown: " << VisibleWindows();
-    EXPECT_EQ(::GetDpiForWindow(window), static_cast<UINT>(QUILLMERE_WINE_DPI));
-
+TEST_F(Calendar, ItsMinimumSizeFitsItsControl) {
     HWND calendar = ::GetDlgItem(window, IDC_CALENDAR);
     RECT client, minimum;
     ::GetClientRect(calendar, &client);
@@ -49,13 +60,7 @@ TEST(Calendar, ItsMinimumSizeFitsItsControl) {
     EXPECT_EQ(reader.Leave(IDCANCEL), 0);
 }
 
-TEST(FontDialog, OpensOnTheFaceAndSizeTheTextShowsAndOffersNoSidewaysFace) {
-    ProgramFolder folder{"Quillview.exe", "quillmere.pdb"};
-    folder.WriteSettings(false, 0, FontDescription{});
-    Reader reader{folder.Path()};
-    ASSERT_TRUE(reader.Launch());
-    HWND window = reader.WaitForMainWindow(60000);
-    ASSERT_TRUE(window);
+TEST_F(FontDialog, OpensOnTheFaceAndSizeTheTextShowsAndOffersNoSidewaysFace) {
     Press(window, IDC_SETTINGS);
     Press(window, IDC_FONTS);
     HWND dialog = WaitForWindow("Font");

@@ -20,7 +20,7 @@ LOGFONTA Font(int height, const char* face) {
     return font;
 }
 
-class FontTest : public ::testing::Test {
+class FontTest : public ReaderFolderTest {
 protected:
     LOGFONTA SavedFont() const { return ToLogFont(folder.Settings().font.value_or(FontDescription{})); }
     void WriteSettings(const LOGFONTA& font) const { folder.WriteSettings(false, 0, ToFontDescription(font)); }
@@ -34,9 +34,6 @@ protected:
             Press(window, id);
         ASSERT_EQ(reader.Leave(leaveWith), 0);
     }
-
-    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb"};
-    Reader reader{folder.Path()};
 };
 
 } // namespace

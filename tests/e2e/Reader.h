@@ -2,8 +2,10 @@
 
 #include "Version.h"
 #include "tests/support/Process.h"
+#include "tests/support/ProgramFolder.h"
 #include "tests/support/Waits.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
@@ -36,6 +38,13 @@ private:
     std::string m_caption;
     Process m_process;
     HWND m_window = nullptr;
+};
+
+// A test's program folder with the reader, the chime and the default book, and its reader.
+class ReaderFolderTest : public ::testing::Test {
+protected:
+    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb"};
+    Reader reader{folder.Path()};
 };
 
 // Chooses the book at path, in UTF-8, in the reader's open-file dialog, and waits until the dialog

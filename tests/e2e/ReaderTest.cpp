@@ -25,12 +25,7 @@ bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// A program folder with the reader, the chime and the default book, and one without the book.
-class ReaderTest : public ::testing::Test {
-protected:
-    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb"};
-    Reader reader{folder.Path()};
-};
+class ReaderTest : public ReaderFolderTest {};
 
 // The reader started for the first time in a program folder with the book, its main window shown.
 class StartedReaderTest : public ReaderTest {
@@ -40,6 +35,7 @@ protected:
     HWND window = nullptr;
 };
 
+// A program folder without the book.
 class ReaderWithoutBookTest : public ::testing::Test {
 protected:
     ProgramFolder folder{"Quillview.exe", "quill.wav"};

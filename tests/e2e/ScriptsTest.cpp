@@ -3,6 +3,7 @@
 #include "reader/logic/ProgressFile.h"
 #include "reader/book/BookFile.h"
 #include "reader/book/VerseOfDay.h"
+#include "framework/win/Controls.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Reader.h"
 #include "tests/support/ProgramFolder.h"
@@ -31,24 +32,14 @@ std::string PlanBook(const std::string& name) { return std::string(QUILLMERE_PLA
 // before, and the key for the next day shows it. Waits until the verse box holds text, in UTF-8.
 void ShowDay(Reader& reader, const Date& date, const std::string& text) {
     const Date before = DateOfDaysSinceEpoch(DaysSinceEpoch(date) - 1);
-    SYSTEMTIME dayBefore{};
-    dayBefore.wYear = static_cast<WORD>(before.year);
-    dayBefore.wMonth = static_cast<WORD>(before.month);
-    dayBefore.wDay = static_cast<WORD>(before.day);
     HWND window = reader.Window();
-    ASSERT_TRUE(SetCalendarSelection(::GetDlgItem(window, IDC_CALENDAR), dayBefore));
+    ASSERT_TRUE(SetCalendarSelection(::GetDlgItem(window, IDC_CALENDAR), SystemTimeOf(before)));
     ASSERT_TRUE(::SetForegroundWindow(window));
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
     PressKeys({VK_CONTROL}, VK_RIGHT);
     // The verse box may be made anew for the day's direction: its text is waited for, not its messages.
     EXPECT_TRUE(WaitUntil([&] { return ItemUnicodeText(window, IDC_VERSE).find(text) != std::string::npos; }))
         << ItemUnicodeText(window, IDC_VERSE).substr(0, 80);
-}
-
-Date Today() {
-    SYSTEMTIME today;
-    ::GetLocalTime(&today);
-    return Date{today.wYear, today.wMonth, today.wDay};
 }
 
 // The reader of a fresh program folder showing the book at path, begun today where it is a plan.

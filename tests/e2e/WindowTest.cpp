@@ -42,13 +42,11 @@ std::string TitleOf(const std::string& path) {
 }
 
 // A program folder with the largest book beside the reader, under the name the shipped one has.
-class WindowTest : public ::testing::Test {
+class WindowTest : public ReaderFolderTest {
 protected:
     void SetUp() override { folder.Copy(QUILLMERE_LONGEST_BOOK, bookName); }
 
     const std::string bookName = std::filesystem::path(QUILLMERE_LONGEST_BOOK).filename().string();
-    ProgramFolder folder{"Quillview.exe", "quill.wav", "quillmere.pdb"};
-    Reader reader{folder.Path()};
 };
 
 } // namespace

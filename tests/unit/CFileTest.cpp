@@ -65,10 +65,9 @@ TEST(CFile, OpensFilesForExclusiveAccessWhereThePlatformHasIt) {
 #endif
 }
 
+// Only POSIX limits the size of a process's files, which cuts a write short.
+#if !defined(_WIN32)
 TEST(CFile, AWriteCutShortIsAFailure) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "Windows has no limit on a process's file size to cut a write short";
-#else
     TempFolder folder;
     CFile file;
     ASSERT_TRUE(file.Open(folder.Path("short").c_str(), createFlags));
@@ -78,5 +77,5 @@ TEST(CFile, AWriteCutShortIsAFailure) {
         EXPECT_FALSE(file.Write("0123456789abcdef", 16));
     }
     EXPECT_EQ(file.GetLength(), 10u);
-#endif
 }
+#endif

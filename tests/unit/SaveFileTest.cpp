@@ -20,10 +20,9 @@ TEST(SaveFile, ReplacesTheOldFileWholeAndLeavesNoNewFile) {
     EXPECT_EQ(TempFolder::Read(folder.Path("fresh.dat")), "");
 }
 
+// Only POSIX limits the size of a process's files, which cuts a write short.
+#if !defined(_WIN32)
 TEST(SaveFile, AWriteCutShortLeavesTheOldFile) {
-#if defined(_WIN32)
-    GTEST_SKIP() << "Windows has no limit on a process's file size to cut a write short";
-#else
     TempFolder folder;
     const std::string path = folder.Write("settings.dat", "old");
     {
@@ -33,8 +32,8 @@ TEST(SaveFile, AWriteCutShortLeavesTheOldFile) {
     }
     EXPECT_EQ(TempFolder::Read(path), "old");
     EXPECT_FALSE(fs::exists(path + ".new"));
-#endif
 }
+#endif
 
 // Each way a save can fail leaves the old file byte for byte.
 struct Obstacle {
