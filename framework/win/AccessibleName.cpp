@@ -134,3 +134,8 @@ void SetAccessibleName(HWND control, std::function<CString()> name) {
     if (::GetWindowSubclass(control, NamedControl, subclassId, &old)) delete reinterpret_cast<NameOf*>(old);
     ::SetWindowSubclass(control, NamedControl, subclassId, reinterpret_cast<DWORD_PTR>(new NameOf(std::move(name))));
 }
+
+void SetSpokenText(HWND label, const CString& text) {
+    ::SetWindowTextW(label, Wide(static_cast<const char*>(text)));
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, label, OBJID_CLIENT, CHILDID_SELF);
+}

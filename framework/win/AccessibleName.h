@@ -10,3 +10,7 @@
 // WM_GETOBJECT with the system's own accessible object, all of it but the name; name is asked at
 // each question, so it follows what the control shows. Naming a control again replaces its name.
 void SetAccessibleName(HWND control, std::function<CString()> name);
+
+// Shows text in a static, a message the user is to hear, and tells screen readers that its name
+// changed: Wine raises no such event itself.
+void SetSpokenText(HWND label, const CString& text);

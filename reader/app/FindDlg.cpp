@@ -1,6 +1,7 @@
 #include "reader/app/FindDlg.h"
 
 #include "framework/core/WideText.h"
+#include "framework/win/AccessibleName.h"
 #include "framework/win/Resources.h"
 
 #include <commctrl.h>
@@ -96,10 +97,7 @@ void FindDlg::RunSearch() {
         count.Format(LoadStringResource(IDS_DAYS_FOUND), static_cast<int>(rows.size()));
     else if (m_words.find_first_not_of(" \t") != std::string::npos)
         count.Format(LoadStringResource(IDS_NO_DAY_FOUND), m_words.c_str());
-    CWnd said;
-    said.m_hWnd = GetDlgItem(IDC_FIND_COUNT);
-    said.SetWindowText(count);
-    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, said.m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    SetSpokenText(GetDlgItem(IDC_FIND_COUNT), count);
     if (rows.empty()) return;
     LVITEMW first{};
     first.stateMask = first.state = LVIS_SELECTED | LVIS_FOCUSED;

@@ -1,5 +1,7 @@
 #include "reader/app/GoToDlg.h"
 
+#include "framework/win/AccessibleName.h"
+
 void GoToDlg::OnOK() {
     CWnd passage;
     passage.m_hWnd = GetDlgItem(IDC_PASSAGE);
@@ -8,10 +10,7 @@ void GoToDlg::OnOK() {
         EndDialog(IDOK);
         return;
     }
-    CWnd said;
-    said.m_hWnd = GetDlgItem(IDC_PASSAGE_MESSAGE);
-    said.SetWindowText(message);
-    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, said.m_hWnd, OBJID_CLIENT, CHILDID_SELF);
+    SetSpokenText(GetDlgItem(IDC_PASSAGE_MESSAGE), message);
     passage.SendMessage(EM_SETSEL, 0, -1);
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(passage.m_hWnd), TRUE);
 }

@@ -169,13 +169,11 @@ void ReaderDlg::ShowVerse() {
     UpdateData(TRUE);
 }
 
-// clang-format off
 void ReaderDlg::DoDataExchange(CDataExchange* pDX) {
-    DDX_Control(pDX, IDC_CALENDAR,   m_calendar);
-    DDX_Control(pDX, IDC_VERSE,      m_verseBox);
-    DDX_Text(pDX,    IDC_BOOK_TITLE, m_bookTitle);
+    DDX_Control(pDX, IDC_CALENDAR, m_calendar);
+    DDX_Control(pDX, IDC_VERSE, m_verseBox);
+    DDX_Text(pDX, IDC_BOOK_TITLE, m_bookTitle);
 }
-// clang-format on
 
 bool ReaderDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     return DispatchMessageMap(messageMap, *this, message, wParam, lParam, result) ||
