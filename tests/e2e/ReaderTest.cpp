@@ -444,6 +444,21 @@ TEST_F(ReaderTest, APlanOfThreeDaysEndsOnTheFourth) {
     EXPECT_EQ(reader.Leave(), 0);
 }
 
+// Begun yesterday and both days read, the plan is on track with a run of two.
+TEST_F(ReaderTest, WhereTheReaderStandsCountsTheDaysReadInARow) {
+    const std::vector<std::string> records = {std::string("Short$A short plan.\0", 20), "One", "Two", "Three"};
+    folder.Write("short.pdb", WritePalmDatabase("Short", records, 0, {BookKind::plan, 1252, 3}));
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    const Date yesterday = DateOfDaysSinceEpoch(DaysSinceEpoch(now.wYear, now.wMonth, now.wDay) - 1);
+    folder.Write("progress.dat", ProgressBytes({{"Short", yesterday, {1, 2}}}));
+    folder.WriteSettings(false, 0, FontDescription{}, folder.Path("short.pdb"));
+    HWND window = reader.Start(false);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(ItemUnicodeText(window, IDC_STANDING), "On track \u00b7 2 days in a row");
+    EXPECT_EQ(reader.Leave(), 0);
+}
+
 TEST_F(ReaderTest, APlanIsFollowedFromTheDayItIsBegun) {
     folder.Copy(QUILLMERE_LONGEST_BOOK, "plan.pdb");
     HWND window = reader.Start(true);

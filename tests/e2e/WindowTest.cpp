@@ -4,6 +4,7 @@
 #include "reader/book/BookFile.h"
 #include "reader/res/resource.h"
 #include "tests/e2e/Reader.h"
+#include "tests/support/Accessible.h"
 #include "tests/support/ProgramFolder.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/Windows.h"
@@ -169,15 +170,19 @@ std::string SelectedText(HWND window) {
 
 } // namespace
 
-// A reference that is not one is told in the box, which stays open; a passage then shows its plan
-// day, with its verse on top and selected.
+// A reference that is not one is told in the box, which stays open, and to a screen reader; a
+// passage then shows its plan day, with its verse on top and selected.
 TEST_F(WindowTest, CtrlGShowsTheDayOfAPassageWithItsVerseOnTopAndSelected) {
     HWND window = StartWithTheNewTestament(reader, folder);
     ASSERT_TRUE(window);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    WinEventListener listener(process);
     HWND box = AskForPassage(L"Hezekiah 1");
     ASSERT_TRUE(box);
     Press(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !ItemText(box, IDC_PASSAGE_MESSAGE).empty(); })) << "no message";
+    EXPECT_TRUE(listener.Heard(ItemText(box, IDC_PASSAGE_MESSAGE)));
     EXPECT_TRUE(::IsWindowVisible(box));
     ::SendMessageW(::GetDlgItem(box, IDC_PASSAGE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Rom 8:28"));
     ASSERT_TRUE(Answer(box, IDOK));
