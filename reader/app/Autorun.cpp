@@ -3,6 +3,7 @@
 #include "contract/ProgramNames.h"
 #include "framework/core/CFile.h"
 #include "framework/core/CodePage.h"
+#include "framework/core/ProgramPath.h"
 #include "framework/core/WideText.h"
 #include "framework/win/Win32.h"
 #include "reader/logic/AutorunSequence.h"
@@ -49,21 +50,23 @@ AutorunPlatform& Win32AutorunPlatform() {
 }
 
 void StopScheduler(const CString& programDirectory) {
-    autorun::StopScheduler(static_cast<const char*>(programDirectory), Win32AutorunPlatform());
+    autorun::StopScheduler(FilesOfFolder(static_cast<const char*>(programDirectory)), Win32AutorunPlatform());
 }
 
 void ArmScheduler(const CString& programDirectory, CTime nextStartTime) {
-    autorun::ArmScheduler(static_cast<const char*>(programDirectory), nextStartTime.GetTime(), Win32AutorunPlatform());
+    autorun::ArmScheduler(FilesOfFolder(static_cast<const char*>(programDirectory)), nextStartTime.GetTime(),
+                          Win32AutorunPlatform());
 }
 
 void ApplyAutorun(bool autorun, const CString& programDirectory, CTime nextStartTime) {
-    autorun::ApplyAutorun(autorun, static_cast<const char*>(programDirectory), nextStartTime.GetTime(),
+    autorun::ApplyAutorun(autorun, FilesOfFolder(static_cast<const char*>(programDirectory)), nextStartTime.GetTime(),
                           Win32AutorunPlatform());
 }
 
 bool CreateStartupShortcut(const char* description, const CString& programDirectory, const char* fileName) {
-    return autorun::CreateStartupShortcut(description, static_cast<const char*>(programDirectory), fileName,
-                                          Win32AutorunPlatform());
+    std::string target;
+    JoinProgramPath(static_cast<const char*>(programDirectory), fileName, target);
+    return autorun::CreateStartupShortcut(description, target, fileName, Win32AutorunPlatform());
 }
 
 bool DeleteStartupShortcut(const char*, const CString&, const char* fileName) {

@@ -1,7 +1,6 @@
 #include "reader/app/ReaderApp.h"
 
 #include "Version.h"
-#include "contract/ProgramNames.h"
 #include "framework/win/Resources.h"
 #include "reader/app/Autorun.h"
 #include "reader/app/ReaderDlg.h"
@@ -26,8 +25,8 @@ BOOL ReaderApp::InitInstance() {
     // of that title but of another class does not count.
     if (HWND open = ::FindWindowA("#32770", QUILLMERE_CAPTION)) {
         BringForward(open);
-        KeepDailyStartOfFolder(static_cast<const char*>(AfxGetProgramFolder()), SETTINGS_FILE_NAME,
-                               CTime::GetCurrentTime(), Win32AutorunPlatform());
+        KeepDailyStartOfFolder(FilesOfFolder(static_cast<const char*>(AfxGetProgramFolder())), CTime::GetCurrentTime(),
+                               Win32AutorunPlatform());
         return FALSE;
     }
     // The windows and texts in the user's language where the reader has it, else in English.

@@ -1,7 +1,5 @@
 #include "reader/app/ReaderDlg.h"
 
-#include "contract/ProgramNames.h"
-#include "framework/core/ProgramPath.h"
 #include "framework/win/Resources.h"
 #include "reader/logic/ProgressFile.h"
 
@@ -40,9 +38,8 @@ BookProgress& ReaderDlg::Progress() {
 // Each change of the progress is saved when it is made, so that a crash or a killed reader loses
 // none.
 void ReaderDlg::SaveProgress() {
-    std::string path;
-    if (!JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, path)) return;
-    WriteProgressFile(path.c_str(), KeptProgress(m_progress));
+    const std::string& path = m_settings.m_files.progress;
+    if (!path.empty()) WriteProgressFile(path.c_str(), KeptProgress(m_progress));
 }
 
 // The "Read" box: whether the shown day is read, and how many are.

@@ -106,11 +106,10 @@ BOOL ReaderDlg::OnInitDialog() {
     NameControls();
     ShowKeyboardPlace();
 
-    std::string progressPath;
-    if (JoinProgramPath(static_cast<const char*>(m_programDirectory), PROGRESS_FILE_NAME, progressPath))
-        m_progress = ReadProgressFile(progressPath.c_str());
     m_settings.m_onPlanStart = [this](const Date& start) { OnPlanStart(start); };
     const bool settingsFound = m_settings.LoadSettings(m_programDirectory, SETTINGS_FILE_NAME);
+    const ProgramFiles& files = m_settings.m_files;
+    if (!files.progress.empty()) m_progress = ReadProgressFile(files.progress.c_str());
     if (!settingsFound) AfxMessageBox(LoadStringResource(IDS_WELCOME), MB_OK);
     ShowLookChoice();
     m_settingsShown = false;
@@ -125,9 +124,8 @@ BOOL ReaderDlg::OnInitDialog() {
     if (OpenBook(m_settings.m_bookPath)) {
         // The book an older reader showed by the calendar, before there was any progress.
         BeginProgress(settingsFound && m_progress.empty());
-        std::string chime;
-        if (m_settings.m_chime && JoinProgramPath(static_cast<const char*>(m_programDirectory), CHIME_FILE_NAME, chime))
-            ::PlaySoundW(Wide(chime), nullptr, SND_FILENAME | SND_ASYNC);
+        if (m_settings.m_chime && !files.chime.empty())
+            ::PlaySoundW(Wide(files.chime.c_str()), nullptr, SND_FILENAME | SND_ASYNC);
     } else {
         ShowBookError(m_settings.m_bookPath);
         m_bookTitle = LoadStringResource(IDS_NO_BOOK);

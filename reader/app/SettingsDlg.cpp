@@ -31,13 +31,11 @@ SettingsDlg::~SettingsDlg() = default;
 
 bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& fileName) {
     m_programDirectory = programDirectory;
-    m_settingsFileName = fileName;
-    m_settingsPath = programDirectory + fileName;
+    m_files = FilesOfFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName));
+    m_settingsPath = m_files.settings.c_str();
     Settings settings;
     const CTime now = CTime::GetCurrentTime();
-    const bool found =
-        LoadSettingsFromFolder(static_cast<const char*>(programDirectory), static_cast<const char*>(fileName), now,
-                               SystemFontDescription(), settings);
+    const bool found = LoadSettingsFromFolder(m_files, now, SystemFontDescription(), settings);
     m_autorun = settings.autorun;
     m_chime = settings.chime;
     m_autorunTime = settings.autorunTime;
@@ -48,8 +46,7 @@ bool SettingsDlg::LoadSettings(const CString& programDirectory, const CString& f
     UpdateData(FALSE);
     OnAutorunClicked();
     m_loaded = true;
-    if (!KeepStoredDailyStart(static_cast<const char*>(m_programDirectory), found, settings, now, *m_platform))
-        autorun::StopScheduler(static_cast<const char*>(m_programDirectory), *m_platform);
+    if (!KeepStoredDailyStart(m_files, found, settings, now, *m_platform)) autorun::StopScheduler(m_files, *m_platform);
     return found;
 }
 
@@ -66,8 +63,7 @@ Settings SettingsDlg::CurrentSettings() const {
 bool SettingsDlg::SaveSettings() {
     UpdateData(TRUE);
     Settings settings = CurrentSettings();
-    SaveSettingsToFolder(static_cast<const char*>(m_programDirectory), static_cast<const char*>(m_settingsFileName),
-                         CTime::GetCurrentTime(), *m_platform, settings);
+    SaveSettingsToFolder(m_files, CTime::GetCurrentTime(), *m_platform, settings);
     m_autorunTime = settings.autorunTime;
     return true;
 }
@@ -81,9 +77,7 @@ CFont* SettingsDlg::ApplyFont(const LOGFONTA* description) {
 bool SettingsDlg::SaveChoices() {
     if (!m_loaded) return false;
     UpdateData(TRUE);
-    return WriteSettingsToFolder(static_cast<const char*>(m_programDirectory),
-                                 static_cast<const char*>(m_settingsFileName), CTime::GetCurrentTime(),
-                                 CurrentSettings());
+    return WriteSettingsToFolder(m_files, CTime::GetCurrentTime(), CurrentSettings());
 }
 
 void SettingsDlg::OnAutorunClicked() {

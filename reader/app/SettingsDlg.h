@@ -5,6 +5,7 @@
 #include "framework/core/Calendar.h"
 #include "framework/win/MessageMap.h"
 #include "reader/logic/AutorunPlatform.h"
+#include "reader/logic/ProgramFiles.h"
 #include "reader/logic/SettingsDefaults.h"
 #include "reader/res/resource.h"
 
@@ -47,9 +48,11 @@ public:
     CString m_programDirectory;
     CFont m_verseFont;
     LOGFONTA m_fontDescription{};
-    // The settings file's path, the program's folder and the file's name, as LoadSettings found
-    // them; the file is opened through the folder and the name, so nothing reads it back.
+    // The settings file's path, as LoadSettings found it; the file is read and written through
+    // m_files, so nothing reads it back.
     CString m_settingsPath;
+    // The program folder's files, named by LoadSettings; the main window reads them too.
+    ProgramFiles m_files;
     // Where the main window was left, which the main window reads at its start and sets before a
     // save.
     std::optional<WindowPlace> m_window;
@@ -72,6 +75,5 @@ private:
     void OnPlanStartChange(NMHDR* header, LRESULT* result);
 
     static const MessageEntry<SettingsDlg> messageMap[];
-    CString m_settingsFileName;
     bool m_loaded = false;
 };

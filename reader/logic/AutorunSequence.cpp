@@ -2,7 +2,6 @@
 
 #include "contract/ProgramNames.h"
 #include "contract/ScheduleFile.h"
-#include "framework/core/ProgramPath.h"
 #include "reader/logic/AutorunPaths.h"
 
 namespace autorun {
@@ -11,9 +10,8 @@ namespace {
 
 constexpr char shortcutDescription[] = "Quillwaker";
 
-void StartScheduler(const std::string& programDirectory, const char* parameters, AutorunPlatform& platform) {
-    std::string scheduler;
-    if (JoinProgramPath(programDirectory, SCHEDULER_FILE_NAME, scheduler)) platform.Start(scheduler, parameters);
+void StartScheduler(const ProgramFiles& files, const char* parameters, AutorunPlatform& platform) {
+    if (!files.scheduler.empty()) platform.Start(files.scheduler, parameters);
 }
 
 bool ShortcutSaved(const char* fileName, AutorunPlatform& platform) {
@@ -28,46 +26,41 @@ bool ShortcutSaved(const char* fileName, AutorunPlatform& platform) {
 
 } // namespace
 
-void StopScheduler(const std::string& programDirectory, AutorunPlatform& platform) {
-    if (platform.SchedulerWaiting()) StartScheduler(programDirectory, " QUIT", platform);
+void StopScheduler(const ProgramFiles& files, AutorunPlatform& platform) {
+    if (platform.SchedulerWaiting()) StartScheduler(files, " QUIT", platform);
 }
 
-void ArmScheduler(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform) {
-    std::string schedule;
-    if (JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule) &&
-        WriteScheduleFile(schedule.c_str(), nextStartTime))
-        StartScheduler(programDirectory, nullptr, platform);
+void ArmScheduler(const ProgramFiles& files, std::int64_t nextStartTime, AutorunPlatform& platform) {
+    if (!files.schedule.empty() && WriteScheduleFile(files.schedule.c_str(), nextStartTime))
+        StartScheduler(files, nullptr, platform);
 }
 
-void KeepDailyStart(const std::string& programDirectory, std::int64_t nextStartTime, AutorunPlatform& platform) {
-    std::string schedule;
-    if (!JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule)) return;
+void KeepDailyStart(const ProgramFiles& files, std::int64_t nextStartTime, AutorunPlatform& platform) {
+    if (files.schedule.empty()) return;
     std::int64_t stored = 0;
-    if (!ReadScheduleFile(schedule.c_str(), stored) || stored != nextStartTime)
-        ArmScheduler(programDirectory, nextStartTime, platform);
+    if (!ReadScheduleFile(files.schedule.c_str(), stored) || stored != nextStartTime)
+        ArmScheduler(files, nextStartTime, platform);
     else if (!platform.SchedulerWaiting())
-        StartScheduler(programDirectory, nullptr, platform);
+        StartScheduler(files, nullptr, platform);
     if (!ShortcutSaved(SCHEDULER_FILE_NAME, platform))
-        CreateStartupShortcut(shortcutDescription, programDirectory, SCHEDULER_FILE_NAME, platform);
+        CreateStartupShortcut(shortcutDescription, files.scheduler, SCHEDULER_FILE_NAME, platform);
 }
 
-void ApplyAutorun(bool autorun, const std::string& programDirectory, std::int64_t nextStartTime,
-                  AutorunPlatform& platform) {
+void ApplyAutorun(bool autorun, const ProgramFiles& files, std::int64_t nextStartTime, AutorunPlatform& platform) {
     if (autorun) {
-        ArmScheduler(programDirectory, nextStartTime, platform);
-        CreateStartupShortcut(shortcutDescription, programDirectory, SCHEDULER_FILE_NAME, platform);
+        ArmScheduler(files, nextStartTime, platform);
+        CreateStartupShortcut(shortcutDescription, files.scheduler, SCHEDULER_FILE_NAME, platform);
         return;
     }
     DeleteStartupShortcut(SCHEDULER_FILE_NAME, platform);
-    std::string schedule;
-    if (JoinProgramPath(programDirectory, SCHEDULE_FILE_NAME, schedule)) platform.Delete(schedule);
-    StopScheduler(programDirectory, platform);
+    if (!files.schedule.empty()) platform.Delete(files.schedule);
+    StopScheduler(files, platform);
 }
 
-bool CreateStartupShortcut(const char* description, const std::string& programDirectory, const char* fileName,
+bool CreateStartupShortcut(const char* description, const std::string& target, const char* fileName,
                            AutorunPlatform& platform) {
-    std::string target, folder, link;
-    if (!JoinProgramPath(programDirectory, fileName, target)) return false;
+    std::string folder, link;
+    if (target.empty()) return false;
     // A user without administrator rights cannot write the all-users folder: the shortcut then
     // goes to the user's own start-up folder.
     for (auto which : {AutorunPlatform::StartupFolder::allUsers, AutorunPlatform::StartupFolder::user}) {

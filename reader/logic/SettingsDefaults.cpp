@@ -1,11 +1,9 @@
 #include "reader/logic/SettingsDefaults.h"
 
-#include "contract/ProgramNames.h"
 #include "framework/core/CodePage.h"
-#include "framework/core/ProgramPath.h"
 #include "reader/logic/NextStart.h"
 
-Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
+Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& defaultBook,
                               const FontDescription& fallbackFont) {
     Settings settings;
     settings.autorun = record.autorun;
@@ -15,6 +13,6 @@ Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std
     settings.bookPath = record.bookPathUtf8.empty() ? ToUtf8(record.bookPath, ansiCodePage) : record.bookPathUtf8;
     settings.window = record.window;
     settings.look = record.look.value_or(TextLook{});
-    if (settings.bookPath.empty()) JoinProgramPath(programDirectory, DEFAULT_BOOK_FILE_NAME, settings.bookPath);
+    if (settings.bookPath.empty()) settings.bookPath = defaultBook;
     return settings;
 }

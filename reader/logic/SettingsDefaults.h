@@ -19,8 +19,8 @@ struct Settings {
 };
 
 // The settings of record, each field that the file did not hold taking its default: the autorun
-// time 08:00:00 on now's date, the fallback font, quillmere.pdb in programDirectory, and the text
+// time 08:00:00 on now's date, the fallback font, the program folder's defaultBook, and the text
 // with its verse numbers on the system's colours. A stored next start time counts only for its time
 // of day, which is moved to now's date.
-Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& programDirectory,
+Settings SettingsWithDefaults(const SettingsRecord& record, CTime now, const std::string& defaultBook,
                               const FontDescription& fallbackFont);

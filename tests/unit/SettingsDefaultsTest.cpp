@@ -23,7 +23,7 @@ auto Fields(const Settings& settings) {
 } // namespace
 
 TEST(SettingsDefaults, AnEmptyRecordGivesAutorunAndChimeAtEightTodayWithTheBookBesideTheProgram) {
-    const Settings settings = SettingsWithDefaults(SettingsRecord(), now, "C:\\Q\\", Font(7));
+    const Settings settings = SettingsWithDefaults(SettingsRecord(), now, "C:\\Q\\quillmere.pdb", Font(7));
     EXPECT_EQ(Fields(settings),
               std::make_tuple(true, true, CTime(2026, 3, 14, 8, 0, 0).GetTime(), Font(7), "C:\\Q\\quillmere.pdb"));
 }
@@ -36,11 +36,11 @@ TEST(SettingsDefaults, AFieldTheFileHoldsIsKeptAndAStoredTimeMovesToToday) {
     record.font = Font(1);
     record.bookPath = "D:\\psalms.pdb";
     const std::int64_t evening = CTime(2026, 3, 14, 21, 30, 5).GetTime();
-    EXPECT_EQ(Fields(SettingsWithDefaults(record, now, "C:\\Q\\", Font(7))),
+    EXPECT_EQ(Fields(SettingsWithDefaults(record, now, "C:\\Q\\quillmere.pdb", Font(7))),
               std::make_tuple(false, false, evening, Font(1), "D:\\psalms.pdb"));
 
     record.font.reset();
     record.bookPath.clear(); // a path that did not fit the file
-    EXPECT_EQ(Fields(SettingsWithDefaults(record, now, "C:\\Q\\", Font(7))),
+    EXPECT_EQ(Fields(SettingsWithDefaults(record, now, "C:\\Q\\quillmere.pdb", Font(7))),
               std::make_tuple(false, false, evening, Font(7), "C:\\Q\\quillmere.pdb"));
 }

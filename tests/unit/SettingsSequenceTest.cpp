@@ -1,6 +1,7 @@
 // The reader's load and save sequences, and the autorun under them, over a made-up machine.
 #include "contract/ScheduleFile.h"
 #include "framework/core/CFile.h"
+#include "framework/core/ProgramPath.h"
 #include "reader/logic/AutorunSequence.h"
 #include "reader/logic/SettingsSequence.h"
 #include "tests/support/RecordingPlatform.h"
@@ -18,6 +19,7 @@ using Calls = std::vector<std::string>;
 class SettingsSequenceTest : public ::testing::Test {
 protected:
     std::string Directory() const { return folder.Path(""); }
+    ProgramFiles Files() const { return FilesOfFolder(Directory()); }
     Settings Saved(bool autorun) const {
         Settings settings;
         settings.autorun = autorun;
@@ -26,7 +28,7 @@ protected:
         return settings;
     }
     bool Save(Settings& settings) {
-        return SaveSettingsToFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), platform, settings);
+        return SaveSettingsToFolder(Files(), CTime(2026, 3, 14, 9, 0, 0), platform, settings);
     }
     // Saves with autorun on or off; what the save asked of the machine.
     Calls SaveCalls(bool autorun) {
@@ -66,18 +68,18 @@ OlderReading ReadAsOlderReader(const std::string& path) {
 TEST_F(SettingsSequenceTest, LoadingWithoutAFileTakesTheDefaultsAndLoadingAFileTakesItsFields) {
     Settings settings;
     const CTime now(2026, 3, 14, 12, 0, 0);
-    EXPECT_FALSE(LoadSettingsFromFolder(Directory(), "settings.dat", now, FontDescription{}, settings));
+    EXPECT_FALSE(LoadSettingsFromFolder(Files(), now, FontDescription{}, settings));
     EXPECT_TRUE(settings.autorun && settings.chime);
     EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 14, 8, 0, 0));
     EXPECT_EQ(settings.bookPath, Directory() + "quillmere.pdb");
 
     folder.Write("settings.dat",
                  SettingsBytes(false, CTime(2020, 1, 1, 21, 30, 15).GetTime(), false, FontDescription{}, "C:\\b.pdb"));
-    EXPECT_TRUE(LoadSettingsFromFolder(Directory(), "settings.dat", now, FontDescription{}, settings));
+    EXPECT_TRUE(LoadSettingsFromFolder(Files(), now, FontDescription{}, settings));
     EXPECT_FALSE(settings.autorun || settings.chime);
     EXPECT_EQ(settings.autorunTime, CTime(2026, 3, 14, 21, 30, 15));
     EXPECT_EQ(settings.bookPath, "C:\\b.pdb");
-    EXPECT_FALSE(LoadSettingsFromFolder("", "settings.dat", now, FontDescription{}, settings)) << "no folder";
+    EXPECT_FALSE(LoadSettingsFromFolder(FilesOfFolder(""), now, FontDescription{}, settings)) << "no folder";
 }
 
 // Paths are UTF-8 in the reader. One that the ANSI code page holds is written in it, as every reader
@@ -109,8 +111,7 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
         EXPECT_FALSE(older.autorun);
         EXPECT_TRUE(older.chime);
         Settings loaded;
-        ASSERT_TRUE(LoadSettingsFromFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), FontDescription{},
-                                           loaded));
+        ASSERT_TRUE(LoadSettingsFromFolder(Files(), CTime(2026, 3, 14, 9, 0, 0), FontDescription{}, loaded));
         EXPECT_EQ(loaded.bookPath, c.path);
         EXPECT_EQ(loaded.window, settings.window);
         EXPECT_EQ(loaded.look, settings.look);
@@ -122,7 +123,7 @@ TEST_F(SettingsSequenceTest, ABookPathComesBackWholeWhateverItsScript) {
 TEST_F(SettingsSequenceTest, WritingAChoiceArmsAndStopsNothing) {
     for (bool autorun : {true, false}) {
         const Settings settings = Saved(autorun);
-        ASSERT_TRUE(WriteSettingsToFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 9, 0, 0), settings));
+        ASSERT_TRUE(WriteSettingsToFolder(Files(), CTime(2026, 3, 14, 9, 0, 0), settings));
         EXPECT_EQ(TempFolder::Read(folder.Path("settings.dat")),
                   SettingsBytes(autorun, CTime(2026, 3, 15, 8, 0, 0).GetTime(), true, FontDescription{},
                                 "C:\\Books\\psalms.pdb"));
@@ -132,10 +133,10 @@ TEST_F(SettingsSequenceTest, WritingAChoiceArmsAndStopsNothing) {
 }
 
 TEST_F(SettingsSequenceTest, AStartStopsOnlyAWaitingScheduler) {
-    autorun::StopScheduler(Directory(), platform);
+    autorun::StopScheduler(Files(), platform);
     EXPECT_EQ(platform.calls, Calls{});
     platform.schedulerWaiting = true;
-    autorun::StopScheduler(Directory(), platform);
+    autorun::StopScheduler(Files(), platform);
     EXPECT_EQ(platform.calls, Calls{"start " + Directory() + "Quillwake.exe [ QUIT]"});
 }
 
@@ -198,7 +199,7 @@ TEST_F(SettingsSequenceTest, SavingWithAutorunOffDeletesBothShortcutsAndTheSched
 
 TEST_F(SettingsSequenceTest, WithoutStartUpFoldersNoShortcutIsSavedOrDeleted) {
     platform.allUsersFolder = platform.userFolder = "";
-    EXPECT_FALSE(autorun::CreateStartupShortcut("Quillwaker", Directory(), "Quillwake.exe", platform));
+    EXPECT_FALSE(autorun::CreateStartupShortcut("Quillwaker", Files().scheduler, "Quillwake.exe", platform));
     EXPECT_FALSE(autorun::DeleteStartupShortcut("Quillwake.exe", platform));
     EXPECT_EQ(platform.calls, Calls{});
 }
@@ -243,7 +244,7 @@ TEST_F(SettingsSequenceTest, AStartKeepsTheNextDailyStartArmedAndDoesNoMoreThanT
         Settings settings = Saved(true);
         settings.autorunTime = CTime(2026, 3, 14, 8, 0, 0);
 
-        EXPECT_TRUE(KeepStoredDailyStart(directory, true, settings, now, machine)) << row.what;
+        EXPECT_TRUE(KeepStoredDailyStart(FilesOfFolder(directory), true, settings, now, machine)) << row.what;
 
         EXPECT_EQ(TempFolder::Read(program.Path("sched.dat")), ScheduleBytes(tomorrow)) << row.what;
         Calls expected;
@@ -261,7 +262,7 @@ TEST_F(SettingsSequenceTest, AStartKeepsTheNextDailyStartArmedAndDoesNoMoreThanT
 TEST_F(SettingsSequenceTest, AStartWithoutStoredAutorunArmsNothing) {
     for (bool fromFile : {false, true}) {
         Settings settings = Saved(!fromFile); // defaults have autorun on, but no file asked for it
-        EXPECT_FALSE(KeepStoredDailyStart(Directory(), fromFile, settings, CTime(2026, 3, 14, 9, 0, 0), platform));
+        EXPECT_FALSE(KeepStoredDailyStart(Files(), fromFile, settings, CTime(2026, 3, 14, 9, 0, 0), platform));
     }
     EXPECT_EQ(platform.calls, Calls{});
     EXPECT_FALSE(std::filesystem::exists(folder.Path("sched.dat")));
@@ -271,12 +272,12 @@ TEST_F(SettingsSequenceTest, AStartWithoutStoredAutorunArmsNothing) {
 // ended, and the start that finds the open reader arms the next day, so that the time that came is
 // not greeted twice and the day after is not lost. Without settings it leaves everything alone.
 TEST_F(SettingsSequenceTest, AStartThatFindsTheReaderOpenArmsTheDayAfter) {
-    KeepDailyStartOfFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 8, 0, 1), platform);
+    KeepDailyStartOfFolder(Files(), CTime(2026, 3, 14, 8, 0, 1), platform);
     EXPECT_EQ(platform.calls, Calls{});
 
     folder.Write("settings.dat",
                  SettingsBytes(true, CTime(2026, 3, 14, 8, 0, 0).GetTime(), true, FontDescription{}, "C:\\b.pdb"));
-    KeepDailyStartOfFolder(Directory(), "settings.dat", CTime(2026, 3, 14, 8, 0, 1), platform);
+    KeepDailyStartOfFolder(Files(), CTime(2026, 3, 14, 8, 0, 1), platform);
     EXPECT_EQ(TempFolder::Read(folder.Path("sched.dat")), ScheduleBytes(CTime(2026, 3, 15, 8, 0, 0).GetTime()));
     ASSERT_FALSE(platform.calls.empty());
     EXPECT_EQ(platform.calls.front(), "start " + Directory() + "Quillwake.exe");
@@ -292,4 +293,15 @@ TEST_F(SettingsSequenceTest, SavingWithAutorunOffWithoutAnAllUsersFolderStillDel
               (Calls{"delete C:\\Users\\me\\StartUp\\Quillwake.lnk", "delete " + Directory() + "sched.dat"}));
     EXPECT_TRUE(platform.files.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.Path("sched.dat")));
+}
+
+TEST(ProgramFiles, AreTheFolderFilesAndNoneWhereTheFolderMakesNoPath) {
+    const auto names = [](const ProgramFiles& files) {
+        return Calls{files.settings, files.progress, files.chime, files.defaultBook, files.schedule, files.scheduler};
+    };
+    EXPECT_EQ(names(FilesOfFolder("C:\\Q\\")),
+              (Calls{"C:\\Q\\settings.dat", "C:\\Q\\progress.dat", "C:\\Q\\quill.wav", "C:\\Q\\quillmere.pdb",
+                     "C:\\Q\\sched.dat", "C:\\Q\\Quillwake.exe"}));
+    EXPECT_EQ(names(FilesOfFolder("")), Calls(6));
+    EXPECT_EQ(names(FilesOfFolder("C:\\" + std::string(programPathBuffer, 'f') + "\\")), Calls(6));
 }
