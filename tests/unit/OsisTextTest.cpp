@@ -101,7 +101,8 @@ TEST(OsisText, NumericReferencesBecomeUtf8AndThoseToNoCharacterStayAsWritten) {
 // Words of elements set side by side with no blank between: after an element has ended, the next
 // element starts a word of its own, as an added word between two words does. What goes on after
 // the end tag without a new element stays on the word, and so does an added object pronoun that
-// the Reina-Valera of 1909 writes on to its verb, but not one after a name or a question word.
+// the Reina-Valera of 1909 writes on to its verb, a verb that opens a question among them, but not
+// one after a name or a question word.
 TEST(OsisText, AnElementThatBeginsWhereAnotherEndedStartsAWordUnlessItIsWrittenOn) {
     ExpectReadings({
         {"<w>hay all\xC3\xAD</w><transChange type=\"added\">tambi\xC3\xA9n</transChange><w>bdelio</w>",
@@ -110,6 +111,7 @@ TEST(OsisText, AnElementThatBeginsWhereAnotherEndedStartsAWordUnlessItIsWrittenO
         // joined
         {"<w>with tear</w>s,", "with tears,"},
         {"<w>y alc\xC3\xA1nce</w><transChange type=\"added\">la</transChange>;", "y alc\xC3\xA1ncela;"},
+        {"y dijo \xC2\xBF<w>Haz</w><transChange type=\"added\">lo</transChange>?", "y dijo \xC2\xBFHazlo?"},
         {"<w>y manifestar\xC3\xA9</w><transChange type=\"added\">lo a\xC3\xBAn</transChange>;",
          "y manifestar\xC3\xA9lo a\xC3\xBAn;"},
         // parted again
