@@ -7,8 +7,8 @@
 #include <string>
 
 // The autorun registration over plain data: the program folder's files, and the platform, which
-// does what only the machine can. Nothing here is reported to the user: each step that
-// fails is left out silently.
+// does what only the machine can. Nothing here is reported to the user: each step that fails is
+// left out silently.
 namespace autorun {
 
 // Tells a waiting scheduler to stop: starts the scheduler with " QUIT" when one is waiting. A quit

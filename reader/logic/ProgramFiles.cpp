@@ -4,7 +4,6 @@
 
 ProgramFiles FilesOfFolder(const std::string& folder, const std::string& settingsName) {
     ProgramFiles files;
-    files.folder = folder;
     JoinProgramPath(folder, settingsName, files.settings);
     JoinProgramPath(folder, PROGRESS_FILE_NAME, files.progress);
     JoinProgramPath(folder, CHIME_FILE_NAME, files.chime);

@@ -8,8 +8,8 @@
 // named once from the folder and handed down. A name is empty where the folder and the file's
 // name make no path that Windows takes: nothing is then read or written there.
 struct ProgramFiles {
-    std::string folder; // ends in a backslash
     std::string settings, progress, chime, defaultBook, schedule, scheduler;
 };
 
+// folder ends in a backslash.
 ProgramFiles FilesOfFolder(const std::string& folder, const std::string& settingsName = SETTINGS_FILE_NAME);
