@@ -419,14 +419,19 @@ namespace {
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
+// short.pdb, the plan "Short" of three days, read "One", "Two" and "Three".
+void WriteShortPlan(const ProgramFolder& folder) {
+    const std::vector<std::string> records = {std::string("Short$A short plan.\0", 20), "One", "Two", "Three"};
+    folder.Write("short.pdb", WritePalmDatabase("Short", records, 0, {BookKind::plan, 1252, 3}));
+}
+
 } // namespace
 
 // A plan followed as a user follows it: begun today, a day marked, the next day from the keyboard,
 // caught up, copied with its reference, and all of it there again at the next start.
 // A plan of three days counts three, and has ended on the fourth.
 TEST_F(ReaderTest, APlanOfThreeDaysEndsOnTheFourth) {
-    const std::vector<std::string> records = {std::string("Short$A short plan.\0", 20), "One", "Two", "Three"};
-    folder.Write("short.pdb", WritePalmDatabase("Short", records, 0, {BookKind::plan, 1252, 3}));
+    WriteShortPlan(folder);
     HWND window = reader.Start(true);
     ASSERT_TRUE(window);
     SelectBook(window, folder.Path("short.pdb"));
@@ -446,8 +451,7 @@ TEST_F(ReaderTest, APlanOfThreeDaysEndsOnTheFourth) {
 
 // Begun yesterday and both days read, the plan is on track with a run of two.
 TEST_F(ReaderTest, WhereTheReaderStandsCountsTheDaysReadInARow) {
-    const std::vector<std::string> records = {std::string("Short$A short plan.\0", 20), "One", "Two", "Three"};
-    folder.Write("short.pdb", WritePalmDatabase("Short", records, 0, {BookKind::plan, 1252, 3}));
+    WriteShortPlan(folder);
     SYSTEMTIME now;
     ::GetLocalTime(&now);
     const Date yesterday = DateOfDaysSinceEpoch(DaysSinceEpoch(now.wYear, now.wMonth, now.wDay) - 1);
