@@ -34,7 +34,7 @@ protected:
         ASSERT_EQ(HasWineFonts(), QUILLMERE_WINE_FONTS != 0) << "the prefix is not the one this test is built for";
         folder.WriteSettings(false, 0, FontDescription{});
         // The first window of a session in a prefix of its own waits for Wine to start its desktop.
-        ASSERT_TRUE(reader.Launch());
+        ASSERT_TRUE(reader.Launch()) << "CreateProcess failed with error " << ::GetLastError();
         window = reader.WaitForMainWindow(60000);
         ASSERT_TRUE(window) << "running: " << reader.process().Running() << "; windows shown: " << VisibleWindows();
         EXPECT_EQ(::GetDpiForWindow(window), static_cast<UINT>(QUILLMERE_WINE_DPI));

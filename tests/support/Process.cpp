@@ -12,9 +12,19 @@ bool Process::Start(const std::string& program, const std::string& arguments, co
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = WideOf("\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments));
-    const std::string folder = currentFolder.empty() ? program.substr(0, program.rfind('\\') + 1) : currentFolder;
-    return ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, WideOf(folder).c_str(), &startup,
-                            &m_process);
+    const std::wstring folder =
+        WideOf(currentFolder.empty() ? program.substr(0, program.rfind('\\') + 1) : currentFolder);
+    // Under load Wine now and then loses a new process at its very start, and CreateProcess fails
+    // for it: a program that exists is started once more. One that fails so every time still fails.
+    const auto start = [&] {
+        return ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                                &m_process) != FALSE;
+    };
+    if (start()) return true;
+    const DWORD error = ::GetLastError();
+    if (::GetFileAttributesW(WideOf(program).c_str()) != INVALID_FILE_ATTRIBUTES && start()) return true;
+    ::SetLastError(error);
+    return false;
 }
 
 int Process::WaitForExit(DWORD milliseconds) {
