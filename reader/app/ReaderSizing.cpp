@@ -20,12 +20,12 @@ BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
     return TRUE;
 }
 
-// Where Windows puts a maximised window: over the work area of its screen, with its sizing frame
-// beyond the area's edges.
-RECT MaximizedRect(HWND window) {
+// Where Windows puts a maximised window that is restored to rect: over the work area of that
+// rectangle's screen, with its sizing frame beyond the area's edges.
+RECT MaximizedRect(const RECT& rect) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    ::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info);
     const int padding = ::GetSystemMetrics(SM_CXPADDEDBORDER);
     ::InflateRect(&info.rcWork, ::GetSystemMetrics(SM_CXSIZEFRAME) + padding,
                   ::GetSystemMetrics(SM_CYSIZEFRAME) + padding);
@@ -105,7 +105,8 @@ LRESULT ReaderDlg::OnWindowPosChanged(WPARAM, LPARAM) {
 }
 
 // Every control where the layout puts it for the client area, in one move so that nothing flickers,
-// and the verse box's text with the same line on top.
+// and the verse box's text with the same line on top. A control already in its place is left out:
+// moving one to where it is costs as much as a real move.
 void ReaderDlg::LayOut() {
     if (m_laidOut.empty()) return;
     RECT client;
@@ -118,6 +119,10 @@ void ReaderDlg::LayOut() {
     for (std::size_t i = 0; i < rects.size() && moves; ++i) {
         const HWND control = m_template.controls[i] == m_template.text ? m_verseBox.m_hWnd : m_laidOut[i];
         const Rect& rect = rects[i];
+        RECT placed;
+        ::GetWindowRect(control, &placed);
+        ScreenToClient(&placed);
+        if (RectOf(placed) == rect) continue;
         moves = ::DeferWindowPos(moves, control, nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                                  SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -134,16 +139,17 @@ void ReaderDlg::FitVerseMargin() {
 // The window where it was last left, whole on a screen whatever that place was. One left maximised
 // is laid out at its maximised size while it is still hidden, so that maximising it once its text is
 // in moves nothing: a shown window redraws at every move, and its text wraps anew at every width.
+// Hidden still, the window moves once and need not redraw.
 void ReaderDlg::RestorePlace(const WindowPlace& place) {
     const Rect smallest{0, 0, m_templateWidth, m_compactHeight};
     const Rect rect = PlacedOnScreens(place.rect, place.dpi, m_dpi, smallest, WorkAreas());
-    SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT shown{rect.left, rect.top, rect.right, rect.bottom};
     if (place.maximized) {
-        m_restoreTo = RECT{rect.left, rect.top, rect.right, rect.bottom};
-        const RECT maximized = MaximizedRect(m_hWnd);
-        SetWindowPos(nullptr, maximized.left, maximized.top, maximized.right - maximized.left,
-                     maximized.bottom - maximized.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        m_restoreTo = shown;
+        shown = MaximizedRect(shown);
     }
+    SetWindowPos(nullptr, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     KeepPosition();
 }
 
